@@ -1,0 +1,44 @@
+# The two commands of the README: `make run` and `make test`.
+# `make test SANITIZE=1` builds with -fsanitize=address,undefined and runs the same suite.
+
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DSTAMPIX_SANITIZE=ON
+else
+BUILD_DIR ?= build
+endif
+
+.PHONY: all deps configure build test run bench fuzz format clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) --timeout 300
+
+run: build
+	./scripts/run.sh $(BUILD_DIR)
+
+bench: build
+	./scripts/run-benchmarks.sh $(BUILD_DIR)
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTAMPIX_FUZZ=ON -DSTAMPIX_SANITIZE=ON -DSTAMPIX_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-sanitize build-fuzz

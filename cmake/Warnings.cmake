@@ -1,0 +1,20 @@
+# Warning flags for every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(STAMPIX_WERROR)
+    add_compile_options(-Werror)
+endif()
+
+# Marks a library as part of the Qt-free core: linking Qt to it fails the configure step.
+function(stampix_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    set_property(GLOBAL APPEND PROPERTY STAMPIX_CORE_LIBRARIES ${name})
+endfunction()
+
+# Adds a GoogleTest executable and registers its tests with ctest.
+function(stampix_gtest name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "STAMPIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
