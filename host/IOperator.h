@@ -11,7 +11,7 @@ enum class MessageIcon { None, Information, Exclamation, Question, Stop };
 // interface; the desktop program answers with dialogs, the command line with the terminal,
 // tests with a script. Texts are UTF-8.
 class IOperator {
-public:
+  public:
     virtual ~IOperator() = default;
 
     // A message box with one OK button.

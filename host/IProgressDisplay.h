@@ -6,7 +6,7 @@
 // The display outlives the operation: the operator closes it once the close button shows.
 // Implementations must ignore calls that arrive after the operator closed the display.
 class IProgressDisplay {
-public:
+  public:
     virtual ~IProgressDisplay() = default;
 
     // Sets the text, the bar's range (0 .. range) and its position.

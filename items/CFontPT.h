@@ -11,18 +11,18 @@ inline constexpr int ITEM_UNREGISTERED = 0;  // free slot
 inline constexpr int ITEM_REGISTERED = 1;    // the printer holds a logo or font under this ID
 inline constexpr int ITEM_NEW = 2;           // added from a file, waits to be downloaded
 
-inline constexpr int kMaxNameBytes = 32;         // registration name, Shift-JIS bytes
-inline constexpr int kHeaderSize = 100;          // registration record
-inline constexpr int kEntrySize = 6;             // character entry: call code + 4 bytes
-inline constexpr int kMaxEntries = 5000;         // character entries one record can hold
-inline constexpr int kPatternPrefixSize = 10;    // the printer's prefix before each pattern
+inline constexpr int kMaxNameBytes = 32;       // registration name, Shift-JIS bytes
+inline constexpr int kHeaderSize = 100;        // registration record
+inline constexpr int kEntrySize = 6;           // character entry: call code + 4 bytes
+inline constexpr int kMaxEntries = 5000;       // character entries one record can hold
+inline constexpr int kPatternPrefixSize = 10;  // the printer's prefix before each pattern
 inline constexpr std::uint8_t kLogoCallCode[2] = {0x6B, 0x82};
 
 // One logo item: a logo or a downloaded font under one registration ID.
 // The entry area is held inline (5000 entries of 6 bytes), so copies are plain and a
 // record never allocates after construction.
 class CFontPT {
-public:
+  public:
     CFontPT();
     virtual ~CFontPT() = default;
     CFontPT(const CFontPT&) = default;

@@ -22,9 +22,9 @@ int CItemTable::CountInUse() const {
 }
 
 int CItemTable::CountNew() const {
-    return static_cast<int>(std::count_if(m_items->begin(), m_items->end(), [](const CFontPT& item) {
-        return item.m_state == ITEM_NEW;
-    }));
+    return static_cast<int>(
+        std::count_if(m_items->begin(), m_items->end(),
+                      [](const CFontPT& item) { return item.m_state == ITEM_NEW; }));
 }
 
 std::optional<int> CItemTable::FindFreeSlot(int start) const {

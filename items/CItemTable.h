@@ -7,9 +7,9 @@
 
 #include "items/CFontPT.h"
 
-inline constexpr int kItemCount = 100;                  // registration IDs 0 to 99
-inline constexpr std::int64_t kPrinterMemory = 245760;  // 240 Kbyte
-inline constexpr int kGaugeMax = 240;                   // gauge range, unit 1024 bytes
+inline constexpr int kItemCount = 100;                     // registration IDs 0 to 99
+inline constexpr std::int64_t kPrinterMemory = 245760;     // 240 Kbyte
+inline constexpr int kGaugeMax = 240;                      // gauge range, unit 1024 bytes
 inline constexpr std::int32_t kMaxItemImageBytes = 45056;  // 44 Kbyte per added item
 inline constexpr int kMaxItemsAtDownload = 80;
 
@@ -18,7 +18,7 @@ enum class MoveResult { Moved, SameSlot, TargetInUse };
 
 // The 100 item records, indexed by registration ID. Records live on the heap (about 3 MB).
 class CItemTable {
-public:
+  public:
     CItemTable();
 
     CFontPT& operator[](int slot) { return (*m_items)[static_cast<std::size_t>(slot)]; }
@@ -44,6 +44,6 @@ public:
     // The gauge position: the total in Kbyte, rounded down, held within 0 .. 240.
     static int GaugePosition(std::int64_t total);
 
-private:
+  private:
     std::unique_ptr<std::array<CFontPT, kItemCount>> m_items;
 };

@@ -9,7 +9,7 @@
 // One iconv conversion direction, opened once and reused. Not thread-safe: each thread
 // that converts text uses its own instances (see ShiftJis.cpp).
 class CIconvConverter {
-public:
+  public:
     // `replacement` is written (in the target encoding) for each invalid input sequence
     // when `lenient` is true; a strict converter fails instead.
     CIconvConverter(const char* to, const char* from, std::string replacement, bool lenient);
@@ -20,7 +20,7 @@ public:
     // Converts `input`; nullopt when a strict conversion meets an unconvertible character.
     std::optional<std::string> Convert(std::string_view input);
 
-private:
+  private:
     iconv_t m_cd;
     std::string m_replacement;
     bool m_lenient;

@@ -45,13 +45,15 @@ TEST(ShiftJis, RoundTripsThroughUtf8AndUtf16) {
 
 TEST(ShiftJis, UnconvertibleCharactersFailTheConversionToShiftJis) {
     EXPECT_FALSE(sjis::FromUtf8("logo \xF0\x9F\x98\x80").has_value());  // emoji
-    EXPECT_FALSE(sjis::FromUtf8("\xC3").has_value());                  // truncated UTF-8
+    EXPECT_FALSE(sjis::FromUtf8("\xC3").has_value());                   // truncated UTF-8
     EXPECT_FALSE(sjis::FromUtf16(u"\U0001F600").has_value());
 }
 
 TEST(ShiftJis, InvalidShiftJisBecomesReplacementCharacters) {
     EXPECT_EQ(sjis::ToUtf8("A\x83"), "A\xEF\xBF\xBD");  // lead byte at the end
-    EXPECT_EQ(sjis::ToUtf16("\xFF" "B"), u"\uFFFDB");
+    EXPECT_EQ(sjis::ToUtf16("\xFF"
+                            "B"),
+              u"\uFFFDB");
 }
 
 }  // namespace
