@@ -32,11 +32,88 @@ inline constexpr std::string_view kStateNew = "新規登録ID";
 inline constexpr std::string_view kMemoryUsageFormat = "メモリ使用量　%d/240Kbyte";
 
 // ---- Imaging (imaging/) ----
+// Between the full path and string 104 when a bitmap's bit count is not supported.
+inline constexpr std::string_view kBitCountMessageJoin = "\r\nは";
+// After the full path of a file that is neither a bitmap nor a logo data file.
+inline constexpr std::string_view kUnsupportedFileSuffix = "\r\nは未対応のファイル形式です。";
+inline constexpr std::string_view kConvertDoneCaption = "実行結果";
+inline constexpr std::string_view kConvertDoneText =
+    "変換処理を完了しました。\r\n処理の途中でエラーメッセージが表示された場合、\r\n"
+    "ファイルが正常なビットマップファイルか確認してください。";
 
 // ---- Serial link (serial/) ----
 
 // ---- Printer protocol and operations (protocol/, ops/) ----
 
 // ---- Application (app/) ----
+// Model dialog and title.
+inline constexpr std::string_view kSelectPrinterCaption = "NV210a/NV430a/NV450aロゴダウンロードツール";
+inline constexpr std::string_view kSelectPrinterGroup = "プリンタ機種を選択してください";
+inline constexpr std::string_view kModelRadio0 = "ミニノクタ(NV210a,NV218a,NV218b,NV218c)";
+inline constexpr std::string_view kModelRadio1 = "ノクタ(NV430a)";
+inline constexpr std::string_view kModelRadio2 = "ノクタ(NV450a)";
+inline constexpr std::string_view kButtonOk = "OK";
+inline constexpr std::string_view kButtonQuit = "終了";
+// printf format: the model name.
+inline constexpr std::string_view kTitleFormat = "%sロゴダウンロードツール";
+// Menus.
+inline constexpr std::string_view kMenuFile = "ファイル(&F)";
+inline constexpr std::string_view kMenuExit = "終了(&X)";
+inline constexpr std::string_view kMenuComPort = "COMポート(&C)";
+inline constexpr std::string_view kMenuExtensions = "拡張機能(&E)";
+inline constexpr std::string_view kMenuConvert = "bmp→pld変換(&C)";
+inline constexpr std::string_view kMenuHelp = "ヘルプ(&H)";
+inline constexpr std::string_view kMenuHelpTopics = "ヘルプ(&H)";
+inline constexpr std::string_view kMenuAbout = "バージョン情報 (&A)";
+// Version dialog.
+inline constexpr std::string_view kAboutCaption = "バージョン情報";
+inline constexpr std::string_view kVersionLineFormat = "Version %s";
+// Main view.
+inline constexpr std::string_view kViewGroup = "ロゴ登録・管理";
+inline constexpr std::string_view kButtonAddFile = "ファイル追加";
+inline constexpr std::string_view kButtonStartTransfer = "転送開始";
+inline constexpr std::string_view kButtonGetInfo = "情報取得";
+inline constexpr std::string_view kButtonClear = "クリア";
+inline constexpr std::string_view kButtonAllClear = "オールクリア";
+inline constexpr std::string_view kLabelOriginal = "オリジナル画像";
+inline constexpr std::string_view kLabelTransfer = "転送画像（２値化画像）";
+inline constexpr std::string_view kMemoryTextInitial = "メモリ使用量　N/A";
+inline constexpr std::string_view kColumnId = "ID";
+inline constexpr std::string_view kColumnName = "登録名称";
+inline constexpr std::string_view kColumnMemory = "必要メモリ";
+inline constexpr std::string_view kColumnState = "アイテム状態";
+// printf format: the record's memory need in bytes.
+inline constexpr std::string_view kMemoryNeedFormat = "%dbyte";
+// File dialogs.
+inline constexpr std::string_view kAddFileTitle = "ファイル追加";
+inline constexpr std::string_view kFilterBmp = "BMPﾌｧｲﾙ(*.bmp)";
+inline constexpr std::string_view kFilterPld = "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)";
+inline constexpr std::string_view kConvertTitle = "bmp→pld変換";
+// Item settings dialog.
+inline constexpr std::string_view kItemSetCaption = "登録設定";
+inline constexpr std::string_view kItemSetIdLabel = "登録ID(0～99)";
+inline constexpr std::string_view kItemSetNameLabel = "登録名称";
+inline constexpr std::string_view kButtonCancelHalfWidth = "ｷｬﾝｾﾙ";
+inline constexpr std::string_view kIdInUse = "指定されたIDは既に使用されています。";
+inline constexpr std::string_view kResultCaption = "実行結果";
+// Progress dialog.
+inline constexpr std::string_view kProgressCaption = "進行状況";
+inline constexpr std::string_view kProgressInitial = "データ転送中";
+// Information dialogs.
+inline constexpr std::string_view kLogoDetailCaption = "ロゴ情報";
+inline constexpr std::string_view kFontDetailCaption = "フォント情報";
+inline constexpr std::string_view kDetailNameFormat = "登録名称：%s";
+inline constexpr std::string_view kDetailIdFormat = "登録ID：%d";
+inline constexpr std::string_view kDetailHeightFormat = "縦サイズ：%ddot(%.1fmm)";
+inline constexpr std::string_view kDetailWidthFormat = "横サイズ：%ddot(%.1fmm)";
+inline constexpr std::string_view kDetailFontCountFormat = "登録フォント数：%d";
+inline constexpr std::string_view kDetailFontSizeFormat = "フォントサイズ：%d";
+inline constexpr std::string_view kDetailBoldOff = "強調：無効";
+inline constexpr std::string_view kDetailBoldOn = "強調：有効";
+inline constexpr std::string_view kDetailItalicOff = "斜体：無効";
+inline constexpr std::string_view kDetailItalicOn = "斜体：有効";
+// Port dialog.
+inline constexpr std::string_view kComSelectCaption = "COMポートの選択";
+inline constexpr std::string_view kButtonCancel = "キャンセル";
 
 }  // namespace texts
