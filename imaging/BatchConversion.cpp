@@ -1,0 +1,48 @@
+#include "imaging/BatchConversion.h"
+
+#include "imaging/BitmapLoader.h"
+#include "imaging/LogoDataFile.h"
+#include "res/Texts.h"
+
+namespace {
+
+// Bytes of the last `count` UTF-8 characters of `text` (all of it when it is shorter).
+std::size_t TailBytes(const std::string& text, int count) {
+    std::size_t pos = text.size();
+    while (count > 0 && pos > 0) {
+        --pos;
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if ((byte & 0xC0) != 0x80) --count;  // a lead byte or an ASCII byte starts a character
+    }
+    return text.size() - pos;
+}
+
+}  // namespace
+
+std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath) {
+    std::string text = bitmapPath.string();
+    text.erase(text.size() - TailBytes(text, 3));
+    return std::filesystem::path(text + "pld");
+}
+
+BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
+                                                CurrentImage& image, IOperator& op) {
+    BatchConversionResult result;
+    int number = 0;
+    for (const std::filesystem::path& file : files) {
+        if (!LoadBitmapFile(file, image, op)) {
+            ++result.failed;
+            continue;
+        }
+        const std::string name = "QUILSAVE" + std::to_string(number);
+        if (WriteLogoDataFile(LogoDataPathFor(file), name, image, op)) {
+            ++result.converted;
+        } else {
+            ++result.failed;
+        }
+        ++number;  // a failed write uses up its number too
+    }
+    op.ShowMessage(std::string(texts::kConvertDoneCaption), std::string(texts::kConvertDoneText),
+                   MessageIcon::Information);
+    return result;
+}

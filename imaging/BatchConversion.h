@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "host/IOperator.h"
+#include "imaging/CurrentImage.h"
+
+// What one run of the batch conversion did.
+struct BatchConversionResult {
+    int converted = 0;  // .pld files written
+    int failed = 0;     // bitmaps that could not be read, plus .pld files that could not be written
+};
+
+// The output path of a bitmap: its path with the last three characters replaced by "pld".
+std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath);
+
+// Converts every bitmap of `files`, in order, into a .pld file beside it named
+// "QUILSAVE<n>", n counting the bitmaps read so far in this run. A file that fails is
+// skipped after its message; the run ends with the completion message ("実行結果",
+// information icon). `image` holds the last bitmap read.
+BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
+                                                CurrentImage& image, IOperator& op);

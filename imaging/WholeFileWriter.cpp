@@ -1,0 +1,47 @@
+#include "imaging/WholeFileWriter.h"
+
+#include <sys/stat.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileWhole(const std::filesystem::path& path,
+                    std::span<const std::span<const std::uint8_t>> parts) {
+    if (path.filename().empty()) return false;
+    const std::filesystem::path folder = path.parent_path();
+    std::string pattern = ((folder.empty() ? std::filesystem::path(".") : folder) /
+                           ("." + path.filename().string() + ".XXXXXX"))
+                              .string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (const auto& part : parts) ok = ok && WriteAll(fd, part);
+    // mkstemp makes the file private; give it the permissions an ordinary new file gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(pattern.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(pattern.c_str());
+    return ok;
+}
