@@ -44,6 +44,10 @@ inline constexpr std::string_view kConvertDoneText =
 // ---- Serial link (serial/) ----
 
 // ---- Printer protocol and operations (protocol/, ops/) ----
+// The download's overwrite question (printf format: the registration ID).
+inline constexpr std::string_view kOverwriteCaption = "確認";
+inline constexpr std::string_view kOverwriteQuestionFormat =
+    "ID%02dは既にプリンタにデータが登録されています。\r\n上書きしますか？";
 
 // ---- Application (app/) ----
 // Model dialog and title.
