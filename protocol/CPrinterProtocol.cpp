@@ -1,0 +1,169 @@
+#include "protocol/CPrinterProtocol.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+#include "protocol/CRegistrationReader.h"
+#include "protocol/PrinterFrames.h"
+#include "res/Texts.h"
+
+namespace {
+
+// Closes the port when a transaction leaves, on every path.
+class PortCloser {
+  public:
+    explicit PortCloser(ISerialLink& link) : m_link(link) {}
+    ~PortCloser() { m_link.ClosePort(); }
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+
+  private:
+    ISerialLink& m_link;
+};
+
+// A transfer file holds one logo of at most 44 Kbyte; anything far beyond the printer's
+// whole memory is not one.
+constexpr std::uintmax_t kMaxTransferFileBytes = 16u << 20;
+
+bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxTransferFileBytes) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+    return static_cast<std::uintmax_t>(in.gcount()) == size;
+}
+
+}  // namespace
+
+CPrinterProtocol::CPrinterProtocol(ISerialLink& link, IOperator& op)
+    : m_link(link), m_op(op), m_pump([&op] { op.PumpEvents(); }) {}
+
+bool CPrinterProtocol::OpenAndConfigure(const std::string& port) {
+    if (!m_link.OpenPort(port)) {
+        m_op.ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
+                         std::string(texts::StringTable(texts::IDS_PORT_OPEN_FAILED)),
+                         MessageIcon::Exclamation);
+        return false;
+    }
+    m_link.ConfigurePort();  // a failure shows later as missing or wrong replies
+    return true;
+}
+
+bool CPrinterProtocol::Write(std::span<const std::uint8_t> bytes) {
+    return m_link.WriteBytes(bytes.data(), bytes.size(), m_pump);
+}
+
+bool CPrinterProtocol::Read(std::uint8_t* buffer, std::size_t length) {
+    return m_link.ReadBytes(buffer, length, m_pump);
+}
+
+void CPrinterProtocol::WaitingRead(std::uint8_t* buffer, std::size_t length) {
+    while (!Read(buffer, length)) m_op.PumpEvents();
+}
+
+bool CPrinterProtocol::AskOverwrite(int previewSlot) {
+    char text[256];
+    std::snprintf(text, sizeof text, texts::kOverwriteQuestionFormat.data(), previewSlot);
+    return m_op.AskYesNo(std::string(texts::kOverwriteCaption), text, MessageIcon::Exclamation);
+}
+
+bool CPrinterProtocol::DownloadItem(const std::string& port,
+                                    const std::filesystem::path& transferFile, CFontPT& item,
+                                    int previewSlot, const DataProgress& progress) {
+    std::vector<std::uint8_t> data;
+    if (!ReadWholeFile(transferFile, data)) return false;
+    return DownloadData(port, data, item, previewSlot, progress);
+}
+
+bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std::uint8_t> data,
+                                    CFontPT& item, int previewSlot, const DataProgress& progress) {
+    if (!OpenAndConfigure(port)) return false;
+    PortCloser closer(m_link);
+
+    Write(frames::kRegistrationHead);
+    Write(item.m_header);
+    Write(frames::kRegistrationTail);
+
+    std::array<std::uint8_t, frames::kStatusReplySize> status{};
+    if (!Read(status.data(), status.size())) return false;
+    if (status[1] == frames::STATUS_FREE) {
+        std::array<std::uint8_t, frames::kStatusReplySize> ready{};
+        Write(frames::kProceed);
+        Read(ready.data(), ready.size());
+        if (ready[1] != frames::STATUS_READY) return false;
+    } else if (status[1] == frames::STATUS_OCCUPIED) {
+        if (!AskOverwrite(previewSlot)) {
+            std::array<std::uint8_t, frames::kStatusReplySize> ignored{};
+            Write(frames::kDecline);
+            Read(ignored.data(), ignored.size());
+            item.m_state = ITEM_NEW;
+            return true;
+        }
+        std::array<std::uint8_t, frames::kStatusReplySize> ready{};
+        Write(frames::kProceed);
+        WaitingRead(ready.data(), ready.size());
+        if (ready[1] != frames::STATUS_READY) return false;
+    } else {
+        return false;
+    }
+
+    // The data frame; a failed write does not stop it, the replies decide.
+    const std::uint8_t stx = frames::STX;
+    const std::uint8_t etx = frames::ETX;
+    m_link.WriteBytes(&stx, 1, m_pump);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        m_link.WriteBytes(&data[i], 1, m_pump);
+        m_op.PumpEvents();
+        if (progress) progress(i + 1, data.size());
+    }
+    m_link.WriteBytes(&etx, 1, m_pump);
+
+    std::uint8_t ack = 0;
+    if (!Read(&ack, 1) || ack != frames::ACK) return false;
+    std::array<std::uint8_t, frames::kStatusReplySize> done{};
+    if (!Read(done.data(), done.size()) || done[1] != frames::STATUS_DONE) return false;
+    item.m_state = ITEM_REGISTERED;
+    return true;
+}
+
+bool CPrinterProtocol::DeleteDialogue(const std::string& port,
+                                      std::span<const std::uint8_t> request) {
+    if (!OpenAndConfigure(port)) return false;
+    PortCloser closer(m_link);
+
+    Write(request);
+    std::array<std::uint8_t, frames::kStatusReplySize> status{};
+    if (!Read(status.data(), status.size())) {
+        Write(request);
+        if (!Read(status.data(), status.size())) return false;
+    }
+    if (status[1] == frames::STATUS_FREE) return true;
+    if (status[1] != frames::STATUS_OCCUPIED) return false;
+    std::array<std::uint8_t, frames::kStatusReplySize> done{};
+    Write(frames::kProceed);
+    WaitingRead(done.data(), done.size());
+    return done[1] == frames::STATUS_DONE;
+}
+
+bool CPrinterProtocol::DeleteId(const std::string& port, int id) {
+    if (!CItemTable::IsValidSlot(id)) return false;
+    return DeleteDialogue(port, frames::DeleteIdFrame(id));
+}
+
+bool CPrinterProtocol::DeleteAllIds(const std::string& port) {
+    return DeleteDialogue(port, frames::kDeleteAll);
+}
+
+InfoResult CPrinterProtocol::ReadRegistrations(const std::string& port, CItemTable& table,
+                                               const InfoCallbacks& callbacks) {
+    if (!OpenAndConfigure(port)) return InfoResult{InfoStatus::PortNotOpened, 0, 0};
+    PortCloser closer(m_link);
+    CRegistrationReader reader(m_link, m_pump);
+    return reader.Run(table, callbacks);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "host/IOperator.h"
+#include "items/CFontPT.h"
+#include "items/CItemTable.h"
+#include "protocol/InfoResult.h"
+#include "serial/ISerialLink.h"
+
+// Bytes of the data frame sent so far, of `total`.
+using DataProgress = std::function<void(std::size_t sent, std::size_t total)>;
+
+// The printer transactions. Each one opens the named port on the link, configures it,
+// exchanges its frames and closes the port again on every path; a port that cannot be
+// opened is reported to the operator (string 500 under caption 200) and fails the
+// transaction. The link's waits and the waiting reads keep the operator's display alive
+// through IOperator::PumpEvents.
+class CPrinterProtocol {
+  public:
+    CPrinterProtocol(ISerialLink& link, IOperator& op);
+
+    // Registers `item` from its transfer file (all of whose bytes form the data frame).
+    // `previewSlot` is the ID named in the overwrite question. True on success, also when
+    // the operator declined to overwrite (the item then stays ITEM_NEW); on a complete
+    // registration the item becomes ITEM_REGISTERED. A missing or unreadable file fails
+    // without a message and without touching the port.
+    bool DownloadItem(const std::string& port, const std::filesystem::path& transferFile,
+                      CFontPT& item, int previewSlot, const DataProgress& progress = {});
+    // The same with the transfer file's bytes already in memory.
+    bool DownloadData(const std::string& port, std::span<const std::uint8_t> data, CFontPT& item,
+                      int previewSlot, const DataProgress& progress = {});
+    // Deletes the registration of one ID (0..99; any other ID fails at once).
+    bool DeleteId(const std::string& port, int id);
+    // Deletes every registration.
+    bool DeleteAllIds(const std::string& port);
+    // Reads back every registration into `table` (cleared once the request is sent).
+    InfoResult ReadRegistrations(const std::string& port, CItemTable& table,
+                                 const InfoCallbacks& callbacks = {});
+
+  private:
+    bool OpenAndConfigure(const std::string& port);
+    bool Write(std::span<const std::uint8_t> bytes);
+    // Reads `length` bytes once; false when nothing arrived.
+    bool Read(std::uint8_t* buffer, std::size_t length);
+    // Reads until something arrives, however long that takes, keeping the display alive.
+    void WaitingRead(std::uint8_t* buffer, std::size_t length);
+    bool AskOverwrite(int previewSlot);
+    bool DeleteDialogue(const std::string& port, std::span<const std::uint8_t> request);
+
+    ISerialLink& m_link;
+    IOperator& m_op;
+    IdleCallback m_pump;
+};

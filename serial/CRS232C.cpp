@@ -1,0 +1,206 @@
+#include "serial/CRS232C.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <optional>
+#include <thread>
+
+#include "serial/SerialPortName.h"
+#include "serial/SerialTimeouts.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::optional<speed_t> SpeedConstant(std::uint32_t rate) {
+    switch (rate) {
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        case 230400:
+            return B230400;
+        case 460800:
+            return B460800;
+        case 921600:
+            return B921600;
+        default:
+            return std::nullopt;
+    }
+}
+
+timespec ToTimespec(std::chrono::nanoseconds wait) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(wait);
+    return timespec{static_cast<time_t>(seconds.count()),
+                    static_cast<long>((wait - seconds).count())};
+}
+
+// Waits for `events` on `fd` for at most `wait`; a device that has hung up is not polled
+// (it would report at once, over and over) but waited for by sleeping.
+void WaitFor(int fd, short events, std::chrono::nanoseconds wait, bool lineDown) {
+    if (wait <= std::chrono::nanoseconds::zero()) return;
+    if (lineDown) {
+        std::this_thread::sleep_for(wait);
+        return;
+    }
+    pollfd pfd{fd, events, 0};
+    const timespec ts = ToTimespec(wait);
+    ::ppoll(&pfd, 1, &ts, nullptr);
+}
+
+}  // namespace
+
+CRS232C::CRS232C() { FindPorts(); }
+
+CRS232C::~CRS232C() { ClosePort(); }
+
+const std::vector<SerialPortInfo>& CRS232C::FindPorts() {
+    m_ports = serial::ListSerialDevices();
+    return m_ports;
+}
+
+bool CRS232C::Fail(const std::string& what) {
+    m_lastError = what + ": " + std::strerror(errno);
+    return false;
+}
+
+bool CRS232C::OpenPort(const std::string& portName) {
+    ClosePort();
+    m_lastError.clear();
+    const auto path = serial::ResolvePortName(portName);
+    if (!path) {
+        m_lastError = "not a port name: " + portName;
+        return false;
+    }
+    const int fd = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Fail("open " + *path);
+    const auto refuse = [&](const std::string& what) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return Fail(what + " " + *path);
+    };
+    if (!::isatty(fd)) return refuse("not a terminal device:");
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return refuse("in use (lock):");
+    if (::ioctl(fd, TIOCEXCL) != 0) return refuse("exclusive mode:");
+    // A freshly opened port starts with empty queues, whatever arrived while it was closed.
+    ::tcflush(fd, TCIOFLUSH);
+    m_hPort = fd;
+    m_timeoutScale = serial::TimeoutScaleFromEnvironment();
+    return true;
+}
+
+bool CRS232C::ConfigurePort() {
+    if (m_hPort < 0) {
+        m_lastError = "port not open";
+        return false;
+    }
+    termios tio{};
+    if (::tcgetattr(m_hPort, &tio) != 0) return Fail("tcgetattr");
+    const auto speed = SpeedConstant(m_baudRate);
+    if (!speed) {
+        m_lastError = "unsupported baud rate " + std::to_string(m_baudRate);
+        return false;
+    }
+    // Raw bytes: no line editing, echo, translation or software flow control, which would
+    // change or swallow binary data.
+    tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR |
+                                          ICRNL | IXON | IXOFF | IXANY | INPCK);
+    tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    // 8 data bits, no parity, 1 stop bit, no CTS/RTS handshake, modem lines ignored.
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_cc[VMIN] = 1;
+    tio.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&tio, *speed) != 0 || ::cfsetospeed(&tio, *speed) != 0) {
+        return Fail("cfsetspeed");
+    }
+    if (::tcsetattr(m_hPort, TCSANOW, &tio) != 0) return Fail("tcsetattr");
+    // RTS held off. A pseudo-terminal has no modem lines and refuses: that is fine.
+    int rts = TIOCM_RTS;
+    ::ioctl(m_hPort, TIOCMBIC, &rts);
+    return true;
+}
+
+bool CRS232C::WriteBytes(const std::uint8_t* data, std::size_t length, const IdleCallback& idle) {
+    if (m_hPort < 0) return false;
+    const auto deadline =
+        Clock::now() + serial::ScaleTimeout(serial::WriteTimeout(length), m_timeoutScale);
+    std::size_t written = 0;
+    while (written < length) {
+        const ssize_t n = ::write(m_hPort, data + written, length - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return Fail("write");
+        const auto wait = serial::NextWait(Clock::now(), deadline, static_cast<bool>(idle));
+        if (wait == std::chrono::nanoseconds::zero()) {
+            m_lastError = "write timed out";
+            return false;
+        }
+        WaitFor(m_hPort, POLLOUT, wait, false);
+        if (idle) idle();
+    }
+    return true;
+}
+
+std::size_t CRS232C::ReadUpTo(std::uint8_t* buffer, std::size_t length, const IdleCallback& idle) {
+    if (m_hPort < 0 || length == 0) return 0;
+    const auto deadline =
+        Clock::now() + serial::ScaleTimeout(serial::ReadTimeout(length), m_timeoutScale);
+    std::size_t received = 0;
+    bool lineDown = false;
+    while (received < length) {
+        if (!lineDown) {
+            const ssize_t n = ::read(m_hPort, buffer + received, length - received);
+            if (n > 0) {
+                received += static_cast<std::size_t>(n);
+                continue;
+            }
+            if (n < 0 && errno == EINTR) continue;
+            // End of file or an error other than "nothing yet": the device hung up, and
+            // nothing more can arrive before the deadline.
+            if (n == 0 || errno != EAGAIN) lineDown = true;
+        }
+        const auto wait = serial::NextWait(Clock::now(), deadline, static_cast<bool>(idle));
+        if (wait == std::chrono::nanoseconds::zero()) break;
+        WaitFor(m_hPort, POLLIN, wait, lineDown);
+        if (idle) idle();
+    }
+    return received;
+}
+
+bool CRS232C::ClosePort() {
+    if (m_hPort < 0) return true;
+    ::tcflush(m_hPort, TCIOFLUSH);
+    // The exclusive flag belongs to the device, not to this descriptor: clear it so that the
+    // next open (ours or another program's) is not refused.
+    ::ioctl(m_hPort, TIOCNXCL);
+    ::flock(m_hPort, LOCK_UN);
+    ::close(m_hPort);
+    m_hPort = -1;
+    return true;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "serial/ISerialLink.h"
+#include "serial/SerialPortScan.h"
+
+// The serial link to the printer on a POSIX terminal device: exclusive open, raw 8N1 at the
+// set baud rate without hardware handshake, reads and writes with the link's fixed
+// time-outs. The port is opened by each transaction and closed before it returns.
+class CRS232C : public ISerialLink {
+  public:
+    static constexpr std::uint32_t kDefaultBaudRate = 115200;
+
+    // Scans for the serial devices present (FindPorts).
+    CRS232C();
+    // Closes the port if a caller left it open.
+    ~CRS232C() override;
+    CRS232C(const CRS232C&) = delete;
+    CRS232C& operator=(const CRS232C&) = delete;
+
+    // Rescans the system's serial devices; the result is also kept for FoundPorts.
+    const std::vector<SerialPortInfo>& FindPorts();
+    const std::vector<SerialPortInfo>& FoundPorts() const { return m_ports; }
+
+    void SetBaudRate(std::uint32_t rate) { m_baudRate = rate; }
+    std::uint32_t GetBaudRate() const { return m_baudRate; }
+
+    // The name is resolved at every open: devices may have come or gone since start-up.
+    bool OpenPort(const std::string& portName) override;
+    bool ConfigurePort() override;
+    bool WriteBytes(const std::uint8_t* data, std::size_t length,
+                    const IdleCallback& idle) override;
+    std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t length,
+                         const IdleCallback& idle) override;
+    bool ClosePort() override;
+
+    using ISerialLink::ReadBytes;
+    using ISerialLink::WriteBytes;
+
+    bool IsOpen() const { return m_hPort >= 0; }
+    // What the last failed call met, with the system's message; empty after success.
+    const std::string& LastError() const { return m_lastError; }
+
+  private:
+    bool Fail(const std::string& what);
+
+    std::vector<SerialPortInfo> m_ports;
+    std::uint32_t m_baudRate = kDefaultBaudRate;
+    int m_hPort = -1;
+    double m_timeoutScale = 1.0;  // taken from the environment at each open
+    std::string m_lastError;
+};
