@@ -1,0 +1,87 @@
+#include "app/CLogoApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdlib>
+
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CModelProfile.h"
+#include "app/CSelectPrinterDlg.h"
+#include "app/CVersionInfo.h"
+#include "app/PortChoice.h"
+#include "app/QtText.h"
+#include "items/CLogoView.h"
+#include "serial/CComSelectDlg.h"
+#include "serial/CRS232C.h"
+#include "serial/SerialPortScan.h"
+
+#ifndef STAMPIX_HELP_RELATIVE_DIR
+#define STAMPIX_HELP_RELATIVE_DIR "../share/doc/stampix"
+#endif
+
+namespace {
+
+// The help page sits beside the program in the build tree, and in the documentation
+// folder once installed.
+std::string FindHelpPage() {
+    const std::string base = HelpBaseName(CVersionInfo());
+    if (base.empty()) {
+        return {};
+    }
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString name = Qs(base) + ".html";
+    const QString beside = programDir.filePath(name);
+    if (QFileInfo::exists(beside)) {
+        return Utf8(beside);
+    }
+    return Utf8(QDir::cleanPath(programDir.filePath(STAMPIX_HELP_RELATIVE_DIR "/" + name)));
+}
+
+}  // namespace
+
+CLogoApp::CLogoApp() = default;
+
+CLogoApp::~CLogoApp() = default;
+
+bool CLogoApp::InitInstance(std::unique_ptr<ISerialLink> link) {
+    if (!link) {
+        link = std::make_unique<CRS232C>();
+    }
+    m_mainFrame = std::make_unique<CMainFrame>(*this, std::move(link));
+    if (!m_mainFrame->View().OnInitialUpdate()) {
+        return false;
+    }
+    m_helpPath = FindHelpPage();
+    m_mainFrame->show();
+    m_mainFrame->repaint();
+    m_comPort = StartPort(std::getenv("STAMPIX_PORT"));
+    return true;
+}
+
+bool CLogoApp::SelectModel(QWidget* parent) {
+    CSelectPrinterDlg dialog(parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    m_model = dialog.m_model;
+    const CModelProfile& profile = ModelProfile(m_model);
+    m_modelName = std::string(profile.m_modelName);
+    m_dotsPerMm = profile.m_dotsPerMm;
+    m_title = MakeTitle(m_modelName);
+    if (m_mainFrame) {
+        m_mainFrame->setWindowTitle(Qs(m_title));
+    }
+    return true;
+}
+
+void CLogoApp::OnComPort(QWidget* parent) {
+    CComSelectDlg dialog(m_comPort, serial::ListSerialDevices(), parent);
+    dialog.exec();
+}
+
+void CLogoApp::OnAppAbout(QWidget* parent) {
+    CAboutDlg dialog(parent);
+    dialog.exec();
+}

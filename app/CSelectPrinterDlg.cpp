@@ -1,0 +1,44 @@
+#include "app/CSelectPrinterDlg.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/CModelProfile.h"
+#include "app/DialogUnits.h"
+#include "app/QtText.h"
+#include "res/Texts.h"
+
+CSelectPrinterDlg::CSelectPrinterDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("CSelectPrinterDlg");
+    setWindowTitle(Qs(texts::kSelectPrinterCaption));
+    setWindowIcon(QIcon(":/stampix/stampix.svg"));
+    setFixedSize(Dlu(215), Dlu(94));
+
+    auto* box = new QGroupBox(Qs(texts::kSelectPrinterGroup), this);
+    box->setGeometry(Dlu(7), Dlu(7), Dlu(201), Dlu(58));
+    m_group = new QButtonGroup(this);
+    for (int model = 0; model < kModelCount; ++model) {
+        auto* radio = new QRadioButton(Qs(ModelProfile(model).m_radioText), box);
+        radio->setObjectName(QString("model%1").arg(model));
+        radio->setGeometry(Dlu(10), Dlu(12 + 14 * model), Dlu(185), Dlu(12));
+        m_group->addButton(radio, model);
+    }
+    m_group->button(m_model)->setChecked(true);
+
+    auto* ok = new QPushButton(Qs(texts::kButtonOk), this);
+    ok->setObjectName("ok");
+    ok->setGeometry(Dlu(101), Dlu(73), Dlu(50), Dlu(14));
+    ok->setDefault(true);
+    auto* quit = new QPushButton(Qs(texts::kButtonQuit), this);
+    quit->setObjectName("quit");
+    quit->setGeometry(Dlu(158), Dlu(73), Dlu(50), Dlu(14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(quit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSelectPrinterDlg::accept() {
+    m_model = std::max(m_group->checkedId(), 0);
+    QDialog::accept();
+}

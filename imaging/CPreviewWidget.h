@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// One preview frame of the main view: a picture fitted into a grey frame with an outline,
+// or the "No image" placeholder.
+class CPreviewWidget : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CPreviewWidget(QWidget* parent = nullptr);
+
+    // Shows the placeholder picture, unscaled.
+    void ShowPlaceholder();
+    // Shows an image fitted into the frame; a null image leaves the frame as it was.
+    void ShowImage(const QImage& image);
+
+    bool IsPlaceholder() const { return m_placeholder; }
+    const QImage& Image() const { return m_image; }
+    // Where the picture is drawn inside the frame.
+    QRect TargetRect() const;
+
+    // The placeholder picture, 163 x 157.
+    static QImage PlaceholderPicture();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool m_placeholder = true;
+    QImage m_image;
+};

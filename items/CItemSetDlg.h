@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class CItemTable;
+class QLineEdit;
+
+// "登録設定": the registration ID and name of one new item. OK moves the item to the ID
+// typed and renames it, straight in the table; cancel changes nothing.
+class CItemSetDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CItemSetDlg(QWidget* parent, int slot, CItemTable& table);
+
+    QLineEdit* IdEdit() const { return m_idEdit; }
+    QLineEdit* NameEdit() const { return m_nameEdit; }
+
+    void accept() override;
+
+  private:
+    int m_slot;
+    CItemTable& m_table;
+    QLineEdit* m_idEdit = nullptr;
+    QLineEdit* m_nameEdit = nullptr;
+};
