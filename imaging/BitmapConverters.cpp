@@ -96,7 +96,8 @@ bool ConvertBitmap1(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     ReadColourTable<2>(file, 2, table, black, true);
     if (!StoreImageHeaders(header, table, 2, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride1(width);
     if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
     ConvertRows(image.sourceBits->data(), stride, image, height,
@@ -115,7 +116,8 @@ bool ConvertBitmap4(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     ReadColourTable<16>(file, ColoursRead(header, 16), table, black, false);
     if (!StoreImageHeaders(header, table, 16, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride4(width);
     const std::size_t sourceSize =
         runLength ? std::min<std::size_t>(header.imageSize, file.Remaining()) : stride * height;
@@ -142,7 +144,8 @@ bool ConvertBitmap8(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     ReadColourTable<256>(file, ColoursRead(header, 256), table, black, false);
     if (!StoreImageHeaders(header, table, 256, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride8(width);
     const std::size_t sourceSize =
         runLength ? std::min<std::size_t>(header.imageSize, file.Remaining()) : stride * height;
@@ -174,7 +177,8 @@ bool ConvertBitmap16(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     }
     if (!StoreImageHeaders(header, MaskEntries(masks), 3, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride16(width);
     if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
 
@@ -205,7 +209,8 @@ bool ConvertBitmap24(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     if (header.compression != BI_RGB) return RefuseUnsupported(op);
     if (!StoreImageHeaders(header, {}, 0, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride24(width);
     if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
     ConvertRows(
@@ -231,7 +236,8 @@ bool ConvertBitmap32(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     }
     if (!StoreImageHeaders(header, entries, entryCount, image, op)) return false;
 
-    const auto [width, height] = SizeOf(header);
+    const std::size_t width = SizeOf(header).width;
+    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride32(width);
     if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
     ConvertRows(

@@ -1,0 +1,7 @@
+#include "tests/imaging/ImagingTestSupport.h"
+
+#include "imaging/BitmapLoader.h"
+
+bool ImagingTest::Load(const bmptest::Bytes& file) {
+    return LoadBitmapBytes(file, "/data/logo.bmp", image, op);
+}
