@@ -48,6 +48,37 @@ inline constexpr std::string_view kConvertDoneText =
 inline constexpr std::string_view kOverwriteCaption = "確認";
 inline constexpr std::string_view kOverwriteQuestionFormat =
     "ID%02dは既にプリンタにデータが登録されています。\r\n上書きしますか？";
+// Adding files.
+inline constexpr std::string_view kNoFreeSlot = "アイテム数が99を超えたのでファイルを追加できませんでした。";
+inline constexpr std::string_view kItemTooLargeSuffix =
+    "\r\nは必要メモリ容量が44Kbyteを超える為、追加できません。";
+// Download.
+inline constexpr std::string_view kDownloadMemoryFull = "新規登録データが最大メモリ容量を超えています。";
+inline constexpr std::string_view kDownloadTooManyIds = "プリンタに登録されるID数が80アイテムを超えています。";
+inline constexpr std::string_view kWaitingForPrinter = "プリンタの応答を待っています。";
+inline constexpr std::string_view kDownloadSending = "データ送信中です。";
+inline constexpr std::string_view kDownloadFailed = "データ送信に失敗しました。";
+inline constexpr std::string_view kDownloadDone = "データ送信を完了しました。";
+// Information retrieval.
+inline constexpr std::string_view kInfoReading = "プリンタから情報を取得中です。";
+inline constexpr std::string_view kInfoFailed = "情報取得に失敗しました。";
+inline constexpr std::string_view kInfoBroken =
+    "情報取得に失敗しました。\r\nプリンタを再起動し、PCとケーブルの接続を確認してから再試行してください。";
+inline constexpr std::string_view kInfoDone = "情報取得を完了しました。";
+// Deletion.
+inline constexpr std::string_view kDeleteNothingSelected = "削除するIDを選択してください。";
+inline constexpr std::string_view kDeleteConfirmCaption = "確認";
+inline constexpr std::string_view kDeleteRegisteredQuestion =
+    "削除項目に登録済みIDが含まれています。\r\n登録済みIDに関してはプリンタに登録されているデータも削除されます。\r\n実行しますか？";
+inline constexpr std::string_view kDeleting = "データの削除中です。";
+inline constexpr std::string_view kDeleteFailed = "データの削除に失敗しました。";
+inline constexpr std::string_view kDeleteDone = "データの削除を完了しました。";
+inline constexpr std::string_view kAllClearCaption = "実行確認";
+inline constexpr std::string_view kAllClearQuestion =
+    "プリンタに登録されているデータが全て削除されます。\r\n実行しますか？";
+inline constexpr std::string_view kAllClearing = "登録データの削除中です。";
+inline constexpr std::string_view kAllClearDone = "登録データを全て削除しました。";
+inline constexpr std::string_view kAllClearFailed = "登録データの削除に失敗しました。";
 
 // ---- Application (app/) ----
 // Model dialog and title.

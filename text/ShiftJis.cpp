@@ -65,6 +65,26 @@ std::optional<std::string> FromUtf16(std::u16string_view utf16Text) {
     return converter.Convert(U16ToBytes(utf16Text));
 }
 
+std::string FromUtf8Lossy(std::string_view utf8Text) {
+    if (auto whole = FromUtf8(utf8Text)) return *whole;
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8Text.size()) {
+        const auto lead = static_cast<unsigned char>(utf8Text[i]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        bool wellFormed = lead < 0x80 || (lead >= 0xC2 && lead <= 0xF4);
+        for (std::size_t k = 1; wellFormed && k < length; ++k) {
+            wellFormed = i + k < utf8Text.size() &&
+                         (static_cast<unsigned char>(utf8Text[i + k]) & 0xC0) == 0x80;
+        }
+        if (!wellFormed) length = 1;  // an invalid byte: resynchronise on the next one
+        const auto converted = wellFormed ? FromUtf8(utf8Text.substr(i, length)) : std::nullopt;
+        out += converted ? *converted : "?";
+        i += length;
+    }
+    return out;
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8Text) {
     thread_local CIconvConverter converter("UTF-16LE", "UTF-8", kReplacementUtf16, true);
     return BytesToU16(*converter.Convert(utf8Text));

@@ -26,6 +26,9 @@ std::u16string ToUtf16(std::string_view sjisText);
 
 std::optional<std::string> FromUtf8(std::string_view utf8Text);
 std::optional<std::string> FromUtf16(std::u16string_view utf16Text);
+// For names taken from elsewhere (file names): each character that CP932 cannot hold, and
+// each invalid UTF-8 byte, becomes '?'.
+std::string FromUtf8Lossy(std::string_view utf8Text);
 
 // UTF-8 <-> UTF-16 for the edit control's boundary; invalid input becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8Text);

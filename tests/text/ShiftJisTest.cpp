@@ -49,6 +49,12 @@ TEST(ShiftJis, UnconvertibleCharactersFailTheConversionToShiftJis) {
     EXPECT_FALSE(sjis::FromUtf16(u"\U0001F600").has_value());
 }
 
+TEST(ShiftJis, LossyConversionReplacesOnlyWhatCannotBeHeld) {
+    EXPECT_EQ(sjis::FromUtf8Lossy("ロゴ.bmp"), kLogoSjis + ".bmp");
+    EXPECT_EQ(sjis::FromUtf8Lossy("a\xF0\x9F\x98\x80b"), "a?b");
+    EXPECT_EQ(sjis::FromUtf8Lossy("\xFFロゴ"), "?" + kLogoSjis);  // invalid byte, then resync
+}
+
 TEST(ShiftJis, InvalidShiftJisBecomesReplacementCharacters) {
     EXPECT_EQ(sjis::ToUtf8("A\x83"), "A\xEF\xBF\xBD");  // lead byte at the end
     EXPECT_EQ(sjis::ToUtf16("\xFF"

@@ -1,0 +1,288 @@
+#include "ops/CLogoSession.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <system_error>
+
+#include "imaging/BitmapLoader.h"
+#include "imaging/LogoDataFile.h"
+#include "imaging/TransferFile.h"
+#include "res/Texts.h"
+#include "text/ShiftJis.h"
+
+namespace {
+
+std::string ErrorCaption() { return std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)); }
+
+std::string Text(std::string_view text) { return std::string(text); }
+
+// Removes a transfer file when the step that made it ends, whatever the outcome.
+class CTransferFileRemover {
+public:
+    explicit CTransferFileRemover(std::filesystem::path path) : m_path(std::move(path)) {}
+    ~CTransferFileRemover() {
+        std::error_code ignored;
+        if (!m_path.empty()) std::filesystem::remove(m_path, ignored);
+    }
+    CTransferFileRemover(const CTransferFileRemover&) = delete;
+    CTransferFileRemover& operator=(const CTransferFileRemover&) = delete;
+
+private:
+    std::filesystem::path m_path;
+};
+
+}  // namespace
+
+LogoFileKind LogoFileKindOf(const std::filesystem::path& path) {
+    const std::string& text = path.native();
+    if (text.size() < 3) return LogoFileKind::Other;
+    std::string extension = text.substr(text.size() - 3);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "bmp") return LogoFileKind::Bitmap;
+    if (extension == "pld") return LogoFileKind::LogoData;
+    return LogoFileKind::Other;
+}
+
+// Marks the session busy for the length of one operation.
+class CLogoSession::CBusyScope {
+public:
+    explicit CBusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
+    ~CBusyScope() { m_busy = false; }
+    CBusyScope(const CBusyScope&) = delete;
+    CBusyScope& operator=(const CBusyScope&) = delete;
+
+private:
+    bool& m_busy;
+};
+
+CLogoSession::CLogoSession(IOperator& op, std::unique_ptr<ISerialLink> port)
+    : m_op(op), m_port(std::move(port)), m_protocol(*m_port, op) {
+    m_items.ClearItemTable();
+}
+
+void CLogoSession::ShowError(const std::string& text) {
+    m_op.ShowMessage(ErrorCaption(), text, MessageIcon::Exclamation);
+}
+
+void CLogoSession::Finish(const std::string& text) {
+    m_progress->SetMessage(text);
+    m_progress->ShowCloseButton();
+}
+
+bool CLogoSession::LoadSourceFile(const std::filesystem::path& path) {
+    switch (LogoFileKindOf(path)) {
+        case LogoFileKind::Bitmap: return LoadBitmapFile(path, m_image, m_op);
+        case LogoFileKind::LogoData: return LoadLogoDataFile(path, m_image, m_op);
+        case LogoFileKind::Other: break;
+    }
+    return false;
+}
+
+bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
+    return AddFileToSlot(path, startSlot).has_value();
+}
+
+std::optional<int> CLogoSession::AddFileToSlot(const std::filesystem::path& path, int startSlot) {
+    if (LogoFileKindOf(path) == LogoFileKind::Other) {
+        ShowError(path.string() + Text(texts::kUnsupportedFileSuffix));
+        return std::nullopt;
+    }
+    if (!LoadSourceFile(path)) return std::nullopt;
+
+    const std::optional<int> slot = m_items.FindFreeSlot(startSlot);
+    if (!slot) {
+        ShowError(Text(texts::kNoFreeSlot));
+        return std::nullopt;
+    }
+    CFontPT& item = m_items[*slot];
+    item.m_state = ITEM_NEW;
+    item.m_sourcePath = path;
+    item.m_id = static_cast<std::int16_t>(*slot);
+    item.m_name = sjis::CutToBytes(sjis::FromUtf8Lossy(path.filename().string()), kMaxNameBytes);
+
+    // The transfer file sizes the item. An item whose file cannot be written is refused
+    // rather than kept with zero sizes that would understate the printer memory it needs.
+    const std::filesystem::path transferFile = m_tempFolder.TransferFile(*slot);
+    {
+        CTransferFileRemover remover(transferFile);
+        if (!WriteTransferFile(transferFile, item, m_image, m_op)) {
+            item.Reset();
+            return std::nullopt;
+        }
+        item.BuildHeader();
+    }
+    if (item.m_totalSize > kMaxItemImageBytes) {
+        ShowError(path.string() + Text(texts::kItemTooLargeSuffix));
+        item.Reset();
+        return std::nullopt;
+    }
+    return slot;
+}
+
+std::vector<int> CLogoSession::AddFiles(const std::vector<std::filesystem::path>& paths,
+                                        int startSlot) {
+    std::vector<int> added;
+    for (const std::filesystem::path& path : paths) {
+        if (const std::optional<int> slot = AddFileToSlot(path, startSlot)) added.push_back(*slot);
+    }
+    m_op.RefreshItemList();
+    m_op.RepaintPreviews();
+    return added;
+}
+
+void CLogoSession::ShowItemImage(int slot) {
+    if (!CItemTable::IsValidSlot(slot) || m_items[slot].m_state != ITEM_NEW) {
+        m_op.RepaintPreviews();
+        return;
+    }
+    const std::filesystem::path& path = m_items[slot].m_sourcePath;
+    if (LogoFileKindOf(path) == LogoFileKind::Other) {
+        ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
+        return;
+    }
+    if (LoadSourceFile(path)) m_op.RepaintPreviews();
+}
+
+bool CLogoSession::OnStartTransfer() {
+    if (CItemTable::GaugePosition(m_items.GetMemoryTotal()) >= kGaugeMax) {
+        ShowError(Text(texts::kDownloadMemoryFull));
+        return false;
+    }
+    if (m_items.CountInUse() > kMaxItemsAtDownload) {
+        ShowError(Text(texts::kDownloadTooManyIds));
+        return false;
+    }
+    CBusyScope busy(m_busy);
+    const int waiting = m_items.CountNew();
+    m_progress = m_op.OpenProgress();
+    m_progress->SetProgress(waiting, 0, Text(texts::kWaitingForPrinter));
+
+    int sent = 0;
+    for (int slot = 0; slot < kItemCount; ++slot) {
+        CFontPT& item = m_items[slot];
+        if (item.m_state != ITEM_NEW) continue;
+        m_previewSlot = slot;
+        ShowItemImage(slot);
+        m_op.PumpEvents();
+        // The item is sent from a fresh reading of its file; an unknown kind is sent with
+        // the image the view holds.
+        if (LogoFileKindOf(item.m_sourcePath) == LogoFileKind::Other) {
+            ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
+        } else {
+            LoadSourceFile(item.m_sourcePath);
+        }
+        const std::filesystem::path transferFile = m_tempFolder.TransferFile(slot);
+        CTransferFileRemover remover(transferFile);
+        WriteTransferFile(transferFile, item, m_image, m_op);
+        item.BuildHeader();
+        if (!m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)) {
+            Finish(Text(texts::kDownloadFailed));
+            return false;
+        }
+        ++sent;
+        m_progress->SetProgress(waiting, sent, Text(texts::kDownloadSending));
+    }
+    m_progress->SetProgress(waiting, waiting, Text(texts::kDownloadDone));
+    m_progress->ShowCloseButton();
+    m_op.RefreshItemList();
+    return true;
+}
+
+bool CLogoSession::OnGetInfo() {
+    CBusyScope busy(m_busy);
+    bool progressReported = false;
+    InfoCallbacks callbacks;
+    callbacks.onRequestSent = [this] {
+        m_progress = m_op.OpenProgress();
+        m_progress->SetProgress(1, 0, Text(texts::kWaitingForPrinter));
+        m_op.PumpEvents();
+    };
+    callbacks.onProgress = [this, &progressReported](std::int64_t total, std::int64_t consumed) {
+        progressReported = true;
+        // The bar takes int; a stream is never longer than its eight digits allow.
+        m_progress->SetProgress(static_cast<int>(std::min<std::int64_t>(total, INT32_MAX)),
+                                static_cast<int>(std::min<std::int64_t>(consumed, INT32_MAX)),
+                                Text(texts::kInfoReading));
+    };
+    const InfoResult result = m_protocol.ReadRegistrations(m_portName, m_items, callbacks);
+    switch (result.status) {
+        case InfoStatus::PortNotOpened: return false;
+        case InfoStatus::NoAnswer: Finish(Text(texts::kInfoFailed)); break;
+        case InfoStatus::Broken: Finish(Text(texts::kInfoBroken)); break;
+        case InfoStatus::Complete:
+            if (!progressReported) m_progress->SetBar(1, 1);  // nothing registered: bar full
+            Finish(Text(texts::kInfoDone));
+            break;
+    }
+    m_op.RefreshItemList();
+    return result.status == InfoStatus::Complete;
+}
+
+bool CLogoSession::OnClearIds(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::erase_if(rows, [](int row) { return !CItemTable::IsValidSlot(row); });
+
+    int inUse = 0;
+    bool anyRegistered = false;
+    for (int row : rows) {
+        inUse += m_items[row].InUse() ? 1 : 0;
+        anyRegistered = anyRegistered || m_items[row].m_state == ITEM_REGISTERED;
+    }
+    if (inUse == 0) {
+        m_op.ShowMessage(Text(texts::kResultCaption), Text(texts::kDeleteNothingSelected),
+                         MessageIcon::Exclamation);
+        return false;
+    }
+    if (anyRegistered &&
+        !m_op.AskYesNo(Text(texts::kDeleteConfirmCaption), Text(texts::kDeleteRegisteredQuestion),
+                       MessageIcon::Information)) {
+        return false;
+    }
+    CBusyScope busy(m_busy);
+    m_progress = m_op.OpenProgress();
+    m_progress->SetProgress(inUse, 0, Text(texts::kDeleting));
+    int done = 0;
+    for (int row : rows) {
+        m_op.PumpEvents();
+        CFontPT& item = m_items[row];
+        if (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row)) {
+            Finish(Text(texts::kDeleteFailed));
+            return false;
+        }
+        if (item.InUse()) m_progress->SetBar(inUse, ++done);
+        item.Reset();
+        m_op.PumpEvents();
+    }
+    m_progress->SetProgress(inUse, inUse, Text(texts::kDeleteDone));
+    m_progress->ShowCloseButton();
+    m_op.RefreshItemList();
+    return true;
+}
+
+bool CLogoSession::OnAllClear() {
+    if (!m_op.AskYesNo(Text(texts::kAllClearCaption), Text(texts::kAllClearQuestion),
+                       MessageIcon::Exclamation)) {
+        return false;
+    }
+    CBusyScope busy(m_busy);
+    m_progress = m_op.OpenProgress();
+    m_progress->SetProgress(1, 0, Text(texts::kAllClearing));
+    m_op.PumpEvents();
+    const bool deleted = m_protocol.DeleteAllIds(m_portName);
+    if (deleted) {
+        m_items.ClearItemTable();
+        m_op.RefreshItemList();
+        m_progress->SetProgress(1, 1, Text(texts::kAllClearDone));
+    } else {
+        m_progress->SetMessage(Text(texts::kAllClearFailed));
+    }
+    m_progress->ShowCloseButton();
+    return deleted;
+}
+
+BatchConversionResult CLogoSession::OnConvertBmpToPld(
+    const std::vector<std::filesystem::path>& files) {
+    return ConvertBitmapsToLogoFiles(files, m_image, m_op);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/IOperator.h"
+#include "imaging/BatchConversion.h"
+#include "imaging/CurrentImage.h"
+#include "items/CItemTable.h"
+#include "ops/CTempFolder.h"
+#include "protocol/CPrinterProtocol.h"
+#include "serial/ISerialLink.h"
+
+// The kind of file an item or a dropped file is, from the last three characters of its path.
+enum class LogoFileKind { Bitmap, LogoData, Other };
+LogoFileKind LogoFileKindOf(const std::filesystem::path& path);
+
+// The working set of one run and the operations that every front end drives: the item
+// table, the current image, the preview slot, the port, and the progress display of the
+// last operation. Every message, question and progress update goes through the IOperator
+// given at construction; the front ends only translate the operator's clicks.
+class CLogoSession {
+public:
+    CLogoSession(IOperator& op, std::unique_ptr<ISerialLink> port);
+    CLogoSession(const CLogoSession&) = delete;
+    CLogoSession& operator=(const CLogoSession&) = delete;
+
+    CItemTable m_items;
+    CurrentImage m_image;
+    int m_previewSlot = 0;
+    std::string m_portName = "COM1";  // COM1..COM20 or a device path
+
+    // True while a printer operation runs; the front end must not end the session then.
+    bool IsBusy() const { return m_busy; }
+    // The progress display of the last printer operation (it stays until the operator
+    // closes it).
+    const std::shared_ptr<IProgressDisplay>& Progress() const { return m_progress; }
+
+    // Adds one file into the first free slot at or after `startSlot`; shows its own
+    // messages. True when an item was added.
+    bool AddFile(const std::filesystem::path& path, int startSlot);
+    // Adds files in order from one start slot, then refreshes the list and the previews.
+    // Returns the slots that were filled.
+    std::vector<int> AddFiles(const std::vector<std::filesystem::path>& paths, int startSlot);
+    // Loads the image of a new item into the current image and repaints the previews.
+    void ShowItemImage(int slot);
+
+    // Downloads every new item, in ID order. True when all were sent (or declined).
+    bool OnStartTransfer();
+    // Replaces the table with what the printer holds.
+    bool OnGetInfo();
+    // Deletes the items of the given rows (in the printer too, when registered).
+    bool OnClearIds(std::vector<int> rows);
+    // Deletes every registration in the printer and, on success, clears the table.
+    bool OnAllClear();
+    // Converts bitmaps into .pld files beside them.
+    BatchConversionResult OnConvertBmpToPld(const std::vector<std::filesystem::path>& files);
+
+private:
+    class CBusyScope;
+
+    std::optional<int> AddFileToSlot(const std::filesystem::path& path, int startSlot);
+    bool LoadSourceFile(const std::filesystem::path& path);
+    void ShowError(const std::string& text);
+    void Finish(const std::string& text);
+
+    IOperator& m_op;
+    std::unique_ptr<ISerialLink> m_port;
+    CPrinterProtocol m_protocol;
+    CTempFolder m_tempFolder;
+    std::shared_ptr<IProgressDisplay> m_progress;
+    bool m_busy = false;
+};
