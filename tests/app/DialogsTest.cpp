@@ -1,0 +1,416 @@
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "app/CAboutDlg.h"
+#include "app/CSelectPrinterDlg.h"
+#include "app/CVersionInfo.h"
+#include "items/CItemSetDlg.h"
+#include "items/CItemTable.h"
+#include "protocol/CFontDetail.h"
+#include "protocol/CLogoDetail.h"
+#include "protocol/CProgressDlg.h"
+#include "protocol/CProgressDlgDisplay.h"
+#include "serial/CComSelectDlg.h"
+
+namespace {
+
+QString LabelText(QWidget* dialog, const char* name) {
+    auto* label = dialog->findChild<QLabel*>(name);
+    return label ? label->text() : QString("<no label %1>").arg(name);
+}
+
+void NewItem(CItemTable& table, int slot, const char* name, int imageBytes) {
+    table[slot].m_id = static_cast<std::int16_t>(slot);
+    table[slot].m_name = name;
+    table[slot].m_patternSize = imageBytes;
+    table[slot].m_sourcePath = std::string("/logos/") + name;
+    table[slot].BuildHeader();
+    table[slot].m_state = ITEM_NEW;
+}
+
+std::array<std::uint8_t, kHeaderSize> Header(int id, const char* name, int width, int height,
+                                             int count) {
+    CFontPT item;
+    item.m_id = static_cast<std::int16_t>(id);
+    item.m_name = name;
+    item.m_width = width;
+    item.m_height = height;
+    item.m_patternSize = 100;
+    item.BuildHeader();
+    auto header = item.m_header;
+    header[60] = 0;
+    header[61] = 0;
+    header[62] = 0;
+    header[63] = static_cast<std::uint8_t>(count);
+    return header;
+}
+
+}  // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void modelDialogStartsWithTheFirstModel();
+    void modelDialogTakesTheCheckedButton();
+    void modelDialogQuitAndEscape();
+    void aboutDialogShowsTheVersionRecord();
+    void portDialogListsAndStores();
+    void portDialogCancelKeepsThePort();
+    void portDialogTypedPaths();
+    void progressDialogTexts();
+    void progressDialogClosesOnlyWhenFinished();
+    void progressDisplayOutlivesTheDialog();
+    void itemSetShowsSlotAndName();
+    void itemSetMovesAndRenames();
+    void itemSetRefusesAnIdInUse();
+    void itemSetEmptyIdMeansSlotZero();
+    void itemSetCancelChangesNothing();
+    void logoDetailLines();
+    void fontDetailLines();
+};
+
+void DialogsTest::modelDialogStartsWithTheFirstModel() {
+    CSelectPrinterDlg dialog;
+    QCOMPARE(dialog.windowTitle(), QString("NV210a/NV430a/NV450aロゴダウンロードツール"));
+    auto radios = dialog.findChildren<QRadioButton*>();
+    QCOMPARE(radios.size(), 3);
+    QCOMPARE(radios[0]->text(), QString("ミニノクタ(NV210a,NV218a,NV218b,NV218c)"));
+    QCOMPARE(radios[1]->text(), QString("ノクタ(NV430a)"));
+    QCOMPARE(radios[2]->text(), QString("ノクタ(NV450a)"));
+    QVERIFY(radios[0]->isChecked());
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.m_model, 0);
+}
+
+void DialogsTest::modelDialogTakesTheCheckedButton() {
+    CSelectPrinterDlg dialog;
+    dialog.findChild<QRadioButton*>("model2")->setChecked(true);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(dialog.m_model, 2);
+    CSelectPrinterDlg second;
+    second.findChild<QRadioButton*>("model1")->click();
+    second.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(second.m_model, 1);
+}
+
+void DialogsTest::modelDialogQuitAndEscape() {
+    CSelectPrinterDlg dialog;
+    QCOMPARE(dialog.findChild<QPushButton*>("quit")->text(), QString("終了"));
+    dialog.findChild<QPushButton*>("quit")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+    CSelectPrinterDlg escaped;
+    escaped.show();
+    QTest::keyClick(&escaped, Qt::Key_Escape);
+    QCOMPARE(escaped.result(), int(QDialog::Rejected));
+}
+
+void DialogsTest::aboutDialogShowsTheVersionRecord() {
+    CAboutDlg dialog;
+    QCOMPARE(dialog.windowTitle(), QString("バージョン情報"));
+    QCOMPARE(LabelText(&dialog, "version"), QString("Version 9.1.0.20"));
+    QCOMPARE(LabelText(&dialog, "description"),
+             QString("NV210a/NV430a/NV450aロゴダウンロードツール"));
+    QVERIFY(!LabelText(&dialog, "copyright").isEmpty());
+
+    VersionRecord record;
+    record.m_fileVersionMs = (1u << 16) | 2u;
+    record.m_fileVersionLs = (3u << 16) | 456u;
+    record.m_fileDescription = "A&B";  // shown as it stands, no mnemonic
+    CAboutDlg other(CVersionInfo(record), nullptr);
+    QCOMPARE(LabelText(&other, "version"), QString("Version 1.2.3.456"));
+    QCOMPARE(LabelText(&other, "description"), QString("A&B"));
+    QCOMPARE(LabelText(&other, "copyright"), QString());
+}
+
+void DialogsTest::portDialogListsAndStores() {
+    std::string port = "COM1";
+    CComSelectDlg dialog(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}, {"/dev/ttyACM0", ""}});
+    QCOMPARE(dialog.windowTitle(), QString("COMポートの選択"));
+    QComboBox* combo = dialog.Combo();
+    QCOMPARE(combo->count(), 22);
+    QCOMPARE(combo->itemText(0), QString("COM1"));
+    QCOMPARE(combo->itemText(19), QString("COM20"));
+    QVERIFY(combo->itemText(20).startsWith("/dev/ttyUSB0"));
+    QVERIFY(combo->itemText(20).contains("usb-FTDI_FT232R"));
+    QCOMPARE(combo->itemText(21), QString("/dev/ttyACM0"));
+    QCOMPARE(combo->currentIndex(), 0);  // the first opening shows COM1
+
+    combo->setCurrentIndex(11);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("COM12"));
+
+    // A described device stores its path, not its text.
+    CComSelectDlg again(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}});
+    QCOMPARE(again.Combo()->currentIndex(), 11);  // the current port is selected
+    again.Combo()->setCurrentIndex(20);
+    again.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("/dev/ttyUSB0"));
+}
+
+void DialogsTest::portDialogCancelKeepsThePort() {
+    std::string port = "COM3";
+    CComSelectDlg dialog(port, {});
+    QCOMPARE(dialog.Combo()->currentText(), QString("COM3"));
+    dialog.Combo()->setCurrentIndex(7);
+    dialog.findChild<QPushButton*>("cancel")->click();
+    QCOMPARE(port, std::string("COM3"));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void DialogsTest::portDialogTypedPaths() {
+    std::string port = "/dev/pts/9";  // a start-up port in neither list is offered too
+    CComSelectDlg dialog(port, {});
+    QCOMPARE(dialog.Combo()->currentText(), QString("/dev/pts/9"));
+    dialog.show();
+    dialog.Combo()->setEditText("/dev/pts/4");
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("/dev/pts/4"));
+
+    CComSelectDlg bad(port, {});
+    bad.show();
+    bad.Combo()->setEditText("printer please");
+    bad.findChild<QPushButton*>("ok")->click();
+    QVERIFY(bad.isVisible());  // refused, still open
+    QCOMPARE(port, std::string("/dev/pts/4"));
+    bad.Combo()->setEditText("com7");
+    bad.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("COM7"));
+}
+
+void DialogsTest::progressDialogTexts() {
+    QWidget parent;
+    auto* dialog = new CProgressDlg(&parent);
+    QCOMPARE(dialog->windowTitle(), QString("進行状況"));
+    QCOMPARE(dialog->Text(), QString("データ転送中"));
+    QCOMPARE(dialog->Range(), 100);
+    QCOMPARE(dialog->Position(), 0);
+    QSignalSpy controls(dialog, &CProgressDlg::controlsEnabled);
+    dialog->Open();
+    QCOMPARE(controls.size(), 1);
+    QCOMPARE(controls[0][0].toBool(), false);
+    QVERIFY(!dialog->CloseButton()->isVisible());
+
+    dialog->SetProgress(3, 0, "プリンタの応答を待っています。");
+    QCOMPARE(dialog->Text(), QString("プリンタの応答を待っています。"));
+    dialog->SetBar(3, 2);
+    QCOMPARE(dialog->Position(), 2);
+    QCOMPARE(dialog->Text(), QString("プリンタの応答を待っています。"));
+    dialog->SetProgress(1, 1, "情報取得を完了しました。");
+    QCOMPARE(dialog->Range(), 1);
+    QCOMPARE(dialog->Position(), 1);  // a full bar
+    dialog->SetMessage("データ送信を完了しました。");
+    QCOMPARE(dialog->Position(), 1);
+    // An empty range shows a full bar, never a busy indicator.
+    dialog->SetBar(0, 0);
+    QVERIFY(dialog->Range() > 0);
+    QCOMPARE(dialog->Position(), dialog->Range());
+    dialog->ShowCloseButton();
+    QVERIFY(dialog->CloseButton()->isVisible());
+    QCOMPARE(dialog->CloseButton()->text(), QString("OK"));
+    QPointer<CProgressDlg> watch(dialog);
+    dialog->CloseButton()->click();
+    QCOMPARE(controls.size(), 2);
+    QCOMPARE(controls[1][0].toBool(), true);
+    QTRY_VERIFY(watch.isNull());  // it deletes itself
+}
+
+void DialogsTest::progressDialogClosesOnlyWhenFinished() {
+    QWidget parent;
+    auto* dialog = new CProgressDlg(&parent);
+    QSignalSpy controls(dialog, &CProgressDlg::controlsEnabled);
+    dialog->Open();
+    QPointer<CProgressDlg> watch(dialog);
+    // Close box, Escape and Enter while the operation runs: refused.
+    dialog->close();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    dialog->reject();
+    QCoreApplication::processEvents();
+    QVERIFY(!watch.isNull());
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(controls.size(), 1);
+    dialog->ShowCloseButton();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(watch.isNull());
+    QCOMPARE(controls.size(), 2);
+}
+
+void DialogsTest::progressDisplayOutlivesTheDialog() {
+    auto parent = std::make_unique<QWidget>();
+    auto* dialog = new CProgressDlg(parent.get());
+    bool lastEnable = false;
+    QObject::connect(dialog, &CProgressDlg::controlsEnabled, [&](bool on) { lastEnable = on; });
+    dialog->Open();
+    CProgressDlgDisplay display(dialog);
+    display.SetProgress(2, 1, "データの削除中です。");
+    QCOMPARE(dialog->Position(), 1);
+    // The window goes away with its parent while the operation still holds the display.
+    parent.reset();
+    QVERIFY(display.Dialog() == nullptr);
+    QVERIFY(lastEnable);  // the controls are not left off
+    display.SetProgress(2, 2, "データの削除を完了しました。");
+    display.SetBar(2, 2);
+    display.SetMessage("x");
+    display.ShowCloseButton();  // all ignored, nothing crashes
+}
+
+void DialogsTest::itemSetShowsSlotAndName() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 5, "LOGO.BMP", 1000);
+    CItemSetDlg dialog(nullptr, 5, table);
+    QCOMPARE(dialog.windowTitle(), QString("登録設定"));
+    QCOMPARE(dialog.IdEdit()->text(), QString("5"));  // no leading zero
+    QCOMPARE(dialog.NameEdit()->text(), QString("LOGO.BMP"));
+    QCOMPARE(dialog.IdEdit()->maxLength(), 2);
+    QCOMPARE(dialog.NameEdit()->maxLength(), 32);
+    QCOMPARE(dialog.findChild<QPushButton*>("cancel")->text(), QString("ｷｬﾝｾﾙ"));
+    // Only digits go into the ID field.
+    dialog.show();
+    dialog.IdEdit()->clear();
+    QTest::keyClicks(dialog.IdEdit(), "a1b2c3");
+    QCOMPARE(dialog.IdEdit()->text(), QString("12"));
+}
+
+void DialogsTest::itemSetMovesAndRenames() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 5, "LOGO.BMP", 1000);
+    const auto need = table[5].GetMemoryNeed();
+    {
+        CItemSetDlg dialog(nullptr, 5, table);
+        dialog.IdEdit()->setText("12");
+        dialog.NameEdit()->setText("ロゴ");
+        dialog.findChild<QPushButton*>("ok")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QCOMPARE(table[5].m_state, ITEM_UNREGISTERED);
+    QCOMPARE(table[12].m_state, ITEM_NEW);
+    QCOMPARE(table[12].m_id, 12);
+    QCOMPARE(table[12].m_sourcePath, std::filesystem::path("/logos/LOGO.BMP"));
+    QCOMPARE(table[12].GetMemoryNeed(), need);
+    QCOMPARE(table[12].m_name, std::string("\x83\x8D\x83\x53"));  // Shift-JIS
+
+    // Unchanged ID, new name: renamed in place; an empty name is accepted.
+    CItemSetDlg rename(nullptr, 12, table);
+    rename.NameEdit()->clear();
+    rename.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[12].m_state, ITEM_NEW);
+    QCOMPARE(table[12].m_name, std::string());
+}
+
+void DialogsTest::itemSetRefusesAnIdInUse() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 5, "A.BMP", 10);
+    NewItem(table, 6, "B.BMP", 10);
+    table[7].m_state = ITEM_REGISTERED;
+    for (const char* target : {"6", "7"}) {
+        ModalDriver driver;
+        QString caption, text;
+        driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            box->accept();
+        });
+        CItemSetDlg dialog(nullptr, 5, table);
+        dialog.show();
+        dialog.IdEdit()->setText(target);
+        dialog.NameEdit()->setText("changed");
+        dialog.findChild<QPushButton*>("ok")->click();
+        QCOMPARE(driver.Pending(), 0);
+        QCOMPARE(caption, QString("実行結果"));
+        QCOMPARE(text, QString("指定されたIDは既に使用されています。"));
+        QVERIFY(dialog.isVisible());  // stays open for a correction
+        QCOMPARE(table[5].m_name, std::string("A.BMP"));
+        QCOMPARE(table[5].m_state, ITEM_NEW);
+    }
+}
+
+void DialogsTest::itemSetEmptyIdMeansSlotZero() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 9, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 9, table);
+    dialog.IdEdit()->clear();
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[0].m_state, ITEM_NEW);
+    QCOMPARE(table[9].m_state, ITEM_UNREGISTERED);
+
+    // Slot 0 already holds the item itself: nothing to refuse.
+    CItemSetDlg same(nullptr, 0, table);
+    same.IdEdit()->clear();
+    same.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(same.result(), int(QDialog::Accepted));
+    QCOMPARE(table[0].m_state, ITEM_NEW);
+}
+
+void DialogsTest::itemSetCancelChangesNothing() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 3, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 3, table);
+    dialog.IdEdit()->setText("40");
+    dialog.NameEdit()->setText("other");
+    dialog.findChild<QPushButton*>("cancel")->click();
+    QCOMPARE(table[3].m_state, ITEM_NEW);
+    QCOMPARE(table[3].m_name, std::string("A.BMP"));
+    QCOMPARE(table[40].m_state, ITEM_UNREGISTERED);
+}
+
+void DialogsTest::logoDetailLines() {
+    const auto header = Header(5, "LOGO", 240, 120, 1);
+    const std::uint8_t entries[6] = {0x6B, 0x82, 0, 0, 0, 0};
+    CLogoDetail dialog(nullptr, 1, entries, header, 12);
+    QCOMPARE(dialog.windowTitle(), QString("ロゴ情報"));
+    QCOMPARE(dialog.List()->count(), 1);
+    QCOMPARE(dialog.List()->item(0)->text(), QString("0x6B82"));
+    QCOMPARE(LabelText(&dialog, "name"), QString("登録名称：LOGO"));
+    QCOMPARE(LabelText(&dialog, "id"), QString("登録ID：5"));
+    QCOMPARE(LabelText(&dialog, "height"), QString("縦サイズ：240dot(20.0mm)"));
+    QCOMPARE(LabelText(&dialog, "width"), QString("横サイズ：120dot(10.0mm)"));
+    CLogoDetail eight(nullptr, 1, entries, header, 8);
+    QCOMPARE(LabelText(&eight, "height"), QString("縦サイズ：240dot(30.0mm)"));
+}
+
+void DialogsTest::fontDetailLines() {
+    auto header = Header(17, "FONT", 24, 24, 3);
+    header[48] = '0';
+    header[49] = '0';
+    header[50] = '2';
+    header[51] = '4';
+    header[77] = 1;     // italic
+    header[78] = 0x01;  // weight 400
+    header[79] = 0x90;
+    const std::uint8_t entries[18] = {0x41, 0x00, 0, 0,    0,    0, 0x42, 0x30, 0,
+                                      0,    0,    0, 0x22, 0x6F, 0, 0,    0,    0};
+    CFontDetail dialog(nullptr, 3, entries, header);
+    QCOMPARE(dialog.windowTitle(), QString("フォント情報"));
+    QCOMPARE(dialog.List()->count(), 3);
+    QCOMPARE(dialog.List()->item(0)->text(), QString("0x4100     A"));
+    QCOMPARE(dialog.List()->item(1)->text(), QString("0x4230     あ"));
+    QCOMPARE(dialog.List()->item(2)->text(), QString("0x226F     漢"));
+    QCOMPARE(LabelText(&dialog, "name"), QString("登録名称：FONT"));
+    QCOMPARE(LabelText(&dialog, "id"), QString("登録ID：17"));
+    QCOMPARE(LabelText(&dialog, "fontCount"), QString("登録フォント数：3"));
+    QCOMPARE(LabelText(&dialog, "fontSize"), QString("フォントサイズ：24"));
+    QCOMPARE(LabelText(&dialog, "bold"), QString("強調：無効"));
+    QCOMPARE(LabelText(&dialog, "italic"), QString("斜体：有効"));
+}
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Answers the modal dialogs a test provokes, in order: each action runs on the next modal
+// window that appears, so that no dialog ever blocks a test. Actions left over when the
+// driver ends count as a failure of the test (checked with Pending()).
+class ModalDriver {
+  public:
+    using Action = std::function<void(QWidget*)>;
+
+    ModalDriver() {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+        m_timer.start();
+    }
+
+    void Then(Action action) { m_actions.push_back(std::move(action)); }
+    int Pending() const { return static_cast<int>(m_actions.size()); }
+    // The texts of the message boxes answered so far.
+    QStringList m_seen;
+
+  private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || m_actions.empty() || modal == m_last) {
+            return;
+        }
+        m_last = modal;
+        Action action = std::move(m_actions.front());
+        m_actions.pop_front();
+        action(modal);
+    }
+
+    QTimer m_timer;
+    std::deque<Action> m_actions;
+    QPointer<QWidget> m_last;
+};
