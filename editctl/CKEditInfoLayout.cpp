@@ -59,6 +59,9 @@ std::unique_ptr<CKEPara> CKEditInfo::layoutRun(const std::vector<CKEChar>& chars
             CloseRow(*para, paraIndex, rowStart, i, sum);
             rowStart = i;
             sum = 0;
+            if (width > avail) {
+                return nullptr;  // wider than the view even on a row of its own
+            }
         }
         sum += width;
     }
