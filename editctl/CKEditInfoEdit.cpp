@@ -4,6 +4,7 @@
 // Each builds the new arrays and paragraphs beside the current ones and commits them only
 // when everything fits, so a refusal leaves text, layout, caret and selection untouched.
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <new>
 #include <utility>
@@ -42,11 +43,12 @@ class KEWaitCursor {
     IKEditHost* m_host;
 };
 
-// Moves `source[from, to)` onto the end of `target` (no allocation: capacity is reserved).
-void MoveAppend(std::vector<CKEChar>& target, std::vector<CKEChar>& source, std::size_t from,
-                std::size_t to) {
-    for (std::size_t i = from; i < to; ++i) {
-        target.push_back(std::move(source[i]));
+// Room for `size` elements, growing geometrically so that typing does not reallocate the
+// arrays at every character.
+template <typename Container>
+void ReserveFor(Container& container, std::size_t size) {
+    if (container.capacity() < size) {
+        container.reserve(std::max(size, container.capacity() + container.capacity() / 2));
     }
 }
 
@@ -84,8 +86,8 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
     const std::int32_t paraEnd = oldPara.endChar() + count;
     const bool lastPara = caretPara + 1 == static_cast<std::int32_t>(m_paras.size());
 
-    std::u16string newText;
-    std::vector<CKEChar> newChars;
+    // The text and attributes are changed in place, within reserved capacity; `restore`
+    // takes the inserted run out again if the new layout is refused.
     try {
         std::u16string inserted(text, static_cast<std::size_t>(count));
         std::vector<CKEChar> insertedChars(static_cast<std::size_t>(count));
@@ -99,27 +101,18 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
             }
             insertedChars[i].m_width = measureChar(ch, nullptr).cx;
         }
-        newText.reserve(static_cast<std::size_t>(m_length + count));
-        newText.append(m_text, 0, static_cast<std::size_t>(p));
-        newText.append(inserted);
-        newText.append(m_text, static_cast<std::size_t>(p));
-        newChars.reserve(static_cast<std::size_t>(m_length + count + 1));
-        // From here the old attributes are moved, not copied; `restore` moves them back.
-        MoveAppend(newChars, m_chars, 0, static_cast<std::size_t>(p));
-        MoveAppend(newChars, insertedChars, 0, insertedChars.size());
-        MoveAppend(newChars, m_chars, static_cast<std::size_t>(p), m_chars.size());
+        ReserveFor(m_text, static_cast<std::size_t>(m_length + count));
+        ReserveFor(m_chars, static_cast<std::size_t>(m_length + count + 1));
+        m_text.insert(static_cast<std::size_t>(p), inserted);
+        m_chars.insert(m_chars.begin() + p, std::make_move_iterator(insertedChars.begin()),
+                       std::make_move_iterator(insertedChars.end()));
     } catch (const std::bad_alloc&) {
         refuse(false);
         return false;
     }
     const auto restore = [&]() noexcept {
-        const auto pos = static_cast<std::size_t>(p);
-        for (std::size_t i = 0; i < pos; ++i) {
-            m_chars[i] = std::move(newChars[i]);
-        }
-        for (std::size_t i = pos; i < m_chars.size(); ++i) {
-            m_chars[i] = std::move(newChars[i + static_cast<std::size_t>(count)]);
-        }
+        m_text.erase(static_cast<std::size_t>(p), static_cast<std::size_t>(count));
+        m_chars.erase(m_chars.begin() + p, m_chars.begin() + p + count);
     };
 
     std::vector<std::unique_ptr<CKEPara>> newParas;
@@ -130,7 +123,7 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
         std::size_t rowTotal = m_rows.size() - oldPara.m_lines.size();
         bool fits = true;
         const auto addPara = [&](std::int32_t first, std::int32_t end) {
-            auto para = layoutRun(newChars, caretPara + static_cast<std::int32_t>(newParas.size()),
+            auto para = layoutRun(m_chars, caretPara + static_cast<std::int32_t>(newParas.size()),
                                   first, end - first, st, avail);
             if (!para) {
                 fits = false;
@@ -142,7 +135,7 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
         };
         std::int32_t start = paraStart;
         for (std::int32_t i = paraStart; i < paraEnd && fits; ++i) {
-            if (newText[static_cast<std::size_t>(i)] == kLF) {
+            if (m_text[static_cast<std::size_t>(i)] == kLF) {
                 addPara(start, i + 1);
                 start = i + 1;
             }
@@ -162,8 +155,6 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
         return false;
     }
 
-    m_text.swap(newText);
-    m_chars.swap(newChars);
     m_length += count;
     spliceParas(caretPara, caretPara, newParas, count);
 
@@ -217,32 +208,31 @@ bool CKEditInfo::deleteSelection() {
     const std::int32_t start = m_paras[static_cast<std::size_t>(pa)]->firstChar();
     const std::int32_t end = m_paras[static_cast<std::size_t>(pb)]->endChar() - d;
 
-    std::u16string newText;
-    std::vector<CKEChar> newChars;
+    // The removed run is kept aside until the new layout is accepted; putting it back needs
+    // no allocation, since erasing leaves the arrays' capacity.
+    std::u16string removedText;
+    std::vector<CKEChar> removedChars;
     try {
-        newText.reserve(static_cast<std::size_t>(m_length - d));
-        newText.append(m_text, 0, static_cast<std::size_t>(s));
-        newText.append(m_text, static_cast<std::size_t>(e));
-        newChars.reserve(static_cast<std::size_t>(m_length - d + 1));
-        MoveAppend(newChars, m_chars, 0, static_cast<std::size_t>(s));
-        MoveAppend(newChars, m_chars, static_cast<std::size_t>(e), m_chars.size());
+        removedText.assign(m_text, static_cast<std::size_t>(s), static_cast<std::size_t>(d));
+        removedChars.reserve(static_cast<std::size_t>(d));
     } catch (const std::bad_alloc&) {
         refuse(false);
         return false;
     }
+    removedChars.insert(removedChars.end(), std::make_move_iterator(m_chars.begin() + s),
+                        std::make_move_iterator(m_chars.begin() + e));
+    m_chars.erase(m_chars.begin() + s, m_chars.begin() + e);
+    m_text.erase(static_cast<std::size_t>(s), static_cast<std::size_t>(d));
     const auto restore = [&]() noexcept {
-        for (std::size_t i = 0; i < static_cast<std::size_t>(s); ++i) {
-            m_chars[i] = std::move(newChars[i]);
-        }
-        for (std::size_t i = static_cast<std::size_t>(e); i < m_chars.size(); ++i) {
-            m_chars[i] = std::move(newChars[i - static_cast<std::size_t>(d)]);
-        }
+        m_text.insert(static_cast<std::size_t>(s), removedText);
+        m_chars.insert(m_chars.begin() + s, std::make_move_iterator(removedChars.begin()),
+                       std::make_move_iterator(removedChars.end()));
     };
 
     std::vector<std::unique_ptr<CKEPara>> newParas;
     try {
         const RECT rect = textRect();
-        auto para = layoutRun(newChars, pa, start, end - start, style(), rect.right - rect.left);
+        auto para = layoutRun(m_chars, pa, start, end - start, style(), rect.right - rect.left);
         if (!para) {
             restore();
             refuse(true);
@@ -256,8 +246,6 @@ bool CKEditInfo::deleteSelection() {
         return false;
     }
 
-    m_text.swap(newText);
-    m_chars.swap(newChars);
     m_length -= d;
     spliceParas(pa, pb, newParas, -d);
 

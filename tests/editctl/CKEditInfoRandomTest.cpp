@@ -63,6 +63,7 @@ class RandomEditor {
             const std::string what = oneStep();
             ASSERT_TRUE(LayoutIsSound(m_info)) << "after " << what << " at step " << step;
             ASSERT_EQ(CurrentRows(m_info), FreshRows(m_info)) << "after " << what;
+            ASSERT_TRUE(WidthsAreMeasured()) << "after " << what;
             if (!m_lastResult) {
                 ASSERT_EQ(Fingerprint(m_info), before) << "refused " << what << " changed state";
                 ASSERT_GT(m_host.m_notifications.size(), notes) << "silent refusal of " << what;
@@ -72,6 +73,24 @@ class RandomEditor {
     }
 
     int refusals() const { return m_refusals; }
+
+    // Every character's width is what the window measures for it under its face name.
+    ::testing::AssertionResult WidthsAreMeasured() const {
+        for (std::int32_t i = 0; i < m_info.m_length; ++i) {
+            const char16_t ch = m_info.m_text[static_cast<std::size_t>(i)];
+            const CKEChar& attr = m_info.m_chars[static_cast<std::size_t>(i)];
+            LONG expected = 0;
+            if (ch != u'\r' && ch != u'\n') {
+                const bool known =
+                    attr.faceName() != nullptr && std::string(attr.faceName()) == "Known";
+                expected = FakeEditHost::baseWidth(ch) + (known ? 2 : 0);
+            }
+            if (attr.m_width != expected) {
+                return ::testing::AssertionFailure() << "width of character " << i;
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
 
   private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
@@ -95,15 +114,18 @@ class RandomEditor {
 
     std::string oneStep() {
         m_lastResult = true;
+        std::string what;
         switch (pick(12)) {
             case 0:
             case 1:
             case 2: {
+                what = "insertText";
                 m_lastResult = m_info.insertText(randomText());
                 break;
             }
             case 3:
             case 4: {
+                what = "deleteSelection";
                 selectRandom();
                 m_lastResult = m_info.deleteSelection();
                 break;
@@ -112,27 +134,41 @@ class RandomEditor {
                 static const char* names[] = {"", "Known", "Unknown"};
                 const std::int32_t first = pick(m_info.m_length + 1);
                 const std::int32_t count = pick(m_info.m_length - first + 1);
+                what = "setFaceName";
                 m_lastResult = m_info.setFaceName(first, count, names[pick(3)]);
                 break;
             }
             case 6:
-                m_info.takeSnapshot();
+                what = "takeSnapshot";
+                if (m_info.takeSnapshot()) {
+                    m_snapshotPrint = Fingerprint(m_info, false);
+                }
                 break;
             case 7:
+                what = "undoSwap";
                 if (m_info.m_undo) {
+                    // The state comes back exactly as it was snapshotted, and the snapshot
+                    // takes the state undone.
+                    const std::string current = Fingerprint(m_info, false);
                     m_lastResult = m_info.undoSwap();
+                    EXPECT_EQ(Fingerprint(m_info, false), m_snapshotPrint);
+                    m_snapshotPrint = current;
                 }
                 break;
             case 8:
+                what = "moveCaret";
                 m_info.moveCaret(static_cast<KECaretStep>(pick(6)), pick(2) == 0);
                 break;
             case 9:
+                what = "replaceAll";
                 m_lastResult = m_info.replaceAll(pick(3) == 0 ? u"" : randomText());
                 break;
             case 10:
+                what = "limit";
                 m_info.m_limit = pick(4) == 0 ? 20 + pick(40) : CKEditInfo::kDefaultLimit;
                 break;
             default:
+                what = "moveCaretTo";
                 m_info.moveCaretTo(KEPos{pick(8), pick(static_cast<int>(m_info.m_rows.size()))},
                                    pick(2) == 0);
                 break;
@@ -140,7 +176,7 @@ class RandomEditor {
         if (!m_lastResult) {
             ++m_refusals;
         }
-        return "step kind";
+        return what;
     }
 
     FakeEditHost m_host;
@@ -150,6 +186,7 @@ class RandomEditor {
     std::mt19937 m_random;
     bool m_lastResult = true;
     int m_refusals = 0;
+    std::string m_snapshotPrint;
 };
 
 class RandomEdits : public ::testing::TestWithParam<DWORD> {};

@@ -9,7 +9,7 @@
 #include "editctl/CKEditInfo.h"
 
 // Everything an operation may change, as one comparable string.
-inline std::string Fingerprint(const CKEditInfo& info) {
+inline std::string Fingerprint(const CKEditInfo& info, bool withLimit = true) {
     std::ostringstream out;
     out << "len=" << info.m_length << " text=";
     for (char16_t ch : info.m_text) {
@@ -27,7 +27,10 @@ inline std::string Fingerprint(const CKEditInfo& info) {
     out << " paras=" << info.m_paras.size() << " caret=" << info.m_caretCol << ','
         << info.m_caretRow << " sel=" << info.m_hasSel << ':' << info.m_anchorCol << ','
         << info.m_anchorRow << ',' << info.m_selEndCol << ',' << info.m_selEndRow
-        << " mod=" << info.m_modified << " limit=" << info.m_limit;
+        << " mod=" << info.m_modified;
+    if (withLimit) {
+        out << " limit=" << info.m_limit;
+    }
     return out.str();
 }
 
