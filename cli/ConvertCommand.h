@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/CCliCommand.h"
+
+// `convert FILE...`: the batch conversion of bitmaps into .pld files beside them.
+// Exit status 0 when every file was converted, 1 when any failed.
+class ConvertCommand : public CCliCommand {
+  public:
+    CLI::App* Register(CLI::App& app) override;
+    int Run(CCliContext& context) override;
+
+  private:
+    std::vector<std::string> m_files;
+};

@@ -1,0 +1,63 @@
+#include "cli/ShowCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <ostream>
+
+#include "cli/LogoFileKind.h"
+#include "cli/TerminalImage.h"
+#include "imaging/BitmapLoader.h"
+#include "imaging/ImagingMessages.h"
+#include "imaging/LogoDataFile.h"
+#include "imaging/WholeFileWriter.h"
+#include "res/Texts.h"
+
+CLI::App* ShowCommand::Register(CLI::App& app) {
+    CLI::App* sub = app.add_subcommand(
+        "show",
+        "Show the binarized image of a .bmp or .pld file, with its width, height and "
+        "pattern size");
+    sub->add_option("FILE", m_file, "A bitmap (.bmp) or logo data file (.pld)")->required();
+    CLI::Option* ascii = sub->add_flag("--ascii", m_ascii,
+                                       "Draw with '#' (black) and '.' (white), one row per line");
+    sub->add_option("--pbm", m_pbm, "Write the image to OUT as a binary PBM (P4) file instead")
+        ->option_text("OUT")
+        ->excludes(ascii);
+    return sub;
+}
+
+int ShowCommand::Run(CCliContext& context) {
+    std::error_code error;
+    std::filesystem::path path = std::filesystem::absolute(m_file, error);
+    if (error) path = m_file;
+
+    bool loaded = false;
+    switch (KindOfLogoFile(path)) {
+        case LogoFileKind::Bitmap:
+            loaded = LoadBitmapFile(path, context.image, context.op);
+            break;
+        case LogoFileKind::LogoData:
+            loaded = LoadLogoDataFile(path, context.image, context.op);
+            break;
+        case LogoFileKind::Unsupported:
+            ShowImagingErrorText(context.op,
+                                 path.string() + std::string(texts::kUnsupportedFileSuffix));
+            break;
+    }
+    if (!loaded) return 1;
+
+    const CurrentImage& image = context.image;
+    if (!m_pbm.empty()) {
+        const std::vector<std::uint8_t> pbm = EncodePbm(image);
+        const std::span<const std::uint8_t> parts[] = {pbm};
+        if (!WriteFileWhole(m_pbm, parts)) {
+            context.err << "stampix-cli: cannot write " << m_pbm << std::endl;
+            return 1;
+        }
+    } else {
+        context.out << (m_ascii ? RenderAscii(image) : RenderHalfBlocks(image));
+    }
+    context.out << "width: " << image.Width() << "\nheight: " << image.Height()
+                << "\npattern size: " << image.PatternSize() << std::endl;
+    return 0;
+}
