@@ -19,7 +19,7 @@ std::string Text(std::string_view text) { return std::string(text); }
 
 // Removes a transfer file when the step that made it ends, whatever the outcome.
 class CTransferFileRemover {
-public:
+  public:
     explicit CTransferFileRemover(std::filesystem::path path) : m_path(std::move(path)) {}
     ~CTransferFileRemover() {
         std::error_code ignored;
@@ -28,7 +28,7 @@ public:
     CTransferFileRemover(const CTransferFileRemover&) = delete;
     CTransferFileRemover& operator=(const CTransferFileRemover&) = delete;
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
@@ -46,13 +46,13 @@ LogoFileKind LogoFileKindOf(const std::filesystem::path& path) {
 
 // Marks the session busy for the length of one operation.
 class CLogoSession::CBusyScope {
-public:
+  public:
     explicit CBusyScope(bool& busy) : m_busy(busy) { m_busy = true; }
     ~CBusyScope() { m_busy = false; }
     CBusyScope(const CBusyScope&) = delete;
     CBusyScope& operator=(const CBusyScope&) = delete;
 
-private:
+  private:
     bool& m_busy;
 };
 
@@ -72,9 +72,12 @@ void CLogoSession::Finish(const std::string& text) {
 
 bool CLogoSession::LoadSourceFile(const std::filesystem::path& path) {
     switch (LogoFileKindOf(path)) {
-        case LogoFileKind::Bitmap: return LoadBitmapFile(path, m_image, m_op);
-        case LogoFileKind::LogoData: return LoadLogoDataFile(path, m_image, m_op);
-        case LogoFileKind::Other: break;
+        case LogoFileKind::Bitmap:
+            return LoadBitmapFile(path, m_image, m_op);
+        case LogoFileKind::LogoData:
+            return LoadLogoDataFile(path, m_image, m_op);
+        case LogoFileKind::Other:
+            break;
     }
     return false;
 }
@@ -165,18 +168,20 @@ bool CLogoSession::OnStartTransfer() {
         m_previewSlot = slot;
         ShowItemImage(slot);
         m_op.PumpEvents();
-        // The item is sent from a fresh reading of its file; an unknown kind is sent with
-        // the image the view holds.
+        // The item is sent from a fresh reading of its file. A file that can no longer be
+        // read fails the item (its loader has said why) rather than sending the image of
+        // another item under this ID.
+        bool loaded = true;
         if (LogoFileKindOf(item.m_sourcePath) == LogoFileKind::Other) {
             ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
         } else {
-            LoadSourceFile(item.m_sourcePath);
+            loaded = LoadSourceFile(item.m_sourcePath);
         }
         const std::filesystem::path transferFile = m_tempFolder.TransferFile(slot);
         CTransferFileRemover remover(transferFile);
-        WriteTransferFile(transferFile, item, m_image, m_op);
+        const bool written = loaded && WriteTransferFile(transferFile, item, m_image, m_op);
         item.BuildHeader();
-        if (!m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)) {
+        if (!written || !m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)) {
             Finish(Text(texts::kDownloadFailed));
             return false;
         }
@@ -207,9 +212,14 @@ bool CLogoSession::OnGetInfo() {
     };
     const InfoResult result = m_protocol.ReadRegistrations(m_portName, m_items, callbacks);
     switch (result.status) {
-        case InfoStatus::PortNotOpened: return false;
-        case InfoStatus::NoAnswer: Finish(Text(texts::kInfoFailed)); break;
-        case InfoStatus::Broken: Finish(Text(texts::kInfoBroken)); break;
+        case InfoStatus::PortNotOpened:
+            return false;
+        case InfoStatus::NoAnswer:
+            Finish(Text(texts::kInfoFailed));
+            break;
+        case InfoStatus::Broken:
+            Finish(Text(texts::kInfoBroken));
+            break;
         case InfoStatus::Complete:
             if (!progressReported) m_progress->SetBar(1, 1);  // nothing registered: bar full
             Finish(Text(texts::kInfoDone));

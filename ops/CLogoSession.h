@@ -23,7 +23,7 @@ LogoFileKind LogoFileKindOf(const std::filesystem::path& path);
 // last operation. Every message, question and progress update goes through the IOperator
 // given at construction; the front ends only translate the operator's clicks.
 class CLogoSession {
-public:
+  public:
     CLogoSession(IOperator& op, std::unique_ptr<ISerialLink> port);
     CLogoSession(const CLogoSession&) = delete;
     CLogoSession& operator=(const CLogoSession&) = delete;
@@ -59,7 +59,7 @@ public:
     // Converts bitmaps into .pld files beside them.
     BatchConversionResult OnConvertBmpToPld(const std::vector<std::filesystem::path>& files);
 
-private:
+  private:
     class CBusyScope;
 
     std::optional<int> AddFileToSlot(const std::filesystem::path& path, int startSlot);

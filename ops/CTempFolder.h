@@ -6,7 +6,7 @@
 // (or /tmp) and removed with its contents when the object ends. A predictable file name in
 // a shared folder would let another local user redirect the write.
 class CTempFolder {
-public:
+  public:
     CTempFolder();
     ~CTempFolder();
     CTempFolder(const CTempFolder&) = delete;
@@ -17,6 +17,6 @@ public:
     // The transfer file of one slot: QUIL<slot> inside the folder.
     std::filesystem::path TransferFile(int slot) const;
 
-private:
+  private:
     std::filesystem::path m_path;
 };
