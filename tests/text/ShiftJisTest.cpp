@@ -51,7 +51,7 @@ TEST(ShiftJis, UnconvertibleCharactersFailTheConversionToShiftJis) {
 
 TEST(ShiftJis, LossyConversionReplacesOnlyWhatCannotBeHeld) {
     EXPECT_EQ(sjis::FromUtf8Lossy("ロゴ.bmp"), kLogoSjis + ".bmp");
-    EXPECT_EQ(sjis::FromUtf8Lossy("a\xF0\x9F\x98\x80b"), "a?b");
+    EXPECT_EQ(sjis::FromUtf8Lossy("a\xF0\x9F\x98\x80" "b"), "a?b");
     EXPECT_EQ(sjis::FromUtf8Lossy("\xFFロゴ"), "?" + kLogoSjis);  // invalid byte, then resync
 }
 
