@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "editctl/CKEFontCatalog.h"
+#include "editctl/CKEQtEditHost.h"
 #include "editctl/CKEQtFontEnumerator.h"
 #include "editctl/CKEQtTextMeasurer.h"
+#include "editctl/CKEditInfo.h"
 #include "editctl/KECodePage.h"
 #include "editctl/KEFontHandle.h"
 
@@ -128,6 +130,46 @@ TEST(CodePage, FaceNamesGoThroughCp932) {
     EXPECT_EQ(kecp::FromAnsi(ansi->c_str(), 32), QStringLiteral("ＭＳ ゴシック"));
     EXPECT_FALSE(kecp::ToAnsi(QStringLiteral("ＭＳ ゴシック"), 12).has_value());
     EXPECT_FALSE(kecp::ToAnsi(QStringLiteral("\U0001F600"), 31).has_value());
+}
+
+// A window of fixed size and style around the Qt measuring.
+class QtWindow : public CKEQtEditHost {
+  public:
+    explicit QtWindow(const CKEFontCatalog* catalog)
+        : CKEQtEditHost([catalog] { return catalog; }) {}
+    DWORD style() const override { return ES_MULTILINE | ES_AUTOVSCROLL; }
+    RECT clientRect() const override { return RECT{0, 0, 400, 300}; }
+    void notifyParent(WORD) override {}
+    void beep() override {}
+};
+
+TEST(QtEditHost, CharactersWithAFaceNameAreMeasuredInThatFamily) {
+    CKEQtFontEnumerator enumerator;
+    CKEFontCatalog catalog;
+    ASSERT_TRUE(catalog.buildForLoad(enumerator));
+    if (catalog.findIndex("DejaVu Sans Mono", false) < 0) {
+        GTEST_SKIP() << "DejaVu Sans Mono is not installed";
+    }
+    QtWindow window(&catalog);
+    CKEditInfo info;
+    ASSERT_TRUE(info.reset(&window));
+    LOGFONTA base{};
+    base.lfHeight = -20;
+    std::strcpy(base.lfFaceName, "DejaVu Sans");
+    info.m_font = WextlCreateFontIndirectA(&base);
+    ASSERT_TRUE(info.insertText(u"iiW\r\nx"));
+    const std::int32_t plain = info.m_chars[0].m_width;
+    ASSERT_TRUE(info.setFaceName(0, 6, "DejaVu Sans Mono"));
+    // In the monospaced family 'i' and 'W' have one advance, wider than a proportional 'i'.
+    EXPECT_GT(info.m_chars[0].m_width, plain);
+    EXPECT_EQ(info.m_chars[0].m_width, info.m_chars[2].m_width);
+    EXPECT_EQ(info.m_chars[3].m_width, 0);
+    EXPECT_EQ(info.m_rows[0]->m_width, 3 * info.m_chars[0].m_width);
+    // An unknown name is stored but measured in the control's font.
+    ASSERT_TRUE(info.setFaceName(0, 1, "No Such Family"));
+    EXPECT_EQ(info.m_chars[0].m_width, plain);
+    EXPECT_STREQ(info.m_chars[0].faceName(), "No Such Family");
+    WextlDeleteFont(info.m_font);
 }
 
 }  // namespace
