@@ -11,6 +11,7 @@ struct HFONT__ {
 // The handle's LOGFONTA, or null for a null handle (the default font).
 const LOGFONTA* KEFontLogFont(HFONT font);
 
+// Defined with the library's other exports (WextlExports.cpp).
 extern "C" {
 // Null if `logFont` is null or memory runs out.
 WEXTL_API HFONT WextlCreateFontIndirectA(const LOGFONTA* logFont);

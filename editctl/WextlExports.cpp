@@ -1,6 +1,9 @@
 #include "editctl/WextlExports.h"
 
+#include <new>
+
 #include "editctl/CKEditApp.h"
+#include "editctl/KEFontHandle.h"
 
 extern "C" {
 
@@ -30,5 +33,18 @@ int WextlFontCatalogFind(const char* name, BOOL fullNames) {
     const CKEFontCatalog* catalog = CKEditApp::instance().fontCatalog();
     return catalog != nullptr ? catalog->findIndex(name, fullNames != 0) : -1;
 }
+
+HFONT WextlCreateFontIndirectA(const LOGFONTA* logFont) {
+    if (logFont == nullptr) {
+        return nullptr;
+    }
+    auto* font = new (std::nothrow) HFONT__{*logFont};
+    if (font != nullptr) {
+        font->logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
+    }
+    return font;
+}
+
+void WextlDeleteFont(HFONT font) { delete font; }
 
 }  // extern "C"

@@ -39,6 +39,17 @@ TEST_F(LoadedLibrary, ExportsTheEntryAndTheFontCallbacks) {
                              "CB_FontFullNameInfo"}) {
         EXPECT_NE(dlsym(m_handle, name), nullptr) << name;
     }
+    // Font handles for the control.
+    auto create = symbol<HFONT (*)(const LOGFONTA*)>("WextlCreateFontIndirectA");
+    auto destroy = symbol<void (*)(HFONT)>("WextlDeleteFont");
+    ASSERT_TRUE(create != nullptr && destroy != nullptr);
+    LOGFONTA font{};
+    font.lfHeight = -16;
+    HFONT handle = create(&font);
+    EXPECT_NE(handle, nullptr);
+    EXPECT_EQ(create(nullptr), nullptr);
+    destroy(handle);
+    destroy(nullptr);
     // Internal classes stay hidden.
     EXPECT_EQ(dlsym(m_handle, "_ZN10CKEditInfo10insertTextEPKDsi"), nullptr);
 }

@@ -89,8 +89,8 @@ TEST(QtTextMeasurer, MeasuresInTheControlFontOrTheFaceFont) {
     LOGFONTA base{};
     base.lfHeight = -20;
     std::strcpy(base.lfFaceName, "DejaVu Sans");
-    HFONT font = WextlCreateFontIndirectA(&base);
-    ASSERT_NE(font, nullptr);
+    HFONT__ handle{base};
+    HFONT font = &handle;
     const KEFontMetrics metrics = measurer.fontMetrics(font);
     EXPECT_GE(metrics.height, 20);
     EXPECT_GT(metrics.aveCharWidth, 0);
@@ -107,7 +107,6 @@ TEST(QtTextMeasurer, MeasuresInTheControlFontOrTheFaceFont) {
     EXPECT_EQ(measurer.charExtent(font, nullptr, u'W').cx, wide);  // and back again
     // The default font when the control has none.
     EXPECT_GT(measurer.fontMetrics(nullptr).height, 0);
-    WextlDeleteFont(font);
 }
 
 TEST(QtTextMeasurer, FontForMapsTheLogFont) {
@@ -156,7 +155,8 @@ TEST(QtEditHost, CharactersWithAFaceNameAreMeasuredInThatFamily) {
     LOGFONTA base{};
     base.lfHeight = -20;
     std::strcpy(base.lfFaceName, "DejaVu Sans");
-    info.m_font = WextlCreateFontIndirectA(&base);
+    HFONT__ handle{base};
+    info.m_font = &handle;
     ASSERT_TRUE(info.insertText(u"iiW\r\nx"));
     const std::int32_t plain = info.m_chars[0].m_width;
     ASSERT_TRUE(info.setFaceName(0, 6, "DejaVu Sans Mono"));
@@ -169,7 +169,6 @@ TEST(QtEditHost, CharactersWithAFaceNameAreMeasuredInThatFamily) {
     ASSERT_TRUE(info.setFaceName(0, 1, "No Such Family"));
     EXPECT_EQ(info.m_chars[0].m_width, plain);
     EXPECT_STREQ(info.m_chars[0].faceName(), "No Such Family");
-    WextlDeleteFont(info.m_font);
 }
 
 }  // namespace
