@@ -283,6 +283,10 @@ bool CKEditInfo::replaceAll(std::u16string_view text) {
     return false;
 }
 
+void CKEditInfo::setLimit(std::uint32_t limit) {
+    m_limit = static_cast<std::int32_t>(std::min<std::uint32_t>(limit, kMaxLimit));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Queries
 

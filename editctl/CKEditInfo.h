@@ -48,6 +48,9 @@ class CKEditInfo {
     bool takeSnapshot();
     bool undoSwap();
 
+    // The host's limit on the text length, at most kMaxLimit (text beyond it stays).
+    void setLimit(std::uint32_t limit);
+
     // Selection and caret queries.
     bool getSelection(std::int32_t& first, std::int32_t& count) const;
     std::int32_t caretIndex() const;

@@ -79,8 +79,9 @@ bool CKEditInfo::insertText(const char16_t* text, std::int32_t count) {
         return false;
     }
 
-    const std::int32_t p = caretIndex();
-    const std::int32_t caretPara = m_rows[static_cast<std::size_t>(m_caretRow)]->m_para;
+    const KEPos at = validPos(KEPos{m_caretCol, m_caretRow});
+    const std::int32_t p = indexOf(at);
+    const std::int32_t caretPara = m_rows[static_cast<std::size_t>(at.row)]->m_para;
     const CKEPara& oldPara = *m_paras[static_cast<std::size_t>(caretPara)];
     const std::int32_t paraStart = oldPara.firstChar();
     const std::int32_t paraEnd = oldPara.endChar() + count;

@@ -202,6 +202,16 @@ TEST(EditStateInsert, LimitRefusesTheWholeInsertion) {
     EXPECT_EQ(c.info.m_length, 5);
 }
 
+TEST(EditStateInsert, HostLimitIsHeldAtTheMaximum) {
+    Control c(kMultiScroll);
+    c.info.setLimit(0xFFFFFFFFU);
+    EXPECT_EQ(c.info.m_limit, 65520);
+    c.info.setLimit(3);
+    EXPECT_EQ(c.info.m_limit, 3);
+    EXPECT_TRUE(c.type(u"abc"));
+    EXPECT_FALSE(c.type(u"d"));
+}
+
 TEST(EditStateInsert, WaitCursorCoversInsertionsOfMoreThanThreeCharacters) {
     Control c(kMultiScroll);
     ASSERT_TRUE(c.type(u"abc"));
