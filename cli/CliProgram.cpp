@@ -23,6 +23,7 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
                  "stampix-cli");
     app.set_version_flag("--version", std::string("stampix-cli ") + STAMPIX_VERSION);
     app.require_subcommand(1);
+    app.fallthrough();  // --yes and --no may follow the command's name
     bool yes = false;
     bool no = false;
     CLI::Option* yesOption = app.add_flag("--yes", yes, "Answer yes to every question");

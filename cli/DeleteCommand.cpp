@@ -1,0 +1,31 @@
+#include "cli/DeleteCommand.h"
+
+#include <CLI/CLI.hpp>
+
+CLI::App* DeleteCommand::Register(CLI::App& app) {
+    CLI::App* sub = app.add_subcommand(
+        "delete", "Delete registrations from the printer: the IDs given, or everything (--all)");
+    m_port.AddOption(*sub);
+    CLI::Option* all = sub->add_flag("--all", m_all, "Delete every registration in the printer");
+    sub->add_option("ID", m_ids, "Registration IDs to delete (0 to 99)")
+        ->check(CLI::Range(0, kItemCount - 1))
+        ->excludes(all);
+    return sub;
+}
+
+int DeleteCommand::Run(CCliContext& context) {
+    if (!m_all && m_ids.empty()) {
+        context.err << "delete: give the IDs to delete, or --all\n";
+        return 2;
+    }
+    std::unique_ptr<CLogoSession> session = m_port.OpenSession(context);
+    if (m_all) return session->OnAllClear() ? 0 : 1;
+    // The command line keeps no table: every ID given counts as registered, and the printer
+    // answers for an ID that holds nothing that there was nothing to delete.
+    for (int id : m_ids) {
+        CFontPT& item = session->m_items[id];
+        item.m_id = static_cast<std::int16_t>(id);
+        item.m_state = ITEM_REGISTERED;
+    }
+    return session->OnClearIds(m_ids) ? 0 : 1;
+}

@@ -1,0 +1,32 @@
+#include "cli/ItemRows.h"
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+#include "res/Texts.h"
+#include "text/ShiftJis.h"
+
+bool IsLogoItem(const CFontPT& item) {
+    return item.m_patternCount == 1 && item.m_entries[0] == kLogoCallCode[0] &&
+           item.m_entries[1] == kLogoCallCode[1];
+}
+
+void PrintItemRow(std::ostream& out, const CFontPT& item, double dotsPerMm) {
+    char sizes[160];
+    std::snprintf(sizes, sizeof sizes, "%d x %d dots (%.1f x %.1f mm)", item.m_width, item.m_height,
+                  item.m_width / dotsPerMm, item.m_height / dotsPerMm);
+    char id[8];
+    std::snprintf(id, sizeof id, "%02d", item.m_id);
+    out << id << "  " << sjis::ToUtf8(item.m_name) << "  " << (IsLogoItem(item) ? "logo" : "font")
+        << "  " << sizes << "  pattern " << item.m_patternSize << " x " << item.m_patternCount
+        << "  memory " << item.GetMemoryNeed() << " bytes\n";
+}
+
+void PrintMemoryLine(std::ostream& out, const CItemTable& items) {
+    const std::string format(texts::kMemoryUsageFormat);
+    char line[128];
+    std::snprintf(line, sizeof line, format.c_str(),
+                  static_cast<int>(CItemTable::MemoryTextKbytes(items.GetMemoryTotal())));
+    out << line << '\n';
+}

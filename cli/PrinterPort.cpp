@@ -1,0 +1,25 @@
+#include "cli/PrinterPort.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+
+#include "serial/CRS232C.h"
+
+void PrinterPort::AddOption(CLI::App& command) {
+    command.add_option("--port", m_port,
+                       "Serial port: COM1..COM20 (COMn is /dev/ttyS<n-1>) or a device path; "
+                       "default $STAMPIX_PORT, else COM1");
+}
+
+std::string PrinterPort::Resolve() const {
+    if (!m_port.empty()) return m_port;
+    const char* fromEnvironment = std::getenv("STAMPIX_PORT");
+    if (fromEnvironment != nullptr && *fromEnvironment != '\0') return fromEnvironment;
+    return "COM1";
+}
+
+std::unique_ptr<CLogoSession> PrinterPort::OpenSession(CCliContext& context) const {
+    auto session = std::make_unique<CLogoSession>(context.op, std::make_unique<CRS232C>());
+    session->m_portName = Resolve();
+    return session;
+}

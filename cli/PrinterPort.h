@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "cli/CCliContext.h"
+#include "ops/CLogoSession.h"
+
+namespace CLI {
+class App;
+}
+
+// The --port option of the printer commands: COM1..COM20 or a device path; without it the
+// environment's STAMPIX_PORT, else COM1.
+class PrinterPort {
+  public:
+    void AddOption(CLI::App& command);
+    std::string Resolve() const;
+    // A session on the real serial port named by the option.
+    std::unique_ptr<CLogoSession> OpenSession(CCliContext& context) const;
+
+  private:
+    std::string m_port;
+};

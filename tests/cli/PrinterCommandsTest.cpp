@@ -1,0 +1,143 @@
+// stampix-cli's printer commands against stampix-printer-sim on a pseudo-terminal, through
+// the real serial code.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "sim/CPrinterSimProcess.h"
+#include "tests/imaging/BmpBuilder.h"
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class PrinterCommands : public testing::Test {
+  protected:
+    void StartPrinter(std::vector<std::string> arguments = {}) {
+        arguments.insert(arguments.begin(), {"--baud", "0"});
+        std::string error;
+        ASSERT_TRUE(m_printer.Start(STAMPIX_SIM_PATH, arguments, error)) << error;
+    }
+
+    // Runs stampix-cli with `args` (quoted for the shell) against the virtual printer. The
+    // virtual printer answers at once, so time-outs are shortened for the faults of silence.
+    Outcome Run(const std::string& args) {
+        const std::string command = "cd '" + m_folder.Path().string() +
+                                    "' && STAMPIX_TIMEOUT_SCALE=0.05 STAMPIX_PORT='" +
+                                    m_printer.DevicePath() + "' '" STAMPIX_CLI_PATH "' " + args +
+                                    " > out.txt 2> err.txt < /dev/null";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(m_folder / "out.txt"),
+                Slurp(m_folder / "err.txt")};
+    }
+
+    void MakeLogo(const std::string& name, int width, int height) {
+        bmptest::BmpFile file{
+            .width = width, .height = height, .bitCount = 1, .palette = {0xFFFFFF, 0x000000}};
+        file.pixels = bmptest::PackPixels(1, width, height, [](int x, int) { return x % 3 == 0; });
+        bmptest::WriteFile(m_folder / name, bmptest::Build(file));
+    }
+
+    bmptest::TempFolder m_folder;
+    CPrinterSimProcess m_printer;
+};
+
+TEST_F(PrinterCommands, DownloadVerifyInfoDelete) {
+    StartPrinter();
+    MakeLogo("one.bmp", 64, 16);
+    MakeLogo("two.bmp", 24, 240);
+
+    const Outcome download = Run("download --start 4 --verify one.bmp two.bmp");
+    ASSERT_EQ(download.status, 0) << download.err;
+    EXPECT_NE(download.out.find("04  one.bmp  logo  64 x 16 dots"), std::string::npos)
+        << download.out;
+    EXPECT_NE(download.out.find("05  two.bmp  logo  24 x 240 dots (3.0 x 30.0 mm)"),
+              std::string::npos);
+    EXPECT_NE(download.out.find("verified 2 ID(s)"), std::string::npos);
+
+    const Outcome info = Run("info --model 2");  // 12 dots per mm
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("05  two.bmp  logo  24 x 240 dots (2.0 x 20.0 mm)  pattern 720 x 1"),
+              std::string::npos)
+        << info.out;
+    EXPECT_NE(info.out.find("メモリ使用量　1/240Kbyte"), std::string::npos);
+
+    const Outcome json = Run("info --json");
+    ASSERT_EQ(json.status, 0);
+    const auto parsed = nlohmann::json::parse(json.out);
+    ASSERT_EQ(parsed["items"].size(), 2u);
+    EXPECT_EQ(parsed["items"][0]["id"], 4);
+    EXPECT_EQ(parsed["items"][0]["codes"][0], "0x6B82");
+    EXPECT_EQ(parsed["memory"]["used_bytes"], 128 + 10 + 720 + 10);
+
+    const Outcome refused = Run("delete 4");  // no terminal and no answer: declined
+    EXPECT_EQ(refused.status, 1);
+    const Outcome deleted = Run("delete --yes 4");
+    ASSERT_EQ(deleted.status, 0) << deleted.err;
+    EXPECT_EQ(nlohmann::json::parse(Run("info --json").out)["items"].size(), 1u);
+
+    const Outcome all = Run("delete --all --yes");
+    ASSERT_EQ(all.status, 0) << all.err;
+    const Outcome empty = Run("info");
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "メモリ使用量　0/240Kbyte\n");
+}
+
+TEST_F(PrinterCommands, DeclinedOverwriteLeavesTheOldLogo) {
+    StartPrinter({"--preload-demo"});
+    MakeLogo("new.bmp", 16, 16);
+    const Outcome declined = Run("download --start 1 --no --verify new.bmp");
+    EXPECT_EQ(declined.status, 0) << declined.err;
+    EXPECT_NE(declined.err.find("ID 1 was not overwritten"), std::string::npos) << declined.err;
+    const auto info = nlohmann::json::parse(Run("info --json").out);
+    EXPECT_NE(info["items"][0]["name"], "new.bmp");
+
+    const Outcome accepted = Run("download --start 1 --yes --verify new.bmp");
+    EXPECT_EQ(accepted.status, 0) << accepted.err;
+}
+
+TEST_F(PrinterCommands, SilentPrinterAndBrokenStream) {
+    StartPrinter({"--fault", "silence"});
+    MakeLogo("a.bmp", 8, 8);
+    const Outcome download = Run("download a.bmp");
+    const Outcome info = Run("info");
+    EXPECT_EQ(download.status, 1);
+    EXPECT_NE(download.err.find("データ送信に失敗しました。"), std::string::npos) << download.err;
+    EXPECT_EQ(info.status, 1);
+    EXPECT_NE(info.err.find("情報取得に失敗しました。"), std::string::npos) << info.err;
+}
+
+TEST_F(PrinterCommands, BrokenStreamKeepsWhatArrived) {
+    StartPrinter({"--preload-demo", "--fault", "no-etx"});
+    const Outcome info = Run("info");
+    EXPECT_EQ(info.status, 1);
+    EXPECT_NE(info.err.find("プリンタを再起動し"), std::string::npos) << info.err;
+    EXPECT_NE(info.out.find("10  "), std::string::npos) << info.out;  // the demo font
+}
+
+TEST_F(PrinterCommands, PortThatCannotBeOpenedAndUsageErrors) {
+    StartPrinter();
+    const Outcome missing = Run("info --port /dev/nonexistent-stampix-port");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("エラー: COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。"), std::string::npos);
+    EXPECT_EQ(Run("delete 100").status, 2);
+    EXPECT_EQ(Run("delete").status, 2);
+    EXPECT_EQ(Run("download --start 100 a.bmp").status, 2);
+}
+
+}  // namespace
