@@ -129,7 +129,7 @@ TEST_F(CRS232CPtyTest, SilentReadFailsAfterItsScaledDeadline) {
     EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size(), [&] { ++idleCalls; }));
     const auto elapsed = Clock::now() - start;
     EXPECT_GE(elapsed, 106ms);  // 5300 ms x 0.02
-    EXPECT_LT(elapsed, 106ms + 150ms);
+    EXPECT_LT(elapsed, 106ms + 1000ms);  // generous: machines under load
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 3>{1, 2, 3}));
     EXPECT_GE(idleCalls, 4);  // every 25 ms
 }
@@ -142,7 +142,7 @@ TEST_F(CRS232CPtyTest, ReadReturnsAsSoonAsAllBytesArrived) {
     std::array<std::uint8_t, 3> buffer{};
     const auto start = Clock::now();
     EXPECT_EQ(port.ReadUpTo(buffer.data(), buffer.size(), {}), 3u);
-    EXPECT_LT(Clock::now() - start, 100ms);
+    EXPECT_LT(Clock::now() - start, 1000ms);  // far below the 5300 ms time-out
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 3>{0x02, 0x41, 0x03}));
     // The fourth byte waits for the next read.
     std::uint8_t next = 0;
@@ -173,7 +173,7 @@ TEST_F(CRS232CPtyTest, SilentThreeByteReadTakesTheRealFiveThreeHundredMillisecon
     EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size()));
     const auto elapsed = Clock::now() - start;
     EXPECT_GE(elapsed, 5300ms);
-    EXPECT_LT(elapsed, 5600ms);
+    EXPECT_LT(elapsed, 6300ms);
 }
 
 TEST_F(CRS232CPtyTest, CloseDiscardsPendingInput) {

@@ -137,7 +137,7 @@ TEST_F(PrinterSimEndToEndTest, SilentPrinterFailsAfterTwoScaledReads) {
     EXPECT_FALSE(protocol.DeleteId(m_port, 7));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, 2 * 106ms);
-    EXPECT_LT(elapsed, 2 * 106ms + 300ms);
+    EXPECT_LT(elapsed, 2 * 106ms + 1000ms);
 }
 
 TEST_F(PrinterSimEndToEndTest, BusyPortShowsTheOpenFailureMessage) {
@@ -163,5 +163,5 @@ TEST_F(PrinterSimEndToEndTest, PacedLineTakesAtLeastTheWireTime) {
     const std::size_t sent = 6 + 100 + 3 + 3 + 1 + data.size() + 1;
     const auto wire = std::chrono::microseconds(sent * 10 * 1'000'000 / 9600);
     EXPECT_GE(elapsed, wire);
-    EXPECT_LT(elapsed, wire + 300ms);
+    EXPECT_LT(elapsed, wire + 1000ms);
 }
