@@ -4,8 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "serial/ISerialLink.h"
+
 class CMainFrame;
-class ISerialLink;
 class QWidget;
 
 // The application object: start-up, the printer model chosen for this run and the port

@@ -60,6 +60,22 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A message box shows the normal cursor, also inside a wait-cursor stretch.
+class NormalCursor {
+  public:
+    NormalCursor() : m_pushed(QApplication::overrideCursor() != nullptr) {
+        if (m_pushed) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursor() {
+        if (m_pushed) QApplication::restoreOverrideCursor();
+    }
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool m_pushed;
+};
+
 std::vector<std::filesystem::path> ToPaths(const QStringList& files) {
     std::vector<std::filesystem::path> paths;
     for (const QString& file : files) {
@@ -153,7 +169,6 @@ bool CLogoView::OnInitialUpdate() {
     if (!m_app.SelectModel(window())) {
         return false;
     }
-    m_session->m_dotsPerMm = m_app.m_dotsPerMm;
     m_memoryGauge->setRange(0, kGaugeMax);
     m_session->m_items.ClearItemTable();
     RefreshItemList();
@@ -164,6 +179,7 @@ bool CLogoView::OnInitialUpdate() {
 // ---- Operator interface ----
 
 void CLogoView::ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) {
+    const NormalCursor cursor;
     QMessageBox box(ToQtIcon(icon), Qs(caption), DisplayText(text), QMessageBox::Ok, window());
     box.setObjectName("message");
     box.setTextFormat(Qt::PlainText);
@@ -173,6 +189,7 @@ void CLogoView::ShowMessage(const std::string& caption, const std::string& text,
 }
 
 bool CLogoView::AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) {
+    const NormalCursor cursor;
     QMessageBox box(ToQtIcon(icon), Qs(caption), DisplayText(text),
                     QMessageBox::Yes | QMessageBox::No, window());
     box.setObjectName("question");
@@ -232,7 +249,7 @@ void CLogoView::RepaintPreviews() {
         m_original->ShowPlaceholder();
         m_transfer->ShowPlaceholder();
     } else {
-        const CurrentImage& image = m_session->Image();
+        const CurrentImage& image = m_session->m_image;
         m_original->ShowImage(SourcePreviewImage(image));
         m_transfer->ShowImage(TransferPreviewImage(image));
     }
@@ -314,7 +331,6 @@ void CLogoView::RunOperation(Operation operation) {
         return;
     }
     m_session->m_portName = m_app.m_comPort;
-    m_session->m_dotsPerMm = m_app.m_dotsPerMm;
     EnableControls(false);
     ++m_busy;
     operation();

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "host/IOperator.h"
+#include "protocol/CProgressDlg.h"
 
 class CLogoApp;
 class CLogoSession;
 class CPreviewWidget;
-class CProgressDlg;
 class ISerialLink;
 class QLabel;
 class QProgressBar;

@@ -15,11 +15,7 @@ class ModalDriver {
   public:
     using Action = std::function<void(QWidget*)>;
 
-    ModalDriver() {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-        m_timer.start();
-    }
+    ModalDriver() { Schedule(); }
 
     void Then(Action action) { m_actions.push_back(std::move(action)); }
     int Pending() const { return static_cast<int>(m_actions.size()); }
@@ -27,7 +23,14 @@ class ModalDriver {
     QStringList m_seen;
 
   private:
+    // A fresh single shot for every poll: a timer does not fire again inside its own
+    // handler, and an action may open the next dialog from there.
+    void Schedule() {
+        QTimer::singleShot(5, &m_context, [this] { Poll(); });
+    }
+
     void Poll() {
+        Schedule();
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || m_actions.empty() || modal == m_last) {
             return;
@@ -38,7 +41,7 @@ class ModalDriver {
         action(modal);
     }
 
-    QTimer m_timer;
+    QObject m_context;
     std::deque<Action> m_actions;
     QPointer<QWidget> m_last;
 };

@@ -1,0 +1,632 @@
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "ViewFixture.h"
+#include "app/CModelProfile.h"
+#include "imaging/CPreviewWidget.h"
+#include "protocol/CProgressDlg.h"
+#include "sim/SimContent.h"
+
+namespace {
+
+QColor RowBackground(CLogoView& view, int row) {
+    return view.ItemList()->item(row, 0)->background().color();
+}
+
+void ClickRow(CLogoView& view, int row) {
+    QTableWidget* list = view.ItemList();
+    const QRect rect = list->visualRect(list->model()->index(row, 1));
+    list->scrollTo(list->model()->index(row, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(row, 1)).center());
+    (void)rect;
+}
+
+void DoubleClickRow(CLogoView& view, int row) {
+    QTableWidget* list = view.ItemList();
+    list->scrollTo(list->model()->index(row, 1));
+    const QPoint at = list->visualRect(list->model()->index(row, 1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+}
+
+bool AllOperationButtons(CLogoView& view, bool enabled) {
+    for (int i = 0; i < 5; ++i) {
+        if (view.Button(i)->isEnabled() != enabled) return false;
+    }
+    return true;
+}
+
+// The state of the controls, seen from inside a dialog that an operation opened.
+struct ControlsSeen {
+    bool viewEnabled = true;
+    bool anyButtonEnabled = true;
+    bool fileMenu = true;
+    bool comPort = true;
+    bool extensions = true;
+    bool help = false;
+    bool frameClosed = true;
+};
+
+ControlsSeen LookAtControls(ViewFixture& f) {
+    ControlsSeen seen;
+    seen.viewEnabled = f.View().isEnabled();
+    seen.anyButtonEnabled = !AllOperationButtons(f.View(), false);
+    seen.fileMenu = f.Frame().FileMenu()->menuAction()->isEnabled();
+    seen.comPort = f.Frame().ComPortAction()->isEnabled();
+    seen.extensions = f.Frame().ExtensionsMenu()->menuAction()->isEnabled();
+    seen.help = f.Frame().HelpMenu()->menuAction()->isEnabled();
+    f.Frame().close();  // refused while the operation runs
+    seen.frameClosed = !f.Frame().isVisible();
+    return seen;
+}
+
+}  // namespace
+
+class ViewTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { qunsetenv("STAMPIX_PORT"); }
+    void startUpAsksForTheModelFirst();
+    void startUpModels();
+    void startUpCancelEndsBeforeTheWindowShows();
+    void startUpPortFromTheEnvironment();
+    void menusInOrder();
+    void listHasHundredRowsWithColours();
+    void addingFilesFillsFreeSlotsAndPreviews();
+    void droppedFilesAreAdded();
+    void arrowKeysMoveThePreview();
+    void downloadShowsProgressAndEnablesAfterwards();
+    void downloadOverwriteQuestionWhileControlsAreOff();
+    void retrievalOpensTheInformationDialogs();
+    void deletionAsksAndClears();
+    void deletionOfNewItemsAsksNothing();
+    void allClearAsks();
+    void itemSettingsMoveAnItem();
+    void portDialogChangesThePort();
+    void versionDialog();
+    void portOpenFailureShowsTheMessage();
+};
+
+void ViewTest::startUpAsksForTheModelFirst() {
+    ViewFixture f;
+    bool frameVisibleAtQuestion = true;
+    QString question;
+    auto link = std::make_unique<CSimLink>(f.m_model);
+    f.m_driver.Then([&](QWidget* modal) {
+        question = modal->windowTitle();
+        frameVisibleAtQuestion = f.m_app->MainFrame()->isVisible();
+        ChooseModel(modal, 2);
+    });
+    QVERIFY(f.m_app->InitInstance(std::move(link)));
+    QCOMPARE(question, QString("NV210a/NV430a/NV450aロゴダウンロードツール"));
+    QVERIFY(!frameVisibleAtQuestion);
+    QVERIFY(f.Frame().isVisible());
+    QCOMPARE(f.Frame().windowTitle(), QString("NV450aロゴダウンロードツール"));
+    QCOMPARE(f.m_app->m_dotsPerMm, 12);
+    QCOMPARE(f.m_app->m_modelName, std::string("NV450a"));
+    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    QVERIFY(!f.View().Button(1)->isEnabled());  // nothing to send yet
+    QVERIFY(f.View().Button(0)->isEnabled());
+    QCOMPARE(f.View().MemoryText()->text(), QString("メモリ使用量　0/240Kbyte"));
+    QCOMPARE(f.View().MemoryGauge()->maximum(), 240);
+    QVERIFY(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName() == "Stampix.html");
+}
+
+void ViewTest::startUpModels() {
+    for (int model = 0; model < 3; ++model) {
+        ViewFixture f;
+        QVERIFY(f.Start(model));
+        QCOMPARE(f.m_app->m_model, model);
+        QCOMPARE(f.m_app->m_dotsPerMm, model == 2 ? 12 : 8);
+        QCOMPARE(f.Frame().windowTitle(),
+                 QString::fromStdString(std::string(ModelProfile(model).m_modelName)) +
+                     "ロゴダウンロードツール");
+    }
+}
+
+void ViewTest::startUpCancelEndsBeforeTheWindowShows() {
+    for (bool escape : {false, true}) {
+        ViewFixture f;
+        f.m_driver.Then([escape](QWidget* modal) {
+            if (escape) {
+                QTest::keyClick(modal, Qt::Key_Escape);
+            } else {
+                modal->findChild<QPushButton*>("quit")->click();
+            }
+        });
+        QVERIFY(!f.m_app->InitInstance(std::make_unique<CSimLink>(f.m_model)));
+        QVERIFY(!f.m_app->MainFrame()->isVisible());
+        QCOMPARE(f.m_link, nullptr);
+    }
+}
+
+void ViewTest::startUpPortFromTheEnvironment() {
+    qputenv("STAMPIX_PORT", "/dev/pts/42");
+    ViewFixture f;
+    QVERIFY(f.Start());
+    QCOMPARE(f.m_app->m_comPort, std::string("/dev/pts/42"));
+    qunsetenv("STAMPIX_PORT");
+}
+
+void ViewTest::menusInOrder() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    const auto actions = f.Frame().menuBar()->actions();
+    QCOMPARE(actions.size(), 4);
+    QCOMPARE(actions[0]->text(), QString("ファイル(&F)"));
+    QCOMPARE(actions[1]->text(), QString("COMポート(&C)"));
+    QVERIFY(actions[1]->menu() == nullptr);  // a command on the bar, not a pop-up
+    QCOMPARE(actions[2]->text(), QString("拡張機能(&E)"));
+    QCOMPARE(actions[3]->text(), QString("ヘルプ(&H)"));
+    QCOMPARE(f.Frame().FileMenu()->actions()[0]->text(), QString("終了(&X)"));
+    QCOMPARE(f.Frame().ExtensionsMenu()->actions()[0]->text(), QString("bmp→pld変換(&C)"));
+    const auto help = f.Frame().HelpMenu()->actions();
+    QCOMPARE(help.size(), 3);
+    QCOMPARE(help[0]->text(), QString("ヘルプ(&H)"));
+    QVERIFY(help[1]->isSeparator());
+    QCOMPARE(help[2]->text(), QString("バージョン情報 (&A)"));
+    // Exit closes the window.
+    f.Frame().FileMenu()->actions()[0]->trigger();
+    QTRY_VERIFY(!f.Frame().isVisible());
+}
+
+void ViewTest::listHasHundredRowsWithColours() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    QTableWidget* list = f.View().ItemList();
+    QCOMPARE(list->rowCount(), 100);
+    QCOMPARE(list->columnCount(), 4);
+    QVERIFY(list->showGrid());
+    QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(list->horizontalHeaderItem(0)->text(), QString("ID"));
+    QCOMPARE(list->horizontalHeaderItem(3)->text(), QString("アイテム状態"));
+    QCOMPARE(list->columnWidth(0), 30);
+    QCOMPARE(list->columnWidth(1), 200);
+    for (int row = 0; row < 100; ++row) {
+        QCOMPARE(list->item(row, 0)->text(), QString("%1").arg(row, 2, 10, QChar('0')));
+        QCOMPARE(list->item(row, 3)->text(), QString("未登録ID"));
+        QCOMPARE(list->item(row, 2)->text(), QString());
+        QCOMPARE(RowBackground(f.View(), row), QColor(255, 255, 255));
+    }
+    // A registered record, a new record.
+    CItemTable& items = f.Session().m_items;
+    items[4].m_state = ITEM_REGISTERED;
+    items[4].m_patternCount = 1;
+    items[4].m_totalSize = 100;
+    items[7].m_id = 7;
+    items[7].m_patternSize = 1000;
+    items[7].BuildHeader();
+    items[7].m_state = ITEM_NEW;
+    f.View().RefreshItemList();
+    QCOMPARE(list->rowCount(), 100);
+    QCOMPARE(RowBackground(f.View(), 4), QColor(255, 255, 220));
+    QCOMPARE(list->item(4, 2)->text(), QString("110byte"));
+    QCOMPARE(RowBackground(f.View(), 7), QColor(220, 255, 255));
+    QCOMPARE(list->item(7, 2)->text(), QString("1010byte"));
+    QCOMPARE(list->item(7, 3)->text(), QString("新規登録ID"));
+    QCOMPARE(f.View().MemoryText()->text(), QString("メモリ使用量　2/240Kbyte"));
+    QCOMPARE(f.View().MemoryGauge()->value(), 1);
+    QVERIFY(f.View().Button(1)->isEnabled());
+    items[7].Reset();
+    f.View().RefreshItemList();
+    QVERIFY(!f.View().Button(1)->isEnabled());
+}
+
+void ViewTest::addingFilesFillsFreeSlotsAndPreviews() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    const QStringList files{f.Bitmap("a.bmp", 200, 100), f.Bitmap("b.bmp", 50, 200),
+                            f.Bitmap("c.bmp", 100, 100)};
+    f.View().AddFiles(files);
+    CItemTable& items = f.Session().m_items;
+    for (int slot = 0; slot < 3; ++slot) QCOMPARE(items[slot].m_state, ITEM_NEW);
+    QCOMPARE(f.View().ItemList()->item(0, 1)->text(), QString("a.bmp"));
+    QCOMPARE(f.View().ItemList()->item(2, 1)->text(), QString("c.bmp"));
+    QCOMPARE(RowBackground(f.View(), 1), QColor(220, 255, 255));
+    QVERIFY(f.View().Button(1)->isEnabled());
+
+    // Clicking a row shows both pictures fitted into the 132 x 144 frames.
+    CPreviewWidget* original = f.View().OriginalPreview();
+    CPreviewWidget* transfer = f.View().TransferPreview();
+    QCOMPARE(original->size(), QSize(132, 144));
+    ClickRow(f.View(), 0);
+    QCOMPARE(f.Session().m_previewSlot, 0);
+    QVERIFY(!original->IsPlaceholder());
+    QCOMPARE(original->TargetRect(), QRect(1, 1, 130, 64));
+    QCOMPARE(transfer->TargetRect(), QRect(1, 1, 130, 64));
+    QCOMPARE(transfer->Image().size(), QSize(200, 100));
+    const QImage shot = transfer->grab().toImage();
+    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));           // the black left half
+    QCOMPARE(shot.pixel(120, 5), qRgb(255, 255, 255));   // the white right half
+    QCOMPARE(shot.pixel(60, 100), qRgb(120, 120, 120));  // frame below the picture
+    ClickRow(f.View(), 1);
+    QCOMPARE(original->TargetRect(), QRect(1, 1, 34, 142));
+    // A free row shows the placeholder whatever the current image holds.
+    ClickRow(f.View(), 50);
+    QVERIFY(original->IsPlaceholder());
+    QVERIFY(transfer->IsPlaceholder());
+
+    // With row 5 selected and slots 5 and 6 in use, two files go to 7 and 8.
+    items[5].m_state = ITEM_REGISTERED;
+    items[6].m_state = ITEM_REGISTERED;
+    f.View().ItemList()->selectRow(5);
+    f.View().AddFiles({f.Bitmap("d.bmp", 8, 8), f.Bitmap("e.bmp", 8, 8)});
+    QCOMPARE(items[7].m_state, ITEM_NEW);
+    QCOMPARE(items[8].m_state, ITEM_NEW);
+    QCOMPARE(f.View().ItemList()->item(8, 1)->text(), QString("e.bmp"));
+    QCOMPARE(f.m_driver.Pending(), 0);
+}
+
+void ViewTest::droppedFilesAreAdded() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.Answer(QMessageBox::Ok);  // the unsupported file
+    QMimeData data;
+    QFile(f.m_dir.filePath("notes.txt")).open(QIODevice::WriteOnly);
+    data.setUrls({QUrl::fromLocalFile(f.Bitmap("x.bmp", 16, 16)),
+                  QUrl::fromLocalFile(f.m_dir.filePath("notes.txt")),
+                  QUrl::fromLocalFile(f.Bitmap("y.BMP", 16, 16))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.View(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&f.View(), &drop);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_texts.size(), 1);
+    QVERIFY(f.m_texts[0].endsWith("は未対応のファイル形式です。"));
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    QCOMPARE(f.Session().m_items[1].m_state, ITEM_NEW);  // the refused file takes no slot
+    QCOMPARE(f.View().ItemList()->item(1, 1)->text(), QString("y.BMP"));
+    QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
+}
+
+void ViewTest::arrowKeysMoveThePreview() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 20, 10)});
+    QTableWidget* list = f.View().ItemList();
+    list->setFocus();
+    // No selection: down shows slot 0.
+    list->clearSelection();
+    f.Session().m_previewSlot = 42;
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(f.Session().m_previewSlot, 0);
+    QVERIFY(!f.View().OriginalPreview()->IsPlaceholder());
+    // Row 99: down does nothing; row 0: up does nothing.
+    list->clearSelection();
+    list->selectRow(99);
+    f.Session().m_previewSlot = 99;
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(f.Session().m_previewSlot, 99);
+    list->clearSelection();
+    list->selectRow(0);
+    f.Session().m_previewSlot = 0;
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(f.Session().m_previewSlot, 0);
+    // Row 1, up: slot 0 is previewed.
+    list->clearSelection();
+    list->selectRow(1);
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(f.Session().m_previewSlot, 0);
+    list->clearSelection();
+    list->selectRow(5);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(f.Session().m_previewSlot, 6);
+    QVERIFY(f.View().OriginalPreview()->IsPlaceholder());
+}
+
+void ViewTest::downloadShowsProgressAndEnablesAfterwards() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.View().AddFiles(
+        {f.Bitmap("a.bmp", 64, 32), f.Bitmap("b.bmp", 32, 32), f.Bitmap("c.bmp", 16, 16)});
+    f.View().Button(1)->click();
+    CProgressDlg* progress = f.View().ProgressDlg();
+    QVERIFY(progress != nullptr);
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->Text(), QString("データ送信を完了しました。"));
+    QCOMPARE(progress->Range(), 3);
+    QCOMPARE(progress->Position(), 3);
+    QVERIFY(progress->CloseButton()->isVisible());
+    QCOMPARE(f.m_printer.Count(), 3u);
+    // Still off while the finished dialog is open.
+    QVERIFY(AllOperationButtons(f.View(), false));
+    QVERIFY(!f.Frame().ComPortAction()->isEnabled());
+    for (int slot = 0; slot < 3; ++slot) {
+        QCOMPARE(f.Session().m_items[slot].m_state, ITEM_REGISTERED);
+        QCOMPARE(RowBackground(f.View(), slot), QColor(255, 255, 220));
+    }
+    progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().ProgressDlg() == nullptr);
+    QVERIFY(f.View().isEnabled());
+    QVERIFY(f.View().Button(0)->isEnabled());
+    QVERIFY(f.View().Button(2)->isEnabled());
+    QVERIFY(f.View().Button(3)->isEnabled());
+    QVERIFY(f.View().Button(4)->isEnabled());
+    QVERIFY(!f.View().Button(1)->isEnabled());  // nothing waits any more
+    QVERIFY(f.Frame().ComPortAction()->isEnabled());
+    QVERIFY(f.Frame().FileMenu()->menuAction()->isEnabled());
+    QVERIFY(f.Frame().ExtensionsMenu()->menuAction()->isEnabled());
+    QCOMPARE(f.m_link->LastPortName(), std::string("COM1"));
+}
+
+void ViewTest::downloadOverwriteQuestionWhileControlsAreOff() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 16, 16), f.Bitmap("b.bmp", 16, 16)});
+    f.View().ItemList()->clearSelection();
+    // Move the second new item onto ID 2 of the printer: a fresh table knows nothing of it.
+    ControlsSeen seen;
+    QString question;
+    f.m_driver.Then([&](QWidget* modal) {
+        seen = LookAtControls(f);
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        question = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    f.Session().m_items.MoveItem(1, 2, "b.bmp");
+    f.View().RefreshItemList();
+    f.View().Button(1)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(question, QString("ID02は既にプリンタにデータが登録されています。\n上書きしますか？"));
+    QVERIFY(!seen.viewEnabled);
+    QVERIFY(!seen.anyButtonEnabled);
+    QVERIFY(!seen.fileMenu);
+    QVERIFY(!seen.comPort);
+    QVERIFY(!seen.extensions);
+    QVERIFY(seen.help);
+    QVERIFY(!seen.frameClosed);  // the window stays while the operation runs
+    QVERIFY(f.Frame().isVisible());
+    // Declined: ID 2 still waits; the count went on.
+    CProgressDlg* progress = f.View().ProgressDlg();
+    QCOMPARE(progress->Position(), 2);
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_REGISTERED);
+    QCOMPARE(f.Session().m_items[2].m_state, ITEM_NEW);
+    progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().Button(1)->isEnabled());  // an item still waits
+    // Now the window may close.
+    f.Frame().close();
+    QVERIFY(!f.Frame().isVisible());
+}
+
+void ViewTest::retrievalOpensTheInformationDialogs() {
+    ViewFixture f;
+    f.m_printer.Store(simcontent::MakeLogo(3, "LOGO", 240, 120));
+    const char16_t chars[] = {u'A', u'あ', u'漢'};
+    f.m_printer.Store(simcontent::MakeFont(17, "FONT", 24, chars, false, true));
+    QVERIFY(f.Start(2));  // 12 dots per mm
+    f.View().AddFiles({f.Bitmap("a.bmp", 16, 16)});
+    f.View().Button(2)->click();
+    CProgressDlg* progress = f.View().ProgressDlg();
+    QVERIFY(progress != nullptr);
+    QCOMPARE(progress->Text(), QString("情報取得を完了しました。"));
+    progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+    CItemTable& items = f.Session().m_items;
+    QCOMPARE(items[0].m_state, ITEM_UNREGISTERED);  // the new item is gone
+    QCOMPARE(items[3].m_state, ITEM_REGISTERED);
+    QCOMPARE(items[17].m_state, ITEM_REGISTERED);
+    QCOMPARE(RowBackground(f.View(), 3), QColor(255, 255, 220));
+    QCOMPARE(f.View().ItemList()->item(17, 3)->text(), QString("登録済みID"));
+
+    QStringList logoLines, fontLines;
+    QString logoHeight, fontCount;
+    f.m_driver.Then([&](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QString("CLogoDetail"));
+        auto* list = modal->findChild<QListWidget*>("list");
+        for (int i = 0; i < list->count(); ++i) logoLines << list->item(i)->text();
+        logoHeight = modal->findChild<QLabel*>("height")->text();
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 3);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(logoLines, QStringList{"0x6B82"});
+    QCOMPARE(logoHeight, QString("縦サイズ：240dot(20.0mm)"));
+
+    f.m_driver.Then([&](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QString("CFontDetail"));
+        auto* list = modal->findChild<QListWidget*>("list");
+        for (int i = 0; i < list->count(); ++i) fontLines << list->item(i)->text();
+        fontCount = modal->findChild<QLabel*>("fontCount")->text();
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 17);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(fontLines.size(), 3);
+    QCOMPARE(fontLines[1], QString("0x4230     あ"));
+    QCOMPARE(fontCount, QString("登録フォント数：3"));
+
+    // A registered record with no patterns opens nothing; a free row neither.
+    items[17].m_patternCount = 0;
+    DoubleClickRow(f.View(), 17);
+    DoubleClickRow(f.View(), 40);
+    QTest::qWait(30);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void ViewTest::deletionAsksAndClears() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5, 10
+    QVERIFY(f.Start());
+    f.View().Button(2)->click();
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().ProgressDlg() == nullptr);
+    QVERIFY(f.View().isEnabled());
+    QCOMPARE(f.Session().m_items[2].m_state, ITEM_REGISTERED);
+    f.View().AddFiles({f.Bitmap("n.bmp", 8, 8)});  // goes to slot 0
+    // Rows 0 (new), 2 (registered), 9 (free).
+    QTableWidget* list = f.View().ItemList();
+    list->clearSelection();
+    for (int row : {0, 2, 9}) {
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    // No: nothing changes, no progress dialog.
+    f.Answer(QMessageBox::No);
+    f.View().Button(3)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_captions.last(), QString("確認"));
+    QVERIFY(f.m_texts.last().startsWith("削除項目に登録済みIDが含まれています。"));
+    QVERIFY(f.View().ProgressDlg() == nullptr);
+    QVERIFY(f.m_printer.Contains(2));
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    // Yes: ID 2 deleted in the printer, both cleared.
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(3)->click();
+    CProgressDlg* progress = f.View().ProgressDlg();
+    QVERIFY(progress != nullptr);
+    QCOMPARE(progress->Text(), QString("データの削除を完了しました。"));
+    QCOMPARE(progress->Range(), 2);
+    QCOMPARE(progress->Position(), 2);
+    QVERIFY(!f.m_printer.Contains(2));
+    QVERIFY(f.m_printer.Contains(1));
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_UNREGISTERED);
+    QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
+    QCOMPARE(list->item(2, 3)->text(), QString("未登録ID"));
+    progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // Nothing selected: the message.
+    list->clearSelection();
+    f.Answer(QMessageBox::Ok);
+    f.View().Button(3)->click();
+    QCOMPARE(f.m_texts.last(), QString("削除するIDを選択してください。"));
+    QCOMPARE(f.m_captions.last(), QString("実行結果"));
+}
+
+void ViewTest::deletionOfNewItemsAsksNothing() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8), f.Bitmap("b.bmp", 8, 8)});
+    f.View().ItemList()->selectRow(1);
+    f.View().Button(3)->click();
+    QVERIFY(f.m_texts.isEmpty());
+    QCOMPARE(f.m_link->OpenCount(), 0);  // nothing sent
+    QCOMPARE(f.Session().m_items[1].m_state, ITEM_UNREGISTERED);
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().Button(1)->isEnabled());
+}
+
+void ViewTest::allClearAsks() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.Answer(QMessageBox::No);
+    f.View().Button(4)->click();
+    QCOMPARE(f.m_captions.last(), QString("実行確認"));
+    QCOMPARE(f.m_texts.last(),
+             QString("プリンタに登録されているデータが全て削除されます。\n実行しますか？"));
+    QVERIFY(f.View().ProgressDlg() == nullptr);
+    QVERIFY(!f.m_printer.Empty());
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(4)->click();
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("登録データを全て削除しました。"));
+    QVERIFY(f.m_printer.Empty());
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_UNREGISTERED);
+}
+
+void ViewTest::itemSettingsMoveAnItem() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8), f.Bitmap("b.bmp", 8, 8)});
+    f.m_driver.Then([&](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QString("CItemSetDlg"));
+        QCOMPARE(modal->findChild<QLineEdit*>("id")->text(), QString("0"));
+        modal->findChild<QLineEdit*>("id")->setText("12");
+        modal->findChild<QLineEdit*>("name")->setText("renamed");
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 0);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QTableWidget* list = f.View().ItemList();
+    QCOMPARE(list->item(12, 1)->text(), QString("renamed"));
+    QCOMPARE(list->item(12, 3)->text(), QString("新規登録ID"));
+    QCOMPARE(list->item(0, 3)->text(), QString("未登録ID"));
+    QCOMPARE(RowBackground(f.View(), 0), QColor(255, 255, 255));
+
+    // A used ID is refused, the dialog stays; cancel then leaves everything.
+    f.m_driver.Then([&](QWidget* modal) {
+        modal->findChild<QLineEdit*>("id")->setText("1");
+        f.Answer(QMessageBox::Ok);
+        modal->findChild<QPushButton*>("ok")->click();
+        QVERIFY(modal->isVisible());
+        modal->findChild<QPushButton*>("cancel")->click();
+    });
+    DoubleClickRow(f.View(), 12);
+    QTRY_COMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_texts.last(), QString("指定されたIDは既に使用されています。"));
+    QCOMPARE(list->item(12, 1)->text(), QString("renamed"));
+}
+
+void ViewTest::portDialogChangesThePort() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    f.m_driver.Then([](QWidget* modal) {
+        QCOMPARE(modal->objectName(), QString("CComSelectDlg"));
+        auto* combo = modal->findChild<QComboBox*>("combo");
+        QCOMPARE(combo->currentText(), QString("COM1"));
+        combo->setCurrentIndex(11);
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    f.Frame().ComPortAction()->trigger();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+    // The next operation opens that port.
+    f.View().Button(2)->click();
+    QCOMPARE(f.m_link->LastPortName(), std::string("COM12"));
+    f.View().ProgressDlg()->CloseButton()->click();
+    // Cancel leaves it.
+    f.m_driver.Then([](QWidget* modal) {
+        modal->findChild<QComboBox*>("combo")->setCurrentIndex(3);
+        modal->findChild<QPushButton*>("cancel")->click();
+    });
+    QTRY_VERIFY(f.Frame().ComPortAction()->isEnabled());
+    f.Frame().ComPortAction()->trigger();
+    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+}
+
+void ViewTest::versionDialog() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    QString version;
+    f.m_driver.Then([&](QWidget* modal) {
+        version = modal->findChild<QLabel*>("version")->text();
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    f.Frame().HelpMenu()->actions()[2]->trigger();
+    QCOMPARE(version, QString("Version 9.1.0.20"));
+}
+
+void ViewTest::portOpenFailureShowsTheMessage() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.m_link->SetOpenFails(true);
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.Answer(QMessageBox::Ok);
+    f.View().Button(1)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_captions.last(), QString("エラー"));
+    QVERIFY(f.m_texts.last().startsWith("COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。"));
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("データ送信に失敗しました。"));
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+}
+
+QTEST_MAIN(ViewTest)
+#include "ViewTest.moc"
