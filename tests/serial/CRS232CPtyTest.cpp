@@ -128,7 +128,7 @@ TEST_F(CRS232CPtyTest, SilentReadFailsAfterItsScaledDeadline) {
     const auto start = Clock::now();
     EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size(), [&] { ++idleCalls; }));
     const auto elapsed = Clock::now() - start;
-    EXPECT_GE(elapsed, 106ms);  // 5300 ms x 0.02
+    EXPECT_GE(elapsed, 106ms);           // 5300 ms x 0.02
     EXPECT_LT(elapsed, 106ms + 1000ms);  // generous: machines under load
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 3>{1, 2, 3}));
     EXPECT_GE(idleCalls, 4);  // every 25 ms
@@ -208,4 +208,16 @@ TEST_F(CRS232CPtyTest, WriteSendsEveryByteAndFailsWhenClosed) {
     ASSERT_TRUE(OpenConfigured(port));
     EXPECT_TRUE(port.WriteBytes(frame, sizeof frame));
     EXPECT_EQ(MasterRead(), std::vector<std::uint8_t>(frame, frame + sizeof frame));
+}
+
+TEST(CRS232CDevices, PortAppearingAfterConstructionCanBeOpened) {
+    CRS232C port;  // scans the devices present now
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    EXPECT_TRUE(port.OpenPort(name)) << port.LastError();
+    port.ClosePort();
+    close(master);
+    close(slave);
 }
