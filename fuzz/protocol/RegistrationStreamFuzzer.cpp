@@ -10,13 +10,11 @@
 namespace {
 
 class CReplayLink : public ISerialLink {
-public:
+  public:
     CReplayLink(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
     bool OpenPort(const std::string&) override { return true; }
     bool ConfigurePort() override { return true; }
-    bool WriteBytes(const std::uint8_t*, std::size_t, const IdleCallback&) override {
-        return true;
-    }
+    bool WriteBytes(const std::uint8_t*, std::size_t, const IdleCallback&) override { return true; }
     std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t length, const IdleCallback&) override {
         const std::size_t n = std::min(length, m_size - m_pos);
         std::copy_n(m_data + m_pos, n, buffer);
@@ -25,7 +23,7 @@ public:
     }
     bool ClosePort() override { return true; }
 
-private:
+  private:
     const std::uint8_t* m_data;
     std::size_t m_size;
     std::size_t m_pos = 0;
