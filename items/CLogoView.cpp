@@ -159,7 +159,8 @@ void CLogoView::BuildForm() {
     m_memoryGauge->setGeometry(Dlu(15), Dlu(263), Dlu(173), Dlu(10));
     m_memoryText = new QLabel(Qs(texts::kMemoryTextInitial), this);
     m_memoryText->setObjectName("memoryText");
-    m_memoryText->setGeometry(Dlu(191), Dlu(263), Dlu(94), Dlu(10));
+    // Wider than the original 94 units: the text must fit in any font.
+    m_memoryText->setGeometry(Dlu(191), Dlu(263), Dlu(185), Dlu(10));
 }
 
 bool CLogoView::OnInitialUpdate() {
