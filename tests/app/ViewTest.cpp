@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,6 +99,19 @@ class ViewTest : public QObject {
     void portDialogChangesThePort();
     void versionDialog();
     void portOpenFailureShowsTheMessage();
+    void helpOpensThePageBesideTheProgram();
+    void addFileDialog();
+    void convertDialogWritesPldFiles();
+    void closingWithAFinishedProgressDialog();
+};
+
+// Receives the URLs the program asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> m_urls;
+  public slots:
+    void Open(const QUrl& url) { m_urls << url; }
 };
 
 void ViewTest::startUpAsksForTheModelFirst() {
@@ -626,6 +641,94 @@ void ViewTest::portOpenFailureShowsTheMessage() {
     QVERIFY(f.m_texts.last().startsWith("COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。"));
     QCOMPARE(f.View().ProgressDlg()->Text(), QString("データ送信に失敗しました。"));
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+}
+
+void ViewTest::helpOpensThePageBesideTheProgram() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.m_urls.size(), 1);
+    QVERIFY(catcher.m_urls[0].isLocalFile());
+    QCOMPARE(QFileInfo(catcher.m_urls[0].toLocalFile()).fileName(), QString("Stampix.html"));
+    QCOMPARE(catcher.m_urls[0].toLocalFile(), QString::fromStdString(f.m_app->m_helpPath));
+}
+
+void ViewTest::addFileDialog() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    const QString a = f.Bitmap("a.bmp", 8, 8);
+    const QString b = f.Bitmap("b.bmp", 8, 8);
+    QStringList filters;
+    QString title;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
+        dialog->setDirectory(f.m_dir.path());
+        dialog->selectFile("\"a.bmp\" \"b.bmp\"");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    f.View().Button(0)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(title, QString("ファイル追加"));
+    QCOMPARE(filters, (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)"}));
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    QCOMPARE(f.Session().m_items[1].m_state, ITEM_NEW);
+    QCOMPARE(f.View().ItemList()->item(1, 1)->text(), QString("b.bmp"));
+    Q_UNUSED(a);
+    Q_UNUSED(b);
+
+    // Cancel adds nothing.
+    f.m_driver.Then([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    f.View().Button(0)->click();
+    QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
+}
+
+void ViewTest::convertDialogWritesPldFiles() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.Bitmap("one.bmp", 16, 8);
+    f.Bitmap("two.bmp", 8, 16);
+    QStringList filters;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog != nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("bmp→pld変換"));
+        filters = dialog->nameFilters();
+        dialog->setDirectory(f.m_dir.path());
+        dialog->selectFile("\"one.bmp\" \"two.bmp\"");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    f.Answer(QMessageBox::Ok);
+    f.Frame().ExtensionsMenu()->actions()[0]->trigger();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(filters, QStringList{"BMPﾌｧｲﾙ(*.bmp)"});
+    QCOMPARE(f.m_captions.last(), QString("実行結果"));
+    QVERIFY(f.m_texts.last().startsWith("変換処理を完了しました。"));
+    QVERIFY(QFileInfo::exists(f.m_dir.filePath("one.pld")));
+    QVERIFY(QFileInfo::exists(f.m_dir.filePath("two.pld")));
+    QVERIFY(QApplication::overrideCursor() == nullptr);  // the wait cursor is gone
+    // The table is not touched.
+    QCOMPARE(f.Session().m_items.CountInUse(), 0);
+}
+
+void ViewTest::closingWithAFinishedProgressDialog() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.View().Button(2)->click();
+    QPointer<CProgressDlg> progress = f.View().ProgressDlg();
+    QVERIFY(progress);
+    QVERIFY(progress->IsFinished());
+    // The operation has ended: the window may close, and the dialog goes with it.
+    f.Frame().close();
+    QVERIFY(!f.Frame().isVisible());
+    f.m_app.reset();
+    QVERIFY(progress.isNull());
 }
 
 QTEST_MAIN(ViewTest)
