@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "cli/LogoFileKind.h"
+#include "imaging/LogoFileKind.h"
 #include "cli/TerminalImage.h"
 #include "imaging/BitmapLoader.h"
 #include "imaging/ImagingMessages.h"

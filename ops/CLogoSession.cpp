@@ -1,7 +1,6 @@
 #include "ops/CLogoSession.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <system_error>
 
@@ -34,16 +33,6 @@ class CTransferFileRemover {
 
 }  // namespace
 
-LogoFileKind LogoFileKindOf(const std::filesystem::path& path) {
-    const std::string& text = path.native();
-    if (text.size() < 3) return LogoFileKind::Other;
-    std::string extension = text.substr(text.size() - 3);
-    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "bmp") return LogoFileKind::Bitmap;
-    if (extension == "pld") return LogoFileKind::LogoData;
-    return LogoFileKind::Other;
-}
-
 // Marks the session busy for the length of one operation.
 class CLogoSession::CBusyScope {
   public:
@@ -71,12 +60,12 @@ void CLogoSession::Finish(const std::string& text) {
 }
 
 bool CLogoSession::LoadSourceFile(const std::filesystem::path& path) {
-    switch (LogoFileKindOf(path)) {
+    switch (KindOfLogoFile(path)) {
         case LogoFileKind::Bitmap:
             return LoadBitmapFile(path, m_image, m_op);
         case LogoFileKind::LogoData:
             return LoadLogoDataFile(path, m_image, m_op);
-        case LogoFileKind::Other:
+        case LogoFileKind::Unsupported:
             break;
     }
     return false;
@@ -87,7 +76,7 @@ bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
 }
 
 std::optional<int> CLogoSession::AddFileToSlot(const std::filesystem::path& path, int startSlot) {
-    if (LogoFileKindOf(path) == LogoFileKind::Other) {
+    if (KindOfLogoFile(path) == LogoFileKind::Unsupported) {
         ShowError(path.string() + Text(texts::kUnsupportedFileSuffix));
         return std::nullopt;
     }
@@ -140,7 +129,7 @@ void CLogoSession::ShowItemImage(int slot) {
         return;
     }
     const std::filesystem::path& path = m_items[slot].m_sourcePath;
-    if (LogoFileKindOf(path) == LogoFileKind::Other) {
+    if (KindOfLogoFile(path) == LogoFileKind::Unsupported) {
         ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
         return;
     }
@@ -172,7 +161,7 @@ bool CLogoSession::OnStartTransfer() {
         // read fails the item (its loader has said why) rather than sending the image of
         // another item under this ID.
         bool loaded = true;
-        if (LogoFileKindOf(item.m_sourcePath) == LogoFileKind::Other) {
+        if (KindOfLogoFile(item.m_sourcePath) == LogoFileKind::Unsupported) {
             ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
         } else {
             loaded = LoadSourceFile(item.m_sourcePath);

@@ -9,14 +9,11 @@
 #include "host/IOperator.h"
 #include "imaging/BatchConversion.h"
 #include "imaging/CurrentImage.h"
+#include "imaging/LogoFileKind.h"
 #include "items/CItemTable.h"
 #include "ops/CTempFolder.h"
 #include "protocol/CPrinterProtocol.h"
 #include "serial/ISerialLink.h"
-
-// The kind of file an item or a dropped file is, from the last three characters of its path.
-enum class LogoFileKind { Bitmap, LogoData, Other };
-LogoFileKind LogoFileKindOf(const std::filesystem::path& path);
 
 // The working set of one run and the operations that every front end drives: the item
 // table, the current image, the preview slot, the port, and the progress display of the

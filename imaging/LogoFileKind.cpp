@@ -1,4 +1,4 @@
-#include "cli/LogoFileKind.h"
+#include "imaging/LogoFileKind.h"
 
 #include <algorithm>
 #include <string>
