@@ -53,7 +53,7 @@ void CMainFrame::BuildMenus() {
 void CMainFrame::SizeAndCentre() {
     // The whole form visible, the window in the middle of the screen.
     adjustSize();
-    setFixedSize(sizeHint());
+    resize(sizeHint());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect desktop = screen->availableGeometry();
         move(desktop.center().x() - width() / 2, desktop.center().y() - height() / 2);

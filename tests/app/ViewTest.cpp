@@ -465,6 +465,18 @@ void ViewTest::retrievalOpensTheInformationDialogs() {
     QCOMPARE(fontLines[1], QString("0x4230     あ"));
     QCOMPARE(fontCount, QString("登録フォント数：3"));
 
+    // One pattern whose call code is not the logo's: the font dialog.
+    items[3].m_entries[0] = 0x41;
+    items[3].m_entries[1] = 0x00;
+    QString third;
+    f.m_driver.Then([&](QWidget* modal) {
+        third = modal->objectName();
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 3);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(third, QString("CFontDetail"));
+
     // A registered record with no patterns opens nothing; a free row neither.
     items[17].m_patternCount = 0;
     DoubleClickRow(f.View(), 17);
