@@ -8,6 +8,7 @@
 #include "app/CLogoApp.h"
 #include "app/QtText.h"
 #include "items/CLogoView.h"
+#include "protocol/CProgressDlg.h"
 #include "res/Texts.h"
 #include "serial/ISerialLink.h"
 
@@ -72,6 +73,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_view->IsBusy()) {
         event->ignore();
         return;
+    }
+    // A finished operation's progress dialog goes with the window rather than keeping the
+    // program alive on its own.
+    if (CProgressDlg* progress = m_view->ProgressDlg()) {
+        progress->close();
     }
     QMainWindow::closeEvent(event);
 }

@@ -19,6 +19,8 @@ class ModalDriver {
 
     void Then(Action action) { m_actions.push_back(std::move(action)); }
     int Pending() const { return static_cast<int>(m_actions.size()); }
+    // Modal windows that appeared with no action left for them.
+    int Unexpected() const { return m_unexpected; }
     // The texts of the message boxes answered so far.
     QStringList m_seen;
 
@@ -32,9 +34,22 @@ class ModalDriver {
     void Poll() {
         Schedule();
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || m_actions.empty() || modal == m_last) {
+        if (modal == nullptr || modal == m_last) {
+            m_unansweredPolls = 0;
             return;
         }
+        if (m_actions.empty()) {
+            // A window the test did not expect: closed after a while so that the test fails
+            // on its checks instead of hanging.
+            if (++m_unansweredPolls > 400) {
+                qWarning("ModalDriver: closing an unexpected %s", modal->metaObject()->className());
+                ++m_unexpected;
+                m_unansweredPolls = 0;
+                modal->close();
+            }
+            return;
+        }
+        m_unansweredPolls = 0;
         m_last = modal;
         Action action = std::move(m_actions.front());
         m_actions.pop_front();
@@ -42,6 +57,8 @@ class ModalDriver {
     }
 
     QObject m_context;
+    int m_unansweredPolls = 0;
+    int m_unexpected = 0;
     std::deque<Action> m_actions;
     QPointer<QWidget> m_last;
 };

@@ -80,6 +80,7 @@ class ViewTest : public QObject {
     Q_OBJECT
   private slots:
     void init() { qunsetenv("STAMPIX_PORT"); }
+    void cleanup() { QVERIFY(QApplication::activeModalWidget() == nullptr); }
     void startUpAsksForTheModelFirst();
     void startUpModels();
     void startUpCancelEndsBeforeTheWindowShows();
@@ -739,7 +740,9 @@ void ViewTest::closingWithAFinishedProgressDialog() {
     // The operation has ended: the window may close, and the dialog goes with it.
     f.Frame().close();
     QVERIFY(!f.Frame().isVisible());
+    QVERIFY(progress.isNull() || !progress->isVisible());  // closed with the window
     f.m_app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(progress.isNull());
 }
 
