@@ -5,24 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/IOperator.h"
 #include "imaging/BitmapLoader.h"
 #include "imaging/LittleEndian.h"
+#include "tests/support/CSilentOperator.h"
 
 namespace {
 
 constexpr std::int32_t kSide = 4000;
-
-class CSilentOperator : public IOperator {
-  public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
-    std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
-};
 
 // A bitmap file: headers, `palette` entries and `pixels`.
 std::vector<std::uint8_t> BitmapFile(std::uint16_t bitCount, std::uint32_t compression,

@@ -17,25 +17,13 @@
 #include "sim/CPrinterModel.h"
 #include "sim/CPrinterSimProcess.h"
 #include "sim/CSimLink.h"
+#include "tests/support/CSilentOperator.h"
 
 namespace {
 
 constexpr int kWidth = 704;   // 88 bytes a row
 constexpr int kHeight = 512;  // 45,056 pattern bytes
 constexpr std::uint32_t kBaud = 115200;
-
-class NullOperator : public IOperator {
-  public:
-    void ShowMessage(const std::string&, const std::string& text, MessageIcon) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-    }
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return true; }
-    std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
-};
 
 CFontPT LargeLogo() {
     CFontPT item;
@@ -73,7 +61,7 @@ void RunAgainstSim(benchmark::State& state, const std::string& baud) {
         return;
     }
     CRS232C port;
-    NullOperator op;
+    CSilentOperator op(true);
     CPrinterProtocol protocol(port, op);
     const CFontPT model = LargeLogo();
     const auto data = TransferBytes(model);
@@ -113,7 +101,7 @@ void BM_DownloadInProcess(benchmark::State& state) {
     CSimRegistrations registrations;
     CPrinterModel printer(registrations);
     CSimLink link(printer);
-    NullOperator op;
+    CSilentOperator op(true);
     CPrinterProtocol protocol(link, op);
     const CFontPT model = LargeLogo();
     const auto data = TransferBytes(model);

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <span>
 
-#include "fuzz/imaging/CSilentOperator.h"
+#include "tests/support/CSilentOperator.h"
 #include "imaging/BitmapLoader.h"
 #include "imaging/TransferImage.h"
 

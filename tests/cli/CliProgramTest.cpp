@@ -1,29 +1,16 @@
 // The stampix-cli program run as a process on generated files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "CliRun.h"
 #include "tests/imaging/BmpBuilder.h"
 
 using bmptest::Bytes;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Outcome = CliOutcome;
 
 // A 4 x 3 one-bit bitmap: top row "#..#", middle ".##.", bottom "#...".
 Bytes SmallLogo() {
@@ -40,13 +27,7 @@ class CliProgramTest : public ::testing::Test {
   protected:
     // Runs stampix-cli with `args` (already quoted for the shell) in the test's folder.
     Outcome Run(const std::string& args) {
-        const std::string command = "cd '" + folder.Path().string() +
-                                    "' && '" STAMPIX_CLI_PATH "' " + args + " > '" +
-                                    (folder / "out.txt").string() + "' 2> '" +
-                                    (folder / "err.txt").string() + "' < /dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(folder / "out.txt"),
-                Slurp(folder / "err.txt")};
+        return RunInFolder(folder.Path(), "'" STAMPIX_CLI_PATH "' " + args);
     }
 
     bmptest::TempFolder folder;

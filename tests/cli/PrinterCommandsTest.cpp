@@ -1,30 +1,17 @@
 // stampix-cli's printer commands against stampix-printer-sim on a pseudo-terminal, through
 // the real serial code.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "CliRun.h"
 #include "sim/CPrinterSimProcess.h"
 #include "tests/imaging/BmpBuilder.h"
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using Outcome = CliOutcome;
 
 class PrinterCommands : public testing::Test {
   protected:
@@ -37,13 +24,9 @@ class PrinterCommands : public testing::Test {
     // Runs stampix-cli with `args` (quoted for the shell) against the virtual printer. The
     // virtual printer answers at once, so time-outs are shortened for the faults of silence.
     Outcome Run(const std::string& args) {
-        const std::string command = "cd '" + m_folder.Path().string() +
-                                    "' && STAMPIX_TIMEOUT_SCALE=0.05 STAMPIX_PORT='" +
-                                    m_printer.DevicePath() + "' '" STAMPIX_CLI_PATH "' " + args +
-                                    " > out.txt 2> err.txt < /dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(m_folder / "out.txt"),
-                Slurp(m_folder / "err.txt")};
+        return RunInFolder(m_folder.Path(), "STAMPIX_TIMEOUT_SCALE=0.05 STAMPIX_PORT='" +
+                                                m_printer.DevicePath() +
+                                                "' '" STAMPIX_CLI_PATH "' " + args);
     }
 
     void MakeLogo(const std::string& name, int width, int height) {

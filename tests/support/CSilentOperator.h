@@ -2,14 +2,20 @@
 
 #include "host/IOperator.h"
 
-// An operator that answers nothing and shows nothing: the fuzzers only look for crashes.
+// An operator that shows nothing and answers every question the same way, for fuzzers and
+// benchmarks that only look at results.
 class CSilentOperator : public IOperator {
   public:
+    explicit CSilentOperator(bool answer = false) : m_answer(answer) {}
+
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return m_answer; }
     std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
     void EnableControls(bool) override {}
     void RefreshItemList() override {}
     void RepaintPreviews() override {}
     void PumpEvents() override {}
+
+  private:
+    bool m_answer;
 };
