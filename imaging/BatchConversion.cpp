@@ -42,7 +42,7 @@ BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem:
         }
         ++number;  // a failed write uses up its number too
     }
-    op.ShowMessage(std::string(texts::kConvertDoneCaption), std::string(texts::kConvertDoneText),
+    op.ShowMessage(std::string(texts::kResultCaption), std::string(texts::kConvertDoneText),
                    MessageIcon::Information);
     return result;
 }

@@ -235,7 +235,7 @@ bool CLogoSession::OnClearIds(std::vector<int> rows) {
         return false;
     }
     if (anyRegistered &&
-        !m_op.AskYesNo(Text(texts::kDeleteConfirmCaption), Text(texts::kDeleteRegisteredQuestion),
+        !m_op.AskYesNo(Text(texts::kConfirmCaption), Text(texts::kDeleteRegisteredQuestion),
                        MessageIcon::Information)) {
         return false;
     }

@@ -70,7 +70,7 @@ void CPrinterProtocol::WaitingRead(std::uint8_t* buffer, std::size_t length) {
 bool CPrinterProtocol::AskOverwrite(int previewSlot) {
     char text[256];
     std::snprintf(text, sizeof text, texts::kOverwriteQuestionFormat.data(), previewSlot);
-    return m_op.AskYesNo(std::string(texts::kOverwriteCaption), text, MessageIcon::Exclamation);
+    return m_op.AskYesNo(std::string(texts::kConfirmCaption), text, MessageIcon::Exclamation);
 }
 
 bool CPrinterProtocol::DownloadItem(const std::string& port,

@@ -24,6 +24,10 @@ inline constexpr int IDS_PORT_OPEN_FAILED = 500;
 // The text of a numbered string; empty for a number the table does not hold.
 std::string_view StringTable(int id);
 
+// ---- Captions that several messages share ----
+inline constexpr std::string_view kConfirmCaption = "確認";
+inline constexpr std::string_view kResultCaption = "実行結果";
+
 // ---- Item table (items/) ----
 inline constexpr std::string_view kStateUnregistered = "未登録ID";
 inline constexpr std::string_view kStateRegistered = "登録済みID";
@@ -36,7 +40,6 @@ inline constexpr std::string_view kMemoryUsageFormat = "メモリ使用量　%d/
 inline constexpr std::string_view kBitCountMessageJoin = "\r\nは";
 // After the full path of a file that is neither a bitmap nor a logo data file.
 inline constexpr std::string_view kUnsupportedFileSuffix = "\r\nは未対応のファイル形式です。";
-inline constexpr std::string_view kConvertDoneCaption = "実行結果";
 inline constexpr std::string_view kConvertDoneText =
     "変換処理を完了しました。\r\n処理の途中でエラーメッセージが表示された場合、\r\n"
     "ファイルが正常なビットマップファイルか確認してください。";
@@ -45,7 +48,6 @@ inline constexpr std::string_view kConvertDoneText =
 
 // ---- Printer protocol and operations (protocol/, ops/) ----
 // The download's overwrite question (printf format: the registration ID).
-inline constexpr std::string_view kOverwriteCaption = "確認";
 inline constexpr std::string_view kOverwriteQuestionFormat =
     "ID%02dは既にプリンタにデータが登録されています。\r\n上書きしますか？";
 // Adding files.
@@ -67,7 +69,6 @@ inline constexpr std::string_view kInfoBroken =
 inline constexpr std::string_view kInfoDone = "情報取得を完了しました。";
 // Deletion.
 inline constexpr std::string_view kDeleteNothingSelected = "削除するIDを選択してください。";
-inline constexpr std::string_view kDeleteConfirmCaption = "確認";
 inline constexpr std::string_view kDeleteRegisteredQuestion =
     "削除項目に登録済みIDが含まれています。\r\n登録済みIDに関してはプリンタに登録されているデータも削除されます。\r\n実行しますか？";
 inline constexpr std::string_view kDeleting = "データの削除中です。";
@@ -130,7 +131,6 @@ inline constexpr std::string_view kItemSetIdLabel = "登録ID(0～99)";
 inline constexpr std::string_view kItemSetNameLabel = "登録名称";
 inline constexpr std::string_view kButtonCancelHalfWidth = "ｷｬﾝｾﾙ";
 inline constexpr std::string_view kIdInUse = "指定されたIDは既に使用されています。";
-inline constexpr std::string_view kResultCaption = "実行結果";
 // Progress dialog.
 inline constexpr std::string_view kProgressCaption = "進行状況";
 inline constexpr std::string_view kProgressInitial = "データ転送中";
