@@ -8,7 +8,7 @@ qt6-base-dev libgl-dev libglx-dev libxkbcommon-dev
 libcli11-dev nlohmann-json3-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-dev
-xvfb xauth xdg-utils fonts-ipafont-gothic libqt6svg6"
+xvfb xauth xdg-utils fonts-ipafont-gothic fonts-dejavu-core libqt6svg6"
 
 missing=""
 for p in $packages; do
