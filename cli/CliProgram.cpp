@@ -19,8 +19,10 @@ constexpr int kExitUsage = 2;
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
            std::istream& in, bool detectTerminal) {
-    CLI::App app("Stampix logo tool for the command line: converts and shows logo images.",
-                 "stampix-cli");
+    CLI::App app(
+        "Stampix logo tool for the command line: converts and shows logo images, and downloads,\n"
+        "reads back and deletes the logos of a printer.",
+        "stampix-cli");
     app.set_version_flag("--version", std::string("stampix-cli ") + STAMPIX_VERSION);
     app.require_subcommand(1);
     app.fallthrough();  // --yes and --no may follow the command's name
