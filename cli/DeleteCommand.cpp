@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/CConfirmingOperator.h"
+
 CLI::App* DeleteCommand::Register(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
         "delete", "Delete registrations from the printer: the IDs given, or everything (--all)");
@@ -18,10 +20,12 @@ int DeleteCommand::Run(CCliContext& context) {
         context.err << "delete: give the IDs to delete, or --all\n";
         return 2;
     }
-    std::unique_ptr<CLogoSession> session = m_port.OpenSession(context);
-    if (m_all) return session->OnAllClear() ? 0 : 1;
-    // The command line keeps no table: every ID given counts as registered, and the printer
-    // answers for an ID that holds nothing that there was nothing to delete.
+    if (m_all) return m_port.OpenSession(context.op)->OnAllClear() ? 0 : 1;
+    // The IDs named on the command line are what the operator wants deleted: no question.
+    // The command line keeps no table, so every ID given counts as registered; for an ID
+    // that holds nothing the printer answers that there was nothing to delete.
+    CConfirmingOperator confirming(context.op);
+    std::unique_ptr<CLogoSession> session = m_port.OpenSession(confirming);
     for (int id : m_ids) {
         CFontPT& item = session->m_items[id];
         item.m_id = static_cast<std::int16_t>(id);

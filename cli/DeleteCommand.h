@@ -5,8 +5,9 @@
 #include "cli/CCliCommand.h"
 #include "cli/PrinterPort.h"
 
-// `delete --port PORT ID...` deletes registrations one ID at a time; `delete --all` deletes
-// everything the printer holds. Both ask first (or take --yes / --no).
+// `delete --port PORT ID...` deletes registrations one ID at a time, in ascending order,
+// stopping at the first failure; `delete --all` deletes everything the printer holds after
+// its question (or --yes / --no).
 class DeleteCommand : public CCliCommand {
   public:
     CLI::App* Register(CLI::App& app) override;

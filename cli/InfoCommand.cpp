@@ -56,7 +56,7 @@ CLI::App* InfoCommand::Register(CLI::App& app) {
 }
 
 int InfoCommand::Run(CCliContext& context) {
-    std::unique_ptr<CLogoSession> session = m_port.OpenSession(context);
+    std::unique_ptr<CLogoSession> session = m_port.OpenSession(context.op);
     const bool complete = session->OnGetInfo();
     const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
     const CItemTable& items = session->m_items;

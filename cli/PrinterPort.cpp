@@ -18,8 +18,8 @@ std::string PrinterPort::Resolve() const {
     return "COM1";
 }
 
-std::unique_ptr<CLogoSession> PrinterPort::OpenSession(CCliContext& context) const {
-    auto session = std::make_unique<CLogoSession>(context.op, std::make_unique<CRS232C>());
+std::unique_ptr<CLogoSession> PrinterPort::OpenSession(IOperator& op) const {
+    auto session = std::make_unique<CLogoSession>(op, std::make_unique<CRS232C>());
     session->m_portName = Resolve();
     return session;
 }

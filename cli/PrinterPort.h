@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/CCliContext.h"
+#include "host/IOperator.h"
 #include "ops/CLogoSession.h"
 
 namespace CLI {
@@ -16,8 +16,8 @@ class PrinterPort {
   public:
     void AddOption(CLI::App& command);
     std::string Resolve() const;
-    // A session on the real serial port named by the option.
-    std::unique_ptr<CLogoSession> OpenSession(CCliContext& context) const;
+    // A session on the real serial port named by the option, reporting to `op`.
+    std::unique_ptr<CLogoSession> OpenSession(IOperator& op) const;
 
   private:
     std::string m_port;

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <ostream>
 
-#include "imaging/LogoFileKind.h"
 #include "cli/TerminalImage.h"
 #include "imaging/BitmapLoader.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/LogoDataFile.h"
+#include "imaging/LogoFileKind.h"
 #include "imaging/WholeFileWriter.h"
 #include "res/Texts.h"
 

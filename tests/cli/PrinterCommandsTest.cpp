@@ -68,12 +68,13 @@ TEST_F(PrinterCommands, DownloadVerifyInfoDelete) {
     EXPECT_EQ(parsed["items"][0]["codes"][0], "0x6B82");
     EXPECT_EQ(parsed["memory"]["used_bytes"], 128 + 10 + 720 + 10);
 
-    const Outcome refused = Run("delete 4");  // no terminal and no answer: declined
-    EXPECT_EQ(refused.status, 1);
-    const Outcome deleted = Run("delete --yes 4");
+    const Outcome deleted = Run("delete 4 77");  // the IDs named need no question
     ASSERT_EQ(deleted.status, 0) << deleted.err;
     EXPECT_EQ(nlohmann::json::parse(Run("info --json").out)["items"].size(), 1u);
 
+    const Outcome refused = Run("delete --all");  // no terminal and no answer: declined
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(Run("info --json").out)["items"].size(), 1u);
     const Outcome all = Run("delete --all --yes");
     ASSERT_EQ(all.status, 0) << all.err;
     const Outcome empty = Run("info");
