@@ -36,7 +36,7 @@ bench: build
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTAMPIX_FUZZ=ON -DSTAMPIX_SANITIZE=ON -DSTAMPIX_BENCH=OFF
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
