@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t pos = 3;
     const auto next = [&]() -> std::uint8_t { return pos < size ? data[pos++] : 0; };
     while (pos < size) {
-        const std::string before = State(info);
+        std::string before = State(info);
         const int notes = host.m_notes;
         bool ok = true;
         switch (next() % 8) {
@@ -119,6 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             case 2:
                 info.selectRange(next() % (info.m_length + 1), next() % (info.m_length + 1));
+                before = State(info);  // a refused deletion keeps the selection just made
                 ok = info.deleteSelection();
                 break;
             case 3: {
