@@ -10,39 +10,13 @@
 #include "serial/CRS232C.h"
 #include "serial/SerialTimeouts.h"
 #include "sim/CPrinterSimProcess.h"
+#include "tests/protocol/ProtocolTestSupport.h"
 #include "tests/support/CRecordingOperator.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
-
-CFontPT NewLogo(int id, int width, int height) {
-    CFontPT item;
-    item.m_id = static_cast<std::int16_t>(id);
-    item.m_name = "E2E";
-    item.m_width = width;
-    item.m_height = height;
-    item.m_patternSize = height * ((width + 7) / 8);
-    item.m_state = ITEM_NEW;
-    item.BuildHeader();
-    return item;
-}
-
-std::vector<std::uint8_t> TransferBytes(const CFontPT& item) {
-    std::vector<std::uint8_t> bytes{0x6B,
-                                    0x82,
-                                    0,
-                                    0,
-                                    static_cast<std::uint8_t>(item.m_width >> 8),
-                                    static_cast<std::uint8_t>(item.m_width),
-                                    0,
-                                    0,
-                                    static_cast<std::uint8_t>(item.m_height >> 8),
-                                    static_cast<std::uint8_t>(item.m_height)};
-    for (int i = 0; i < item.m_patternSize; ++i) bytes.push_back(static_cast<std::uint8_t>(i));
-    return bytes;
-}
 
 class PrinterSimEndToEndTest : public testing::Test {
   protected:
@@ -65,10 +39,10 @@ class PrinterSimEndToEndTest : public testing::Test {
 TEST_F(PrinterSimEndToEndTest, DownloadInformationDeleteAndDeleteAllInARow) {
     StartSim({"--baud", "0"});
     CPrinterProtocol protocol(m_serial, m_op);
-    CFontPT first = NewLogo(7, 300, 120);
-    CFontPT second = NewLogo(12, 33, 5);
-    ASSERT_TRUE(protocol.DownloadData(m_port, TransferBytes(first), first, 7));
-    ASSERT_TRUE(protocol.DownloadData(m_port, TransferBytes(second), second, 12));
+    CFontPT first = prototest::NewItem(7, 300, 120);
+    CFontPT second = prototest::NewItem(12, 33, 5);
+    ASSERT_TRUE(protocol.DownloadData(m_port, prototest::TransferBytes(first), first, 7));
+    ASSERT_TRUE(protocol.DownloadData(m_port, prototest::TransferBytes(second), second, 12));
     EXPECT_EQ(first.m_state, ITEM_REGISTERED);
     EXPECT_FALSE(m_serial.IsOpen());
 
@@ -96,12 +70,12 @@ TEST_F(PrinterSimEndToEndTest, DownloadInformationDeleteAndDeleteAllInARow) {
 TEST_F(PrinterSimEndToEndTest, OverwriteQuestionOverThePty) {
     StartSim({"--baud", "0", "--preload-demo"});
     CPrinterProtocol protocol(m_serial, m_op);
-    CFontPT item = NewLogo(5, 16, 16);
+    CFontPT item = prototest::NewItem(5, 16, 16);
     m_op.QueueAnswer(false);
-    EXPECT_TRUE(protocol.DownloadData(m_port, TransferBytes(item), item, 5));
+    EXPECT_TRUE(protocol.DownloadData(m_port, prototest::TransferBytes(item), item, 5));
     EXPECT_EQ(item.m_state, ITEM_NEW);
     m_op.QueueAnswer(true);
-    EXPECT_TRUE(protocol.DownloadData(m_port, TransferBytes(item), item, 5));
+    EXPECT_TRUE(protocol.DownloadData(m_port, prototest::TransferBytes(item), item, 5));
     EXPECT_EQ(item.m_state, ITEM_REGISTERED);
     CItemTable table;
     ASSERT_EQ(protocol.ReadRegistrations(m_port, table).status, InfoStatus::Complete);
@@ -116,8 +90,8 @@ TEST_F(PrinterSimEndToEndTest, StateFileKeepsRegistrationsAcrossRuns) {
     StartSim({"--baud", "0", "--state", state.string(), "--link", link.string()});
     EXPECT_EQ(fs::read_symlink(link), m_port);
     CPrinterProtocol protocol(m_serial, m_op);
-    CFontPT item = NewLogo(42, 24, 24);
-    ASSERT_TRUE(protocol.DownloadData(link.string(), TransferBytes(item), item, 42));
+    CFontPT item = prototest::NewItem(42, 24, 24);
+    ASSERT_TRUE(protocol.DownloadData(link.string(), prototest::TransferBytes(item), item, 42));
     EXPECT_EQ(m_sim.Stop(), 0);
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
 
@@ -155,8 +129,8 @@ TEST_F(PrinterSimEndToEndTest, BusyPortShowsTheOpenFailureMessage) {
 TEST_F(PrinterSimEndToEndTest, PacedLineTakesAtLeastTheWireTime) {
     StartSim({"--baud", "9600"});
     CPrinterProtocol protocol(m_serial, m_op);
-    CFontPT item = NewLogo(3, 64, 20);  // 160 pattern bytes
-    const auto data = TransferBytes(item);
+    CFontPT item = prototest::NewItem(3, 64, 20);  // 160 pattern bytes
+    const auto data = prototest::TransferBytes(item);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(protocol.DownloadData(m_port, data, item, 3));
     const auto elapsed = std::chrono::steady_clock::now() - start;
