@@ -68,16 +68,11 @@ bool WriteLogoDataFile(const std::filesystem::path& path, std::string_view name,
     BuildLogoFileHeader(header, prefix, 1, name, kLogoCharacterCode, image);
     le::PutU32(header.data() + 100, kLogoIdCode);
 
-    std::vector<std::uint8_t> packed;
-    try {
-        packed = PackTransferImage(image);
-    } catch (const std::bad_alloc&) {
-        ShowImagingError(op, texts::IDS_NO_MEMORY);
-        return false;
-    }
+    const std::optional<std::vector<std::uint8_t>> packed = PackTransferImage(image, op);
+    if (!packed) return false;
     std::array<std::uint8_t, 2> version{};
     le::PutU16(version.data(), kLogoFileVersion);
-    const std::array<std::span<const std::uint8_t>, 4> parts{version, header, prefix, packed};
+    const std::array<std::span<const std::uint8_t>, 4> parts{version, header, prefix, *packed};
     if (!image.HasTransferImage() || !WriteFileWhole(path, parts)) {
         ShowImagingError(op, texts::IDS_PLD_CREATE_FAILED);
         return false;

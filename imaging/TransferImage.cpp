@@ -1,5 +1,10 @@
 #include "imaging/TransferImage.h"
 
+#include <new>
+
+#include "imaging/ImagingMessages.h"
+#include "res/Texts.h"
+
 #include <algorithm>
 
 std::vector<std::uint8_t> PackTransferImage(const CurrentImage& image) {
@@ -14,4 +19,14 @@ std::vector<std::uint8_t> PackTransferImage(const CurrentImage& image) {
         std::copy_n(row, rowBytes, packed.begin() + static_cast<std::ptrdiff_t>(r * rowBytes));
     }
     return packed;
+}
+
+std::optional<std::vector<std::uint8_t>> PackTransferImage(const CurrentImage& image,
+                                                           IOperator& op) {
+    try {
+        return PackTransferImage(image);
+    } catch (const std::bad_alloc&) {
+        ShowImagingError(op, texts::IDS_NO_MEMORY);
+        return std::nullopt;
+    }
 }
