@@ -15,6 +15,7 @@ CLI::App* ConvertCommand::Register(CLI::App& app) {
 }
 
 int ConvertCommand::Run(CCliContext& context) {
+    context.image.keepSourcePixels = false;  // nothing here draws the source image
     std::vector<std::filesystem::path> files;
     files.reserve(m_files.size());
     for (const std::string& file : m_files) {

@@ -55,6 +55,7 @@ CLI::App* DownloadCommand::Register(CLI::App& app) {
 
 int DownloadCommand::Run(CCliContext& context) {
     std::unique_ptr<CLogoSession> session = m_port.OpenSession(context.op);
+    session->m_image.keepSourcePixels = false;  // no preview on a terminal
     std::vector<std::filesystem::path> paths;
     for (const std::string& file : m_files) {
         std::error_code error;

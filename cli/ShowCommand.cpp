@@ -27,6 +27,7 @@ CLI::App* ShowCommand::Register(CLI::App& app) {
 }
 
 int ShowCommand::Run(CCliContext& context) {
+    context.image.keepSourcePixels = false;  // only the transfer image is shown
     std::error_code error;
     std::filesystem::path path = std::filesystem::absolute(m_file, error);
     if (error) path = m_file;

@@ -14,7 +14,9 @@
 // positive and within the size limit, so every size below fits comfortably in size_t.
 namespace {
 
+using converter::ConvertPixelRows;
 using converter::FailNoMemory;
+using converter::MoveToPixels;
 using converter::ReadPixelBlocks;
 using converter::RefuseUnsupported;
 
@@ -59,7 +61,7 @@ std::array<std::uint8_t, 12> MaskEntries(const std::array<std::uint32_t, 3>& mas
     return entries;
 }
 
-// Runs `convertRow(sourceRow, transferRow)` over every row, the bottom row included.
+// Runs `convertRow(sourceRow, transferRow)` over every row of expanded run-length data.
 template <typename RowFunction>
 void ConvertRows(const std::uint8_t* source, std::size_t sourceStride, CurrentImage& image,
                  std::size_t height, RowFunction convertRow) {
@@ -97,14 +99,11 @@ bool ConvertBitmap1(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     if (!StoreImageHeaders(header, table, 2, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
-    const std::size_t stride = Stride1(width);
-    if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
-    ConvertRows(image.sourceBits->data(), stride, image, height,
-                [&](const std::uint8_t* src, std::uint8_t* dst) {
-                    binarize::Row1(src, width, black[0] != 0, black[1] != 0, dst);
-                });
-    return true;
+    MoveToPixels(file, header);
+    return ConvertPixelRows(file, Stride1(width), image, op,
+                            [&](const std::uint8_t* src, std::uint8_t* dst) {
+                                binarize::Row1(src, width, black[0] != 0, black[1] != 0, dst);
+                            });
 }
 
 bool ConvertBitmap4(CByteSource& file, const BitmapInfoHeader& header, CurrentImage& image,
@@ -119,19 +118,22 @@ bool ConvertBitmap4(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     const std::size_t width = SizeOf(header).width;
     const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride4(width);
-    const std::size_t sourceSize =
-        runLength ? std::min<std::size_t>(header.imageSize, file.Remaining()) : stride * height;
-    if (!ReadPixelBlocks(file, sourceSize, image, op)) return false;
-    std::unique_ptr<ImageBlock> indices;
-    if (runLength) {
-        indices = ExpandRunLength(header, stride, DecodeRle4, image, op);
-        if (!indices) return false;
-    }
     const auto pairs = binarize::NibblePairTable(black);
-    ConvertRows(runLength ? indices->data() : image.sourceBits->data(), stride, image, height,
-                [&](const std::uint8_t* src, std::uint8_t* dst) {
-                    binarize::Row4(src, width, pairs, dst);
-                });
+    const auto convertRow = [&](const std::uint8_t* src, std::uint8_t* dst) {
+        binarize::Row4(src, width, pairs, dst);
+    };
+    MoveToPixels(file, header);
+    if (!runLength) return ConvertPixelRows(file, stride, image, op, convertRow);
+
+    // Run-length data is read whole and expanded before its rows are converted.
+    const std::size_t encodedSize =
+        static_cast<std::size_t>(std::min<std::uint64_t>(header.imageSize, file.Remaining()));
+    if (!ReadPixelBlocks(file, encodedSize, image, op)) return false;
+    const std::unique_ptr<ImageBlock> indices =
+        ExpandRunLength(header, stride, DecodeRle4, image, op);
+    if (!indices) return false;
+    ConvertRows(indices->data(), stride, image, height, convertRow);
+    if (!image.keepSourcePixels) image.sourceBits.reset();
     return true;
 }
 
@@ -147,18 +149,21 @@ bool ConvertBitmap8(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     const std::size_t width = SizeOf(header).width;
     const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride8(width);
-    const std::size_t sourceSize =
-        runLength ? std::min<std::size_t>(header.imageSize, file.Remaining()) : stride * height;
-    if (!ReadPixelBlocks(file, sourceSize, image, op)) return false;
-    std::unique_ptr<ImageBlock> indices;
-    if (runLength) {
-        indices = ExpandRunLength(header, stride, DecodeRle8, image, op);
-        if (!indices) return false;
-    }
-    ConvertRows(runLength ? indices->data() : image.sourceBits->data(), stride, image, height,
-                [&](const std::uint8_t* src, std::uint8_t* dst) {
-                    binarize::Row8(src, width, black, dst);
-                });
+    const auto convertRow = [&](const std::uint8_t* src, std::uint8_t* dst) {
+        binarize::Row8(src, width, black, dst);
+    };
+    MoveToPixels(file, header);
+    if (!runLength) return ConvertPixelRows(file, stride, image, op, convertRow);
+
+    // Run-length data is read whole and expanded before its rows are converted.
+    const std::size_t encodedSize =
+        static_cast<std::size_t>(std::min<std::uint64_t>(header.imageSize, file.Remaining()));
+    if (!ReadPixelBlocks(file, encodedSize, image, op)) return false;
+    const std::unique_ptr<ImageBlock> indices =
+        ExpandRunLength(header, stride, DecodeRle8, image, op);
+    if (!indices) return false;
+    ConvertRows(indices->data(), stride, image, height, convertRow);
+    if (!image.keepSourcePixels) image.sourceBits.reset();
     return true;
 }
 
@@ -178,10 +183,6 @@ bool ConvertBitmap16(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     if (!StoreImageHeaders(header, MaskEntries(masks), 3, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
-    const std::size_t stride = Stride16(width);
-    if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
-
     std::array<std::uint8_t, 32> table5{};
     std::array<std::uint8_t, 64> table6{};
     BuildChannelTables(table5, table6);
@@ -197,11 +198,11 @@ bool ConvertBitmap16(CByteSource& file, const BitmapInfoHeader& header, CurrentI
         const std::uint8_t blue = table5[v & 31];
         black[v] = Luminance(red, green, blue) <= kBlackAtMost;
     }
-    ConvertRows(image.sourceBits->data(), stride, image, height,
-                [&](const std::uint8_t* src, std::uint8_t* dst) {
-                    binarize::Row16(src, width, black.get(), dst);
-                });
-    return true;
+    MoveToPixels(file, header);
+    return ConvertPixelRows(file, Stride16(width), image, op,
+                            [&](const std::uint8_t* src, std::uint8_t* dst) {
+                                binarize::Row16(src, width, black.get(), dst);
+                            });
 }
 
 bool ConvertBitmap24(CByteSource& file, const BitmapInfoHeader& header, CurrentImage& image,
@@ -210,13 +211,10 @@ bool ConvertBitmap24(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     if (!StoreImageHeaders(header, {}, 0, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
-    const std::size_t stride = Stride24(width);
-    if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
-    ConvertRows(
-        image.sourceBits->data(), stride, image, height,
+    MoveToPixels(file, header);
+    return ConvertPixelRows(
+        file, Stride24(width), image, op,
         [&](const std::uint8_t* src, std::uint8_t* dst) { binarize::Row24(src, width, dst); });
-    return true;
 }
 
 bool ConvertBitmap32(CByteSource& file, const BitmapInfoHeader& header, CurrentImage& image,
@@ -237,11 +235,8 @@ bool ConvertBitmap32(CByteSource& file, const BitmapInfoHeader& header, CurrentI
     if (!StoreImageHeaders(header, entries, entryCount, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
-    const std::size_t stride = Stride32(width);
-    if (!ReadPixelBlocks(file, stride * height, image, op)) return false;
-    ConvertRows(
-        image.sourceBits->data(), stride, image, height,
+    MoveToPixels(file, header);
+    return ConvertPixelRows(
+        file, Stride32(width), image, op,
         [&](const std::uint8_t* src, std::uint8_t* dst) { binarize::Row32(src, width, dst); });
-    return true;
 }

@@ -31,6 +31,8 @@ struct BitmapInfoHeader {
     std::uint32_t colorsImportant = 0;
     // Longer headers (V2 to V5) carry the three colour masks themselves.
     std::optional<std::array<std::uint32_t, 3>> headerMasks;
+    // The file header's pixel offset (not part of the info header; set by the loader).
+    std::uint32_t pixelOffset = 0;
 
     // Reads the fields from the first 40 bytes of `bytes`, which must hold at least 40.
     static BitmapInfoHeader Parse(std::span<const std::uint8_t> bytes);

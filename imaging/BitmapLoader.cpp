@@ -6,7 +6,7 @@
 #include <string>
 
 #include "imaging/BitmapStrides.h"
-#include "imaging/CMappedFile.h"
+#include "imaging/CReadOnlyFile.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/LittleEndian.h"
 #include "res/Texts.h"
@@ -15,31 +15,35 @@ bool IsWithinSizeLimit(std::int64_t width, std::int64_t height) {
     return (width + 7) / 8 < kMaxImageBytesPerRow && (height + 7) / 8 < kMaxImageBytesPerRow;
 }
 
-bool LoadBitmapFile(const std::filesystem::path& path, CurrentImage& image, IOperator& op) {
-    CMappedFile file;
-    if (!file.Open(path)) {
-        ShowImagingError(op, texts::IDS_BMP_OPEN_FAILED);
-        return false;
-    }
-    return LoadBitmapBytes(file.Bytes(), path, image, op);
-}
+namespace {
 
-bool LoadBitmapBytes(std::span<const std::uint8_t> file, const std::filesystem::path& path,
-                     CurrentImage& image, IOperator& op) {
+bool LoadBitmapFrom(CByteSource& source, const std::filesystem::path& path, CurrentImage& image,
+                    IOperator& op) {
     // A file too short for its two headers, or whose header is shorter than an info header
     // or longer than the file, is not a bitmap this reader understands.
-    if (file.size() < kFileHeaderSize + kInfoHeaderSize) {
+    if (source.Size() < kFileHeaderSize + kInfoHeaderSize) {
         ShowImagingError(op, texts::IDS_BMP_UNSUPPORTED);
         return false;
     }
-    CByteSource source(file);
-    source.Skip(kFileHeaderSize);
-    const BitmapInfoHeader header = BitmapInfoHeader::Parse(source.Rest());
-    if (header.size < kInfoHeaderSize || header.size > source.Remaining()) {
+    std::array<std::uint8_t, kFileHeaderSize> fileHeader{};
+    source.Read(fileHeader);
+    std::array<std::uint8_t, kInfoHeaderSize + 12> headerBytes{};
+    const std::uint64_t headerRoom = source.Remaining();
+    source.Read(std::span(headerBytes).first(kInfoHeaderSize));
+    const std::uint32_t headerSize = le::GetU32(headerBytes.data());
+    if (headerSize < kInfoHeaderSize || headerSize > headerRoom) {
         ShowImagingError(op, texts::IDS_BMP_UNSUPPORTED);
         return false;
     }
-    source.Skip(header.size);
+    std::size_t headerRead = kInfoHeaderSize;
+    if (headerSize >= headerBytes.size()) {
+        source.Read(std::span(headerBytes).subspan(kInfoHeaderSize));
+        headerRead = headerBytes.size();
+    }
+    BitmapInfoHeader header =
+        BitmapInfoHeader::Parse(std::span<const std::uint8_t>(headerBytes).first(headerRead));
+    header.pixelOffset = le::GetU32(fileHeader.data() + 10);
+    source.Skip(headerSize - headerRead);
 
     if (!IsWithinSizeLimit(header.width, header.height)) {
         ShowImagingError(op, texts::IDS_BMP_TOO_LARGE);
@@ -69,6 +73,24 @@ bool LoadBitmapBytes(std::span<const std::uint8_t> file, const std::filesystem::
                                      std::string(texts::StringTable(texts::IDS_BMP_UNSUPPORTED)));
             return false;
     }
+}
+
+}  // namespace
+
+bool LoadBitmapFile(const std::filesystem::path& path, CurrentImage& image, IOperator& op) {
+    CReadOnlyFile file;
+    if (!file.Open(path)) {
+        ShowImagingError(op, texts::IDS_BMP_OPEN_FAILED);
+        return false;
+    }
+    CByteSource source(file.Descriptor(), file.Size());
+    return LoadBitmapFrom(source, path, image, op);
+}
+
+bool LoadBitmapBytes(std::span<const std::uint8_t> file, const std::filesystem::path& path,
+                     CurrentImage& image, IOperator& op) {
+    CByteSource source(file);
+    return LoadBitmapFrom(source, path, image, op);
 }
 
 bool StoreImageHeaders(const BitmapInfoHeader& header, std::span<const std::uint8_t> entries,

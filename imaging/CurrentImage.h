@@ -22,6 +22,9 @@ struct CurrentImage {
     std::optional<ImageBlock> transferInfo;
     // Bottom-up rows of TransferStride() bytes, most significant bit leftmost, 1 = black.
     std::optional<ImageBlock> transferBits;
+    // Whether loads keep the source pixels. A front end that never draws the source image
+    // clears it, and large files then stream through the converters a block at a time.
+    bool keepSourcePixels = true;
 
     // Width and height from transferInfo; 0 when it is absent.
     std::int32_t Width() const;

@@ -68,12 +68,11 @@ bool WriteLogoDataFile(const std::filesystem::path& path, std::string_view name,
     BuildLogoFileHeader(header, prefix, 1, name, kLogoCharacterCode, image);
     le::PutU32(header.data() + 100, kLogoIdCode);
 
-    const std::optional<std::vector<std::uint8_t>> packed = PackTransferImage(image, op);
-    if (!packed) return false;
     std::array<std::uint8_t, 2> version{};
     le::PutU16(version.data(), kLogoFileVersion);
-    const std::array<std::span<const std::uint8_t>, 4> parts{version, header, prefix, *packed};
-    if (!image.HasTransferImage() || !WriteFileWhole(path, parts)) {
+    const std::optional<FileParts> parts = WithPackedRows({version, header, prefix}, image, op);
+    if (!parts) return false;
+    if (!image.HasTransferImage() || !WriteFileWhole(path, *parts)) {
         ShowImagingError(op, texts::IDS_PLD_CREATE_FAILED);
         return false;
     }
@@ -135,7 +134,7 @@ bool LoadLogoDataBytes(std::span<const std::uint8_t> file, CurrentImage& image, 
             std::copy(row.begin(), row.end(),
                       bits.begin() + static_cast<std::ptrdiff_t>((rows - 1 - r) * stride));
         }
-        image.sourceBits = bits;
+        if (image.keepSourcePixels) image.sourceBits = bits;
         image.transferBits = std::move(bits);
     } catch (const std::bad_alloc&) {
         image.ReleasePixels();

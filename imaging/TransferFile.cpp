@@ -15,16 +15,15 @@ bool WriteTransferFile(const std::filesystem::path& path, CFontPT& item, const C
     std::array<std::uint8_t, kLogoPrefixSize> prefix{};
     BuildLogoFileHeader(header, prefix, 1, item.m_name, kLogoCharacterCode, image);
 
-    const std::optional<std::vector<std::uint8_t>> packed = PackTransferImage(image, op);
-    if (!packed) return false;
     // The printer's prefix: the logo call code, then words 2 to 5 of the prefix big-endian.
     std::array<std::uint8_t, kLogoPrefixSize> printerPrefix{kLogoCallCode[0], kLogoCallCode[1]};
     for (std::size_t i = 2; i < kLogoPrefixSize; i += 2) {
         printerPrefix[i] = prefix[i + 1];
         printerPrefix[i + 1] = prefix[i];
     }
-    const std::array<std::span<const std::uint8_t>, 2> parts{printerPrefix, *packed};
-    if (!image.HasTransferImage() || !WriteFileWhole(path, parts)) {
+    const std::optional<FileParts> parts = WithPackedRows({printerPrefix}, image, op);
+    if (!parts) return false;
+    if (!image.HasTransferImage() || !WriteFileWhole(path, *parts)) {
         ShowImagingError(op, texts::IDS_PLD_CREATE_FAILED);
         return false;
     }

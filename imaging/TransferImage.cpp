@@ -21,10 +21,19 @@ std::vector<std::uint8_t> PackTransferImage(const CurrentImage& image) {
     return packed;
 }
 
-std::optional<std::vector<std::uint8_t>> PackTransferImage(const CurrentImage& image,
-                                                           IOperator& op) {
+std::optional<FileParts> WithPackedRows(std::initializer_list<std::span<const std::uint8_t>> head,
+                                        const CurrentImage& image, IOperator& op) {
     try {
-        return PackTransferImage(image);
+        FileParts rows(head);
+        if (!image.HasTransferImage()) return rows;
+        const std::size_t height = static_cast<std::size_t>(image.Height());
+        const std::size_t stride = image.TransferStride();
+        const std::span<const std::uint8_t> bits(*image.transferBits);
+        rows.reserve(head.size() + height);
+        for (std::size_t r = 0; r < height; ++r) {
+            rows.push_back(bits.subspan((height - 1 - r) * stride, image.PackedRowBytes()));
+        }
+        return rows;
     } catch (const std::bad_alloc&) {
         ShowImagingError(op, texts::IDS_NO_MEMORY);
         return std::nullopt;

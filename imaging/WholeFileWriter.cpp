@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -23,6 +25,32 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Gathers small parts (the rows of an image) into writes of a useful size.
+class CGatheringWriter {
+  public:
+    explicit CGatheringWriter(int fd) : m_fd(fd) {}
+    bool Add(std::span<const std::uint8_t> bytes) {
+        if (m_used + bytes.size() > m_buffer.size()) {
+            if (!Flush()) return false;
+            if (bytes.size() >= m_buffer.size()) return WriteAll(m_fd, bytes);
+        }
+        std::copy(bytes.begin(), bytes.end(),
+                  m_buffer.begin() + static_cast<std::ptrdiff_t>(m_used));
+        m_used += bytes.size();
+        return true;
+    }
+    bool Flush() {
+        const bool ok = WriteAll(m_fd, std::span(m_buffer).first(m_used));
+        m_used = 0;
+        return ok;
+    }
+
+  private:
+    int m_fd;
+    std::array<std::uint8_t, 64 * 1024> m_buffer{};
+    std::size_t m_used = 0;
+};
+
 }  // namespace
 
 bool WriteFileWhole(const std::filesystem::path& path,
@@ -35,7 +63,11 @@ bool WriteFileWhole(const std::filesystem::path& path,
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return false;
     bool ok = true;
-    for (const auto& part : parts) ok = ok && WriteAll(fd, part);
+    {
+        CGatheringWriter writer(fd);
+        for (const auto& part : parts) ok = ok && writer.Add(part);
+        ok = ok && writer.Flush();
+    }
     // mkstemp makes the file private; give it the permissions an ordinary new file gets.
     const mode_t mask = ::umask(0);
     ::umask(mask);
