@@ -25,17 +25,33 @@ std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath) {
     return std::filesystem::path(text + "pld");
 }
 
+std::filesystem::path LogoDataPathFor(const std::filesystem::path& path, LogoFileKind kind) {
+    if (kind != LogoFileKind::Picture) return LogoDataPathFor(path);
+    std::filesystem::path output = path;
+    return output.replace_extension(".pld");
+}
+
 BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
                                                 CurrentImage& image, IOperator& op) {
+    return ConvertBitmapsToLogoFiles(files, CLogoFileReader(), image, op);
+}
+
+BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
+                                                const CLogoFileReader& reader, CurrentImage& image,
+                                                IOperator& op) {
     BatchConversionResult result;
     int number = 0;
     for (const std::filesystem::path& file : files) {
-        if (!LoadBitmapFile(file, image, op)) {
+        const LogoFileKind kind = reader.Kind(file) == LogoFileKind::Picture ? LogoFileKind::Picture
+                                                                             : LogoFileKind::Bitmap;
+        const bool loaded = kind == LogoFileKind::Picture ? reader.Load(file, image, op)
+                                                          : LoadBitmapFile(file, image, op);
+        if (!loaded) {
             ++result.failed;
             continue;
         }
         const std::string name = "QUILSAVE" + std::to_string(number);
-        if (WriteLogoDataFile(LogoDataPathFor(file), name, image, op)) {
+        if (WriteLogoDataFile(LogoDataPathFor(file, kind), name, image, op)) {
             ++result.converted;
         } else {
             ++result.failed;

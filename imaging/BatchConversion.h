@@ -5,7 +5,9 @@
 #include <string>
 
 #include "host/IOperator.h"
+#include "imaging/CLogoFileReader.h"
 #include "imaging/CurrentImage.h"
+#include "imaging/LogoFileKind.h"
 
 // What one run of the batch conversion did.
 struct BatchConversionResult {
@@ -15,10 +17,19 @@ struct BatchConversionResult {
 
 // The output path of a bitmap: its path with the last three characters replaced by "pld".
 std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath);
+// The output path of a file of `kind`: a picture of another format becomes its stem plus
+// ".pld" beside it (logo.png: logo.pld); every other file is named as a bitmap is.
+std::filesystem::path LogoDataPathFor(const std::filesystem::path& path, LogoFileKind kind);
 
 // Converts every bitmap of `files`, in order, into a .pld file beside it named
 // "QUILSAVE<n>", n counting the bitmaps read so far in this run. A file that fails is
 // skipped after its message; the run ends with the completion message ("実行結果",
 // information icon). `image` holds the last bitmap read.
+// Pictures that `reader`'s decoder takes are read through it; every other file is read as
+// a bitmap, whatever its name.
+BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
+                                                const CLogoFileReader& reader, CurrentImage& image,
+                                                IOperator& op);
+// The same with bitmaps only.
 BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
                                                 CurrentImage& image, IOperator& op);

@@ -108,4 +108,22 @@ void Row32(const std::uint8_t* src, std::size_t width, std::uint8_t* dst) {
     RowBgr<4>(src, width, dst);
 }
 
+void RowRgba(const std::uint8_t* src, std::size_t width, std::uint8_t* dst, std::uint8_t* bgr) {
+    for (std::size_t x = 0; x < width; ++x) {
+        const std::uint8_t* p = src + 4 * x;
+        const unsigned alpha = p[3];
+        std::uint8_t over[3];  // blue, green, red on white
+        for (int c = 0; c < 3; ++c) {
+            over[c] =
+                static_cast<std::uint8_t>((p[2 - c] * alpha + 255u * (255u - alpha) + 127u) / 255u);
+        }
+        if (IsBlackBgr<3>(over) != 0) dst[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+        if (bgr != nullptr) {
+            bgr[3 * x] = over[0];
+            bgr[3 * x + 1] = over[1];
+            bgr[3 * x + 2] = over[2];
+        }
+    }
+}
+
 }  // namespace binarize

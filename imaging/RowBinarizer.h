@@ -24,5 +24,9 @@ void Row16(const std::uint8_t* src, std::size_t width, const std::uint8_t* black
 // Pixels stored blue, green, red (24 bits) or blue, green, red, ignored (32 bits).
 void Row24(const std::uint8_t* src, std::size_t width, std::uint8_t* dst);
 void Row32(const std::uint8_t* src, std::size_t width, std::uint8_t* dst);
+// Pixels stored red, green, blue, alpha (not premultiplied): each is laid over white first,
+// then judged as a 24-bit pixel. When `bgr` is given it receives the composited row as a
+// 24-bit bitmap row (blue, green, red).
+void RowRgba(const std::uint8_t* src, std::size_t width, std::uint8_t* dst, std::uint8_t* bgr);
 
 }  // namespace binarize

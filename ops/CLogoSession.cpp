@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <system_error>
 
-#include "imaging/BitmapLoader.h"
-#include "imaging/LogoDataFile.h"
 #include "imaging/TransferFile.h"
 #include "res/Texts.h"
 #include "text/ShiftJis.h"
@@ -60,15 +58,7 @@ void CLogoSession::Finish(const std::string& text) {
 }
 
 bool CLogoSession::LoadSourceFile(const std::filesystem::path& path) {
-    switch (KindOfLogoFile(path)) {
-        case LogoFileKind::Bitmap:
-            return LoadBitmapFile(path, m_image, m_op);
-        case LogoFileKind::LogoData:
-            return LoadLogoDataFile(path, m_image, m_op);
-        case LogoFileKind::Unsupported:
-            break;
-    }
-    return false;
+    return m_reader.Load(path, m_image, m_op);
 }
 
 bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
@@ -76,7 +66,7 @@ bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
 }
 
 std::optional<int> CLogoSession::AddFileToSlot(const std::filesystem::path& path, int startSlot) {
-    if (KindOfLogoFile(path) == LogoFileKind::Unsupported) {
+    if (m_reader.Kind(path) == LogoFileKind::Unsupported) {
         ShowError(path.string() + Text(texts::kUnsupportedFileSuffix));
         return std::nullopt;
     }
@@ -129,7 +119,7 @@ void CLogoSession::ShowItemImage(int slot) {
         return;
     }
     const std::filesystem::path& path = m_items[slot].m_sourcePath;
-    if (KindOfLogoFile(path) == LogoFileKind::Unsupported) {
+    if (m_reader.Kind(path) == LogoFileKind::Unsupported) {
         ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
         return;
     }
@@ -161,7 +151,7 @@ bool CLogoSession::OnStartTransfer() {
         // read fails the item (its loader has said why) rather than sending the image of
         // another item under this ID.
         bool loaded = true;
-        if (KindOfLogoFile(item.m_sourcePath) == LogoFileKind::Unsupported) {
+        if (m_reader.Kind(item.m_sourcePath) == LogoFileKind::Unsupported) {
             ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
         } else {
             loaded = LoadSourceFile(item.m_sourcePath);
@@ -283,5 +273,5 @@ bool CLogoSession::OnAllClear() {
 
 BatchConversionResult CLogoSession::OnConvertBmpToPld(
     const std::vector<std::filesystem::path>& files) {
-    return ConvertBitmapsToLogoFiles(files, m_image, m_op);
+    return ConvertBitmapsToLogoFiles(files, m_reader, m_image, m_op);
 }

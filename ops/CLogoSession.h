@@ -8,6 +8,7 @@
 
 #include "host/IOperator.h"
 #include "imaging/BatchConversion.h"
+#include "imaging/CLogoFileReader.h"
 #include "imaging/CurrentImage.h"
 #include "imaging/LogoFileKind.h"
 #include "items/CItemTable.h"
@@ -29,6 +30,8 @@ class CLogoSession {
     CurrentImage m_image;
     int m_previewSlot = 0;
     std::string m_portName = "COM1";  // COM1..COM20 or a device path
+    // Reads the items' files; the front end gives it its decoder of other formats.
+    CLogoFileReader m_reader;
 
     // True while a printer operation runs; the front end must not end the session then.
     bool IsBusy() const { return m_busy; }
