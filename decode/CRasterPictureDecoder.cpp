@@ -1,0 +1,59 @@
+#include "decode/CRasterPictureDecoder.h"
+
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QtGlobal>
+#include <algorithm>
+#include <array>
+
+#include "decode/CWarningWatch.h"
+
+namespace {
+
+// The largest picture the size limit lets through (7992 x 7992) at the widest pixel Qt
+// decodes into (16 bits a channel); anything claiming more is refused before decoding.
+constexpr int kAllocationLimitMb = 512;
+constexpr int kRowsPerBlock = 64;
+
+bool IsAcceptedFormat(const QByteArray& format) {
+    static const std::array<QByteArray, 6> kFormats = {"png", "jpeg", "jpg", "gif", "webp", "tiff"};
+    return std::find(kFormats.begin(), kFormats.end(), format.toLower()) != kFormats.end();
+}
+
+}  // namespace
+
+CRasterPictureDecoder::CRasterPictureDecoder() {
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
+}
+
+DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
+                                            IRgbaRowSink& sink) const {
+    QImageReader reader(QFile::decodeName(path.c_str()));
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);  // one stored pixel is one dot, as in a bitmap
+    // Only the formats named here: an SVG or another format in disguise is not read.
+    if (!IsAcceptedFormat(reader.format())) return DecodeOutcome::Unreadable;
+
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) return DecodeOutcome::Unreadable;
+    if (!sink.Begin(size.width(), size.height())) return DecodeOutcome::Stopped;
+
+    QImage picture;
+    {
+        // A cut-off JPEG decodes "successfully" with its missing part gray; libjpeg's
+        // warning is the only sign of it.
+        CWarningWatch watch("Premature end of JPEG file");
+        if (!reader.read(&picture) || watch.Seen()) return DecodeOutcome::Unreadable;
+    }
+    if (picture.size() != size) return DecodeOutcome::Unreadable;
+
+    for (int y = 0; y < picture.height(); y += kRowsPerBlock) {
+        const int rows = std::min(kRowsPerBlock, picture.height() - y);
+        const QImage block =
+            picture.copy(0, y, picture.width(), rows).convertToFormat(QImage::Format_RGBA8888);
+        if (block.isNull()) return DecodeOutcome::NoMemory;
+        sink.Rows(y, rows, block.constBits(), static_cast<std::size_t>(block.bytesPerLine()));
+    }
+    return DecodeOutcome::Decoded;
+}

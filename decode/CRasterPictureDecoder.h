@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+#include "imaging/IImageDecoder.h"
+
+// Raster pictures through Qt's image readers: PNG, JPEG, GIF, WebP and TIFF, recognised by
+// their content. One pixel is one dot; an animated file gives its first frame. The size is
+// taken from the file's header and offered to the sink before any pixel is decoded.
+class CRasterPictureDecoder {
+  public:
+    CRasterPictureDecoder();
+    DecodeOutcome Decode(const std::filesystem::path& path, IRgbaRowSink& sink) const;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+#include "imaging/IImageDecoder.h"
+
+// SVG documents through Qt SVG, drawn at their printed size (see SvgPrintedSize) on white,
+// anti-aliased, a band of rows at a time. A document is checked before it is drawn
+// (CheckSvgDocument) and read only from its own bytes.
+class CSvgPictureDecoder {
+  public:
+    DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
+                         IRgbaRowSink& sink) const;
+};
