@@ -8,9 +8,11 @@
 CLI::App* ConvertCommand::Register(CLI::App& app) {
     CLI::App* sub =
         app.add_subcommand("convert",
-                           "Convert bitmap files into .pld logo data files written beside them "
-                           "(the file's last three characters become \"pld\")");
-    sub->add_option("FILE", m_files, "Bitmap files, converted in the order given")->required();
+                           "Convert bitmap files (and PNG, JPEG, GIF, WebP, TIFF or SVG pictures) "
+                           "into .pld logo data files written beside them (a bitmap's last three "
+                           "characters become \"pld\"; a picture keeps its stem)");
+    m_pictures.AddOptions(*sub, true);
+    sub->add_option("FILE", m_files, "Files, converted in the order given")->required();
     return sub;
 }
 
@@ -24,7 +26,9 @@ int ConvertCommand::Run(CCliContext& context) {
         std::filesystem::path full = std::filesystem::absolute(file, error);
         files.push_back(error ? std::filesystem::path(file) : full);
     }
+    CLogoFileReader reader;
+    m_pictures.Configure(reader, m_pictures.Model());
     const BatchConversionResult result =
-        ConvertBitmapsToLogoFiles(files, context.image, context.op);
+        ConvertBitmapsToLogoFiles(files, reader, context.image, context.op);
     return result.failed == 0 ? 0 : 1;
 }

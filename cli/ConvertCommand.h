@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "cli/CCliCommand.h"
+#include "cli/PictureOptions.h"
 
-// `convert FILE...`: the batch conversion of bitmaps into .pld files beside them.
+// `convert [--model N] [--width-mm MM] [--height-mm MM] FILE...`: the batch conversion of
+// bitmaps and other pictures into .pld files beside them.
 // Exit status 0 when every file was converted, 1 when any failed.
 class ConvertCommand : public CCliCommand {
   public:
@@ -14,4 +16,5 @@ class ConvertCommand : public CCliCommand {
 
   private:
     std::vector<std::string> m_files;
+    PictureOptions m_pictures;
 };

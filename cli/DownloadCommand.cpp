@@ -40,13 +40,16 @@ bool Matches(std::ostream& err, const CFontPT& sent, const CFontPT& held) {
 
 CLI::App* DownloadCommand::Register(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
-        "download", "Add bitmap or .pld files as new logos and download them to the printer");
+        "download",
+        "Add bitmap, .pld or picture files (PNG, JPEG, GIF, WebP, TIFF, SVG) as new logos and "
+        "download them to the printer");
     m_port.AddOption(*sub);
     sub->add_option("--start", m_start, "First slot to fill (the first free ID at or after it)")
         ->check(CLI::Range(0, kItemCount - 1));
     sub->add_option("--model", m_model,
                     "Printer model for the sizes in mm: 0 NV210a, 1 NV430a, 2 NV450a")
         ->check(CLI::Range(0, kModelCount - 1));
+    m_pictures.AddOptions(*sub, false);
     sub->add_flag("--verify", m_verify,
                   "Read the registrations back and check every ID sent (name, size, pattern)");
     sub->add_option("FILE", m_files, "Files to add, in order")->required();
@@ -56,6 +59,7 @@ CLI::App* DownloadCommand::Register(CLI::App& app) {
 int DownloadCommand::Run(CCliContext& context) {
     std::unique_ptr<CLogoSession> session = m_port.OpenSession(context.op);
     session->m_image.keepSourcePixels = false;  // no preview on a terminal
+    m_pictures.Configure(session->m_reader, m_model);
     std::vector<std::filesystem::path> paths;
     for (const std::string& file : m_files) {
         std::error_code error;

@@ -5,9 +5,7 @@
 #include <ostream>
 
 #include "cli/TerminalImage.h"
-#include "imaging/BitmapLoader.h"
 #include "imaging/ImagingMessages.h"
-#include "imaging/LogoDataFile.h"
 #include "imaging/LogoFileKind.h"
 #include "imaging/WholeFileWriter.h"
 #include "res/Texts.h"
@@ -15,9 +13,13 @@
 CLI::App* ShowCommand::Register(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
         "show",
-        "Show the binarized image of a .bmp or .pld file, with its width, height and "
+        "Show the binarized image of a .bmp, .pld or picture file, with its width, height and "
         "pattern size");
-    sub->add_option("FILE", m_file, "A bitmap (.bmp) or logo data file (.pld)")->required();
+    m_pictures.AddOptions(*sub, true);
+    sub->add_option("FILE", m_file,
+                    "A bitmap (.bmp), logo data file (.pld) or a PNG, JPEG, GIF, WebP, TIFF or "
+                    "SVG picture")
+        ->required();
     CLI::Option* ascii = sub->add_flag("--ascii", m_ascii,
                                        "Draw with '#' (black) and '.' (white), one row per line");
     sub->add_option("--pbm", m_pbm, "Write the image to OUT as a binary PBM (P4) file instead")
@@ -32,18 +34,14 @@ int ShowCommand::Run(CCliContext& context) {
     std::filesystem::path path = std::filesystem::absolute(m_file, error);
     if (error) path = m_file;
 
+    CLogoFileReader reader;
+    m_pictures.Configure(reader, m_pictures.Model());
     bool loaded = false;
-    switch (KindOfLogoFile(path)) {
-        case LogoFileKind::Bitmap:
-            loaded = LoadBitmapFile(path, context.image, context.op);
-            break;
-        case LogoFileKind::LogoData:
-            loaded = LoadLogoDataFile(path, context.image, context.op);
-            break;
-        case LogoFileKind::Unsupported:
-            ShowImagingErrorText(context.op,
-                                 path.string() + std::string(texts::kUnsupportedFileSuffix));
-            break;
+    if (reader.Kind(path) == LogoFileKind::Unsupported) {
+        ShowImagingErrorText(context.op,
+                             path.string() + std::string(texts::kUnsupportedFileSuffix));
+    } else {
+        loaded = reader.Load(path, context.image, context.op);
     }
     if (!loaded) return 1;
 
