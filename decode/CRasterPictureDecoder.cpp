@@ -42,8 +42,9 @@ DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
     QImage picture;
     {
         // A cut-off JPEG decodes "successfully" with its missing part gray; libjpeg's
-        // warning is the only sign of it.
-        CWarningWatch watch("Premature end of JPEG file");
+        // warning ("Premature end of JPEG file", "... premature end of data segment") is the only
+        // sign of it.
+        CWarningWatch watch("premature end");
         if (!reader.read(&picture) || watch.Seen()) return DecodeOutcome::Unreadable;
     }
     if (picture.size() != size) return DecodeOutcome::Unreadable;

@@ -20,7 +20,8 @@ CWarningWatch::~CWarningWatch() {
 
 void CWarningWatch::Handle(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
-    if (g_watch != nullptr && message.contains(QLatin1String(g_watch->m_text))) {
+    if (g_watch != nullptr &&
+        message.contains(QLatin1String(g_watch->m_text), Qt::CaseInsensitive)) {
         g_watch->m_seen = true;
         return;
     }

@@ -3,7 +3,8 @@
 #include <QtGlobal>
 
 // For the time of its life, watches Qt's warnings for one that contains a given text (the
-// only sign some image readers give of a broken file); other messages go on as before.
+// only sign some image readers give of a broken file), regardless of case; other messages
+// go on as before.
 // One watch at a time, on the thread that decodes.
 class CWarningWatch {
   public:

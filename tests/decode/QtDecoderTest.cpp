@@ -1,0 +1,219 @@
+// The Qt decoder through the core's reader: every raster format of one shared picture gives
+// what its 24-bit bitmap gives; SVG at its printed size; the limits on untrusted files.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <cmath>
+#include <fstream>
+
+#include "decode/CQtImageDecoder.h"
+#include "decode/SvgDocumentCheck.h"
+#include "decode/SvgLength.h"
+#include "imaging/BitmapLoader.h"
+#include "imaging/CLogoFileReader.h"
+#include "imaging/LogoDataFile.h"
+#include "res/Texts.h"
+#include "tests/imaging/BmpBuilder.h"
+#include "tests/support/CRecordingOperator.h"
+
+using bmptest::Bytes;
+
+namespace {
+
+// The CRC of a PNG chunk (type and data), so that a doctored header still reads as valid.
+std::uint32_t PngCrc(const std::uint8_t* bytes, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= bytes[i];
+        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+// 16 x 16 blocks of black, red, green / blue, gray 120, gray 136 (far enough from the
+// threshold for a lossless-looking JPEG), as in data/picture.gif.
+QImage SharedPicture() {
+    const QRgb colours[] = {qRgb(0, 0, 0),   qRgb(255, 0, 0),     qRgb(0, 255, 0),
+                            qRgb(0, 0, 255), qRgb(120, 120, 120), qRgb(136, 136, 136)};
+    QImage picture(48, 32, QImage::Format_RGB32);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 48; ++x) picture.setPixel(x, y, colours[x / 16 + 3 * (y / 16)]);
+    }
+    return picture;
+}
+
+class QtDecoderTest : public ::testing::Test {
+  protected:
+    QtDecoderTest() { reader.SetDecoder(&decoder); }
+
+    void Write(const QImage& picture, const char* name, const char* format, int quality = -1) {
+        QImageWriter writer(QString::fromStdString((folder / name).string()), format);
+        if (quality >= 0) writer.setQuality(quality);
+        ASSERT_TRUE(writer.write(picture)) << name << ": " << writer.errorString().toStdString();
+    }
+    // The .pld file that reading `name` gives, or empty after a failure.
+    Bytes LogoFileOf(const std::string& name) {
+        if (!reader.Load(folder / name, image, op)) return {};
+        EXPECT_TRUE(WriteLogoDataFile(folder / "out.pld", "LOGO", image, op));
+        return bmptest::ReadFile(folder / "out.pld");
+    }
+    void ExpectRefused(const std::string& name, int message) {
+        op.Clear();
+        EXPECT_FALSE(reader.Load(folder / name, image, op)) << name;
+        ASSERT_EQ(op.Messages().size(), 1u) << name;
+        EXPECT_EQ(op.Messages()[0].text, texts::StringTable(message)) << name;
+    }
+
+    CQtImageDecoder decoder;
+    CLogoFileReader reader;
+    CRecordingOperator op;
+    CurrentImage image;
+    bmptest::TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(QtDecoderTest, EveryRasterFormatGivesWhatItsTrueColourBitmapGives) {
+    const QImage picture = SharedPicture();
+    Write(picture, "shared.bmp", "bmp");
+    Write(picture, "shared.png", "png");
+    Write(picture, "shared.jpg", "jpeg", 100);
+    Write(picture, "shared.webp", "webp", 100);
+    Write(picture, "shared.tif", "tiff");
+    std::filesystem::copy_file(STAMPIX_DECODE_DATA "/picture.gif", folder / "shared.gif");
+    std::filesystem::copy_file(STAMPIX_DECODE_DATA "/animated.gif", folder / "animated.gif");
+
+    const Bytes expected = LogoFileOf("shared.bmp");
+    ASSERT_EQ(expected.size(), 154u + 32 * 6);
+    for (const char* name :
+         {"shared.png", "shared.jpg", "shared.webp", "shared.tif", "shared.gif", "animated.gif"}) {
+        EXPECT_EQ(LogoFileOf(name), expected) << name;
+    }
+    EXPECT_TRUE(op.Messages().empty());
+
+    // A transparent PNG is laid over white: its invisible black pixels are white.
+    QImage clear(4, 2, QImage::Format_ARGB32);
+    clear.fill(qRgba(0, 0, 0, 0));
+    clear.setPixel(0, 0, qRgba(0, 0, 0, 255));
+    Write(clear, "clear.png", "png");
+    ASSERT_TRUE(reader.Load(folder / "clear.png", image, op));
+    EXPECT_EQ(*image.transferBits, bmptest::MonoRows(4, 2, [](int x, int y) {
+        return x == 0 && y == 1;  // the top row is the last one of the bitmap
+    }));
+}
+
+TEST_F(QtDecoderTest, SvgIsDrawnAtItsPrintedSizeOnBothModels) {
+    bmptest::WriteFile(folder / "half.svg", [] {
+        const std::string text =
+            "<svg xmlns='http://www.w3.org/2000/svg' width='40mm' height='1in' "
+            "viewBox='0 0 40 25.4'><rect width='20' height='25.4'/></svg>";
+        return Bytes(text.begin(), text.end());
+    }());
+    for (const int dotsPerMm : {8, 12}) {
+        reader.m_request = {.dotsPerMm = dotsPerMm};
+        ASSERT_TRUE(reader.Load(folder / "half.svg", image, op));
+        const int width = 40 * dotsPerMm;
+        const int height = static_cast<int>(std::lround(25.4 * dotsPerMm));
+        EXPECT_EQ(image.Width(), width);
+        EXPECT_EQ(image.Height(), height);
+        // The left half is black, the right half white, edges included.
+        EXPECT_EQ(*image.transferBits, bmptest::MonoRows(width, height, [&](int x, int) {
+            return x < width / 2;
+        })) << dotsPerMm;
+    }
+    // A width asked for keeps the aspect ratio; both asked for are both taken.
+    reader.m_request = {.dotsPerMm = 12, .widthMm = 10.0};
+    ASSERT_TRUE(reader.Load(folder / "half.svg", image, op));
+    EXPECT_EQ(image.Width(), 120);
+    EXPECT_EQ(image.Height(), 76);
+    reader.m_request = {.dotsPerMm = 8, .widthMm = 5.0, .heightMm = 2.0};
+    ASSERT_TRUE(reader.Load(folder / "half.svg", image, op));
+    EXPECT_EQ(image.Width(), 40);
+    EXPECT_EQ(image.Height(), 16);
+
+    // Units: px and none at 96 per inch, pt and pc as parts of an inch, % refused.
+    EXPECT_DOUBLE_EQ(*SvgLengthInMm("96px"), 25.4);
+    EXPECT_DOUBLE_EQ(*SvgLengthInMm(" 96 "), 25.4);
+    EXPECT_DOUBLE_EQ(*SvgLengthInMm("72pt"), 25.4);
+    EXPECT_DOUBLE_EQ(*SvgLengthInMm("6pc"), 25.4);
+    EXPECT_DOUBLE_EQ(*SvgLengthInMm("2.5cm"), 25.0);
+    EXPECT_FALSE(SvgLengthInMm("100%"));
+    EXPECT_FALSE(SvgLengthInMm("3em"));
+    EXPECT_FALSE(SvgLengthInMm("mm"));
+}
+
+TEST_F(QtDecoderTest, UntrustedFilesAreRefusedBeforeTheyCostAnything) {
+    // A PNG that claims 100000 x 100000 pixels: refused from its header.
+    QImage small(1, 1, QImage::Format_RGB32);
+    small.fill(Qt::black);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    small.save(&buffer, "png");
+    Bytes bomb(png.begin(), png.end());
+    const std::uint8_t side[] = {0x00, 0x01, 0x86, 0xA0};  // 100000, big-endian
+    std::copy(side, side + 4, bomb.begin() + 16);
+    std::copy(side, side + 4, bomb.begin() + 20);
+    const std::uint32_t crc = PngCrc(bomb.data() + 12, 17);  // "IHDR" and its 13 bytes
+    for (int i = 0; i < 4; ++i) bomb[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+    bmptest::WriteFile(folder / "bomb.png", bomb);
+    ExpectRefused("bomb.png", texts::IDS_BMP_TOO_LARGE);
+
+    // A JPEG cut short, and a file that is no picture at all.
+    Write(SharedPicture().scaled(400, 400), "whole.jpg", "jpeg", 90);
+    Bytes jpeg = bmptest::ReadFile(folder / "whole.jpg");
+    jpeg.resize(jpeg.size() / 2);
+    bmptest::WriteFile(folder / "cut.jpg", jpeg);
+    ExpectRefused("cut.jpg", texts::IDS_BMP_OPEN_FAILED);
+    bmptest::WriteFile(folder / "text.png", Bytes{'h', 'e', 'l', 'l', 'o'});
+    ExpectRefused("text.png", texts::IDS_BMP_OPEN_FAILED);
+    ExpectRefused("missing.webp", texts::IDS_BMP_OPEN_FAILED);
+
+    // SVG that reaches outside itself, nests without end, declares entities or is huge.
+    const auto svg = [&](const std::string& name, const std::string& body) {
+        const std::string text =
+            "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+            "width='10mm' height='10mm'>" +
+            body + "</svg>";
+        bmptest::WriteFile(folder / name, Bytes(text.begin(), text.end()));
+    };
+    Write(small, "outside.png", "png");
+    svg("external.svg", "<image width='10' height='10' xlink:href='outside.png'/>");
+    svg("svgdata.svg", "<image width='10' height='10' href='data:image/svg+xml;base64,AAAA'/>");
+    svg("import.svg", "<style>@import url(other.css);</style>");
+    std::string deep;
+    for (int i = 0; i < 300; ++i) deep += "<g>";
+    for (int i = 0; i < 300; ++i) deep += "</g>";
+    svg("deep.svg", deep);
+    svg("unclosed.svg", "<g>");
+    const std::string entities =
+        "<?xml version='1.0'?><!DOCTYPE svg [<!ENTITY a 'aaaaaaaaaa'>]>"
+        "<svg xmlns='http://www.w3.org/2000/svg' width='1mm' height='1mm'>&a;</svg>";
+    bmptest::WriteFile(folder / "entities.svg", Bytes(entities.begin(), entities.end()));
+    bmptest::WriteFile(folder / "nosize.svg", Bytes{'<', 's', 'v', 'g', '/', '>'});
+    {
+        std::ofstream huge(folder / "huge.svg", std::ios::binary);
+        huge.seekp(kMaxSvgFileBytes + 1);
+        huge.put(' ');
+    }
+    for (const char* name : {"external.svg", "svgdata.svg", "import.svg", "deep.svg",
+                             "unclosed.svg", "entities.svg", "nosize.svg", "huge.svg"}) {
+        ExpectRefused(name, texts::IDS_BMP_UNSUPPORTED);
+    }
+    // Deep but within the limit, and referring to itself, is drawn.
+    svg("fine.svg", "<defs><rect id='r' width='5' height='5'/></defs><use href='#r'/>");
+    EXPECT_TRUE(reader.Load(folder / "fine.svg", image, op));
+    // Larger than the printer's limit at its printed size.
+    reader.m_request = {.dotsPerMm = 8, .widthMm = 1000.0};
+    ExpectRefused("fine.svg", texts::IDS_BMP_TOO_LARGE);
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
