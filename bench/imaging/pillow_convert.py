@@ -11,7 +11,8 @@ from PIL import Image
 source, target = sys.argv[1], sys.argv[2]
 picture = Image.open(source).convert("RGB")
 gray = picture.convert("L", matrix=(5 / 16, 9 / 16, 2 / 16, 0))
-mono = gray.point(lambda v: 0 if v <= 128 else 255).convert("1")
+# Black as bit 1, as in the logo file.
+mono = gray.point([255 if v <= 128 else 0 for v in range(256)]).convert("1")
 with open(target, "wb") as out:
     out.write(bytes(154))
-    out.write(bytes(255 - b for b in mono.tobytes()))
+    out.write(mono.tobytes())
