@@ -51,6 +51,10 @@ inline constexpr std::string_view kPortNoAccessHint =
     "このポートを使う権限がありません。ユーザーを dialout グループに加えて"
     "（sudo usermod -aG dialout $USER）、ログインし直してください。";
 inline constexpr std::string_view kPortNotSerialHint = "シリアルポートのデバイスではありません。";
+// The port dialog, for a typed name that is no port (printf format: the name typed).
+inline constexpr std::string_view kPortTypedNotAPortFormat =
+    "「%s」はポートではありません。\n"
+    "COM1～COM20 を選ぶか、/dev/ttyUSB0 のようなシリアルデバイスのパスを入力してください。";
 // After the name given, when it is neither COM1..COM20 nor a device path.
 inline constexpr std::string_view kPortNameInvalidSuffix =
     "：ポートの名前ではありません（COM1～COM20 か、/dev/ttyUSB0 のようなデバイスのパス）。";

@@ -1,6 +1,9 @@
 #include "serial/SerialPortList.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cctype>
 
 #include "serial/SerialPortName.h"
 
@@ -37,6 +40,23 @@ std::vector<SerialPortListEntry> BuildPortList(const std::vector<SerialPortInfo>
         list.push_back({devices[i].path, WithDetails(devices[i].path, devices[i].description)});
     }
     return list;
+}
+
+std::optional<std::string> TypedPort(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
+        text.remove_suffix(1);
+    }
+    if (const auto number = ComNumber(text)) return ComName(*number);
+    if (text.empty() || text.front() != '/' || text.find('\0') != std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string path(text);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) return std::nullopt;
+    return path;
 }
 
 }  // namespace serial

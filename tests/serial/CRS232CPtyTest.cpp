@@ -264,7 +264,9 @@ TEST_F(CRS232CPtyTest, WriteSendsEveryByteAndFailsWhenClosed) {
     EXPECT_FALSE(port.WriteBytes(frame, sizeof frame));
     ASSERT_TRUE(OpenConfigured(port));
     EXPECT_TRUE(port.WriteBytes(frame, sizeof frame));
+    EXPECT_TRUE(port.DrainOutput(sizeof frame, {}));  // a healthy line drains
     EXPECT_EQ(MasterRead(), std::vector<std::uint8_t>(frame, frame + sizeof frame));
+    EXPECT_FALSE(port.LineFailed());
 }
 
 TEST(CRS232CDevices, PortAppearingAfterConstructionCanBeOpened) {

@@ -60,4 +60,14 @@ TEST(SerialPortList, EachDeviceOnceWithComNamesFirst) {
     EXPECT_EQ(serial::BuildPortList({}).size(), 20u);
 }
 
+TEST(SerialPortList, TypedNamesThatAreNoPortAreRefused) {
+    EXPECT_EQ(serial::TypedPort(" com7 "), "COM7");
+    EXPECT_EQ(serial::TypedPort("COM20"), "COM20");
+    EXPECT_EQ(serial::TypedPort("/dev/null"), "/dev/null");  // a character device
+    for (const char* text : {"COM0", "COM21", "COM01", "ttyUSB0", "", "  ", "/dev/nonexistent-x",
+                             "/etc/hostname", "/dev"}) {
+        EXPECT_EQ(serial::TypedPort(text), std::nullopt) << text;
+    }
+}
+
 }  // namespace
