@@ -1,13 +1,13 @@
-#include "serial/CComSelectDlg.h"
+#include "app/dialogs/CComSelectDlg.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "app/PortChoice.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/PortChoice.h"
 #include "res/Texts.h"
 
 CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> devices,

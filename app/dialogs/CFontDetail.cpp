@@ -1,7 +1,7 @@
-#include "protocol/CFontDetail.h"
+#include "app/dialogs/CFontDetail.h"
 
-#include "app/DetailText.h"
-#include "protocol/DetailDialogParts.h"
+#include "app/dialogs/DetailDialogParts.h"
+#include "app/present/DetailText.h"
 
 CFontDetail::CFontDetail(QWidget* parent, int count, std::span<const std::uint8_t> entries,
                          std::span<const std::uint8_t, kHeaderSize> header)

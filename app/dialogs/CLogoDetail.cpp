@@ -1,7 +1,7 @@
-#include "protocol/CLogoDetail.h"
+#include "app/dialogs/CLogoDetail.h"
 
-#include "app/DetailText.h"
-#include "protocol/DetailDialogParts.h"
+#include "app/dialogs/DetailDialogParts.h"
+#include "app/present/DetailText.h"
 
 CLogoDetail::CLogoDetail(QWidget* parent, int count, std::span<const std::uint8_t> entries,
                          std::span<const std::uint8_t, kHeaderSize> header, double dotsPerMm)

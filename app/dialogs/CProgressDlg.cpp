@@ -1,4 +1,4 @@
-#include "protocol/CProgressDlg.h"
+#include "app/dialogs/CProgressDlg.h"
 
 #include <algorithm>
 
@@ -9,8 +9,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
 #include "res/Texts.h"
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent, Qt::Dialog) {

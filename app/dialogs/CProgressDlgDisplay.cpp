@@ -1,6 +1,6 @@
-#include "protocol/CProgressDlgDisplay.h"
+#include "app/dialogs/CProgressDlgDisplay.h"
 
-#include "app/QtText.h"
+#include "app/dialogs/QtText.h"
 
 void CProgressDlgDisplay::SetProgress(int range, int position, const std::string& text) {
     if (m_dialog) {

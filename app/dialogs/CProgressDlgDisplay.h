@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
+#include "app/dialogs/CProgressDlg.h"
 #include "host/IProgressDisplay.h"
-#include "protocol/CProgressDlg.h"
 
 // The operation's handle on its progress dialog. The operator may close the dialog once it
 // is finished, and the main window may go away with it; the dialog is then gone and every

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
 #include "res/Texts.h"
 
 // The parts the two information dialogs share: the entry list on the left, labels on the

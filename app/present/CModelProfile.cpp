@@ -1,6 +1,6 @@
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 
-#include "app/TextFormat.h"
+#include "app/present/TextFormat.h"
 #include "res/Texts.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "app/CVersionInfo.h"
+#include "app/present/CVersionInfo.h"
 
 #include <utility>
 
-#include "app/TextFormat.h"
-#include "app/VersionConstants.h"
+#include "app/present/TextFormat.h"
+#include "app/present/VersionConstants.h"
 #include "res/Texts.h"
 
 CVersionInfo::CVersionInfo() : m_record(ProgramRecord()) {}

@@ -1,8 +1,8 @@
-#include "app/DetailText.h"
+#include "app/present/DetailText.h"
 
 #include <algorithm>
 
-#include "app/TextFormat.h"
+#include "app/present/TextFormat.h"
 #include "res/Texts.h"
 #include "text/ShiftJis.h"
 

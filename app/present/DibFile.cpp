@@ -1,4 +1,4 @@
-#include "app/DibFile.h"
+#include "app/present/DibFile.h"
 
 namespace {
 

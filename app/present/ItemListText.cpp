@@ -1,6 +1,6 @@
-#include "app/ItemListText.h"
+#include "app/present/ItemListText.h"
 
-#include "app/TextFormat.h"
+#include "app/present/TextFormat.h"
 #include "items/CItemTable.h"
 #include "res/Texts.h"
 #include "text/ShiftJis.h"

@@ -1,4 +1,4 @@
-#include "app/LeadingNumber.h"
+#include "app/present/LeadingNumber.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "app/NoImagePicture.h"
+#include "app/present/NoImagePicture.h"
 
 #include <array>
 #include <string_view>

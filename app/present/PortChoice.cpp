@@ -1,4 +1,4 @@
-#include "app/PortChoice.h"
+#include "app/present/PortChoice.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "app/PreviewGeometry.h"
+#include "app/present/PreviewGeometry.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "app/CAboutDlg.h"
+#include "app/shell/CAboutDlg.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/CVersionInfo.h"
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/CVersionInfo.h"
 #include "res/Texts.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CAboutDlg(CVersionInfo(), parent) {}

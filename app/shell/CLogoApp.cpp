@@ -1,19 +1,19 @@
-#include "app/CLogoApp.h"
+#include "app/shell/CLogoApp.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 
-#include "app/CAboutDlg.h"
-#include "app/CMainFrame.h"
-#include "app/CModelProfile.h"
-#include "app/CSelectPrinterDlg.h"
-#include "app/CVersionInfo.h"
-#include "app/PortChoice.h"
-#include "app/QtText.h"
-#include "items/CLogoView.h"
-#include "serial/CComSelectDlg.h"
+#include "app/dialogs/CComSelectDlg.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/CModelProfile.h"
+#include "app/present/CVersionInfo.h"
+#include "app/present/PortChoice.h"
+#include "app/shell/CAboutDlg.h"
+#include "app/shell/CMainFrame.h"
+#include "app/shell/CSelectPrinterDlg.h"
+#include "app/view/CLogoView.h"
 #include "serial/CRS232C.h"
 #include "serial/SerialPortScan.h"
 

@@ -1,14 +1,14 @@
-#include "app/CMainFrame.h"
+#include "app/shell/CMainFrame.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 
-#include "app/CLogoApp.h"
-#include "app/QtText.h"
-#include "items/CLogoView.h"
-#include "protocol/CProgressDlg.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/dialogs/QtText.h"
+#include "app/shell/CLogoApp.h"
+#include "app/view/CLogoView.h"
 #include "res/Texts.h"
 #include "serial/ISerialLink.h"
 

@@ -1,4 +1,4 @@
-#include "app/CSelectPrinterDlg.h"
+#include "app/shell/CSelectPrinterDlg.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "app/CModelProfile.h"
-#include "app/DialogUnits.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/CModelProfile.h"
 #include "res/Texts.h"
 
 CSelectPrinterDlg::CSelectPrinterDlg(QWidget* parent) : QDialog(parent) {

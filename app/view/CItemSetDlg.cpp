@@ -1,4 +1,4 @@
-#include "items/CItemSetDlg.h"
+#include "app/view/CItemSetDlg.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/DialogUnits.h"
-#include "app/LeadingNumber.h"
-#include "app/QtText.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/LeadingNumber.h"
 #include "items/CItemTable.h"
 #include "res/Texts.h"
 #include "text/ShiftJis.h"

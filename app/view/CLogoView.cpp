@@ -1,4 +1,4 @@
-#include "items/CLogoView.h"
+#include "app/view/CLogoView.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,19 +17,19 @@
 #include <QUrl>
 #include <span>
 
-#include "app/CLogoApp.h"
-#include "app/DialogUnits.h"
-#include "app/ItemListText.h"
-#include "app/QtText.h"
-#include "imaging/CPreviewImages.h"
-#include "imaging/CPreviewWidget.h"
+#include "app/dialogs/CFontDetail.h"
+#include "app/dialogs/CLogoDetail.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/QtText.h"
+#include "app/present/ItemListText.h"
+#include "app/shell/CLogoApp.h"
+#include "app/view/CItemSetDlg.h"
+#include "app/view/CPreviewImages.h"
+#include "app/view/CPreviewWidget.h"
 #include "imaging/CurrentImage.h"
-#include "items/CItemSetDlg.h"
 #include "ops/CLogoSession.h"
-#include "protocol/CFontDetail.h"
-#include "protocol/CLogoDetail.h"
-#include "protocol/CProgressDlg.h"
-#include "protocol/CProgressDlgDisplay.h"
 #include "res/Texts.h"
 #include "serial/ISerialLink.h"
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/dialogs/CProgressDlg.h"
 #include "host/IOperator.h"
-#include "protocol/CProgressDlg.h"
 
 class CLogoApp;
 class CLogoSession;

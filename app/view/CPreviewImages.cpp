@@ -1,8 +1,8 @@
-#include "imaging/CPreviewImages.h"
+#include "app/view/CPreviewImages.h"
 
 #include <optional>
 
-#include "app/DibFile.h"
+#include "app/present/DibFile.h"
 #include "imaging/CurrentImage.h"
 
 namespace {

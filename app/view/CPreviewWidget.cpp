@@ -1,9 +1,9 @@
-#include "imaging/CPreviewWidget.h"
+#include "app/view/CPreviewWidget.h"
 
 #include <QPainter>
 
-#include "app/NoImagePicture.h"
-#include "app/PreviewGeometry.h"
+#include "app/present/NoImagePicture.h"
+#include "app/present/PreviewGeometry.h"
 
 namespace {
 

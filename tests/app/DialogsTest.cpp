@@ -10,16 +10,16 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/CAboutDlg.h"
-#include "app/CSelectPrinterDlg.h"
-#include "app/CVersionInfo.h"
-#include "items/CItemSetDlg.h"
+#include "app/dialogs/CComSelectDlg.h"
+#include "app/dialogs/CFontDetail.h"
+#include "app/dialogs/CLogoDetail.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/present/CVersionInfo.h"
+#include "app/shell/CAboutDlg.h"
+#include "app/shell/CSelectPrinterDlg.h"
+#include "app/view/CItemSetDlg.h"
 #include "items/CItemTable.h"
-#include "protocol/CFontDetail.h"
-#include "protocol/CLogoDetail.h"
-#include "protocol/CProgressDlg.h"
-#include "protocol/CProgressDlgDisplay.h"
-#include "serial/CComSelectDlg.h"
 
 namespace {
 

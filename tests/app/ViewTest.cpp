@@ -15,9 +15,9 @@
 #include <QtTest>
 
 #include "ViewFixture.h"
-#include "app/CModelProfile.h"
-#include "imaging/CPreviewWidget.h"
-#include "protocol/CProgressDlg.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/present/CModelProfile.h"
+#include "app/view/CPreviewWidget.h"
 #include "sim/SimContent.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/DetailText.h"
+#include "app/present/DetailText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ItemListText.h"
+#include "app/present/ItemListText.h"
 #include "items/CItemTable.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/LeadingNumber.h"
+#include "app/present/LeadingNumber.h"
 
 namespace {
 

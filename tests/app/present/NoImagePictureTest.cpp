@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/NoImagePicture.h"
+#include "app/present/NoImagePicture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/PortChoice.h"
+#include "app/present/PortChoice.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/PreviewGeometry.h"
+#include "app/present/PreviewGeometry.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/CModelProfile.h"
-#include "app/CVersionInfo.h"
+#include "app/present/CModelProfile.h"
+#include "app/present/CVersionInfo.h"
 
 namespace {
 
