@@ -26,7 +26,7 @@
 #include "app/present/ItemListText.h"
 #include "app/shell/CLogoApp.h"
 #include "app/view/CItemSetDlg.h"
-#include "app/view/CPreviewImages.h"
+#include "app/view/CPreviewPictures.h"
 #include "app/view/CPreviewWidget.h"
 #include "imaging/CurrentImage.h"
 #include "ops/CLogoSession.h"
@@ -146,11 +146,20 @@ void CLogoView::BuildForm() {
     originalLabel->setGeometry(Dlu(288), Dlu(48), Dlu(88), Dlu(9));
     m_original = new CPreviewWidget(this);
     m_original->setObjectName("originalPreview");
+    // The frames follow the table and the current image whenever they paint.
+    m_original->SetPictureSource([this]() -> std::optional<QImage> {
+        if (!PreviewShowsImage()) return std::nullopt;
+        return m_pictures.Source(m_session->m_image);
+    });
     m_original->setGeometry(Dlu(288), Dlu(58), Dlu(88), Dlu(96));
     auto* transferLabel = new QLabel(Qs(texts::kLabelTransfer), this);
     transferLabel->setGeometry(Dlu(288), Dlu(156), Dlu(88), Dlu(9));
     m_transfer = new CPreviewWidget(this);
     m_transfer->setObjectName("transferPreview");
+    m_transfer->SetPictureSource([this]() -> std::optional<QImage> {
+        if (!PreviewShowsImage()) return std::nullopt;
+        return m_pictures.Transfer(m_session->m_image);
+    });
     m_transfer->setGeometry(Dlu(288), Dlu(166), Dlu(88), Dlu(96));
 
     m_memoryGauge = new QProgressBar(this);
@@ -226,6 +235,9 @@ void CLogoView::EnableControls(bool enable) {
 
 void CLogoView::RefreshItemList() {
     const CItemTable& items = m_session->m_items;
+    // Every row anew: no selection survives a refresh.
+    m_itemList->setRowCount(0);
+    m_itemList->setRowCount(kItemCount);
     for (int slot = 0; slot < kItemCount; ++slot) {
         const auto texts = RowTexts(slot, items[slot]);
         const RgbColor colour = RowColor(items[slot].m_state);
@@ -242,20 +254,32 @@ void CLogoView::RefreshItemList() {
     const std::int64_t total = items.GetMemoryTotal();
     m_memoryText->setText(Qs(::MemoryText(total)));
     m_memoryGauge->setValue(CItemTable::GaugePosition(total));
+    FollowTableInPreviews();
+}
+
+void CLogoView::ClearItemList() {
+    m_itemList->setRowCount(0);
+    FollowTableInPreviews();
+}
+
+void CLogoView::FollowTableInPreviews() {
+    // The preview slot may have just become registered or free.
+    for (CPreviewWidget* frame : {m_original, m_transfer}) {
+        frame->FollowSource();
+        frame->update();
+    }
 }
 
 void CLogoView::RepaintPreviews() {
-    const int slot = m_session->m_previewSlot;
-    if (!CItemTable::IsValidSlot(slot) || m_session->m_items[slot].m_state != ITEM_NEW) {
-        m_original->ShowPlaceholder();
-        m_transfer->ShowPlaceholder();
-    } else {
-        const CurrentImage& image = m_session->m_image;
-        m_original->ShowImage(SourcePreviewImage(image));
-        m_transfer->ShowImage(TransferPreviewImage(image));
+    for (CPreviewWidget* frame : {m_original, m_transfer}) {
+        frame->FollowSource();
+        frame->repaint();
     }
-    m_original->repaint();
-    m_transfer->repaint();
+}
+
+bool CLogoView::PreviewShowsImage() const {
+    const int slot = m_session->m_previewSlot;
+    return CItemTable::IsValidSlot(slot) && m_session->m_items[slot].m_state == ITEM_NEW;
 }
 
 void CLogoView::PumpEvents() { QCoreApplication::processEvents(); }

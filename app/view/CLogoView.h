@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/dialogs/CProgressDlg.h"
+#include "app/view/CPreviewPictures.h"
 #include "host/IOperator.h"
 
 class CLogoApp;
@@ -41,6 +42,7 @@ class CLogoView : public QWidget, public IOperator {
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
     void EnableControls(bool enable) override;
     void RefreshItemList() override;
+    void ClearItemList() override;
     void RepaintPreviews() override;
     void PumpEvents() override;
 
@@ -83,6 +85,11 @@ class CLogoView : public QWidget, public IOperator {
     void BuildForm();
     int FirstSelectedRow() const;
     void PreviewRow(int row);
+    // True when the preview slot holds a new item: only then do the frames show the
+    // current image.
+    bool PreviewShowsImage() const;
+    // The frames take the table's change on their next paint.
+    void FollowTableInPreviews();
     void OnListDoubleClick();
     // Runs one operation with the chosen port; the view counts as busy meanwhile.
     template <typename Operation>
@@ -95,6 +102,7 @@ class CLogoView : public QWidget, public IOperator {
     QLabel* m_memoryText = nullptr;
     CPreviewWidget* m_original = nullptr;
     CPreviewWidget* m_transfer = nullptr;
+    CPreviewPictures m_pictures;
     std::array<QPushButton*, 5> m_buttons{};
     QPointer<CProgressDlg> m_progressDlg;
     int m_busy = 0;

@@ -37,17 +37,26 @@ QImage CPreviewWidget::PlaceholderPicture() {
 }
 
 void CPreviewWidget::ShowPlaceholder() {
-    m_placeholder = true;
+    Show(std::nullopt);
     update();
 }
 
 void CPreviewWidget::ShowImage(const QImage& image) {
-    if (image.isNull()) {
-        return;
-    }
-    m_placeholder = false;
-    m_image = image;
+    Show(image);
     update();
+}
+
+void CPreviewWidget::FollowSource() {
+    if (m_source) Show(m_source());
+}
+
+void CPreviewWidget::Show(const std::optional<QImage>& picture) {
+    if (!picture) {
+        m_placeholder = true;
+    } else if (!picture->isNull()) {
+        m_placeholder = false;
+        m_image = *picture;
+    }
 }
 
 QRect CPreviewWidget::TargetRect() const {
@@ -58,6 +67,7 @@ QRect CPreviewWidget::TargetRect() const {
 }
 
 void CPreviewWidget::paintEvent(QPaintEvent* /*event*/) {
+    FollowSource();
     QPainter painter(this);
     // The grey ground with its one-pixel outline.
     painter.setPen(QPen(Qt::black, 1));

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 // One preview frame of the main view: a picture fitted into a grey frame with an outline,
 // or the "No image" placeholder.
@@ -9,6 +11,14 @@ class CPreviewWidget : public QWidget {
     Q_OBJECT
   public:
     explicit CPreviewWidget(QWidget* parent = nullptr);
+
+    // What the frame is to show, asked before every paint: no value for the placeholder, or
+    // a picture (a null picture leaves the frame as it was). Without a source the frame
+    // keeps what ShowPlaceholder or ShowImage gave it.
+    using PictureSource = std::function<std::optional<QImage>()>;
+    void SetPictureSource(PictureSource source) { m_source = std::move(source); }
+    // Takes the source's answer now, without waiting for the next paint.
+    void FollowSource();
 
     // Shows the placeholder picture, unscaled.
     void ShowPlaceholder();
@@ -27,6 +37,9 @@ class CPreviewWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void Show(const std::optional<QImage>& picture);
+
+    PictureSource m_source;
     bool m_placeholder = true;
     QImage m_image;
 };

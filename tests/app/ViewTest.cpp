@@ -90,6 +90,9 @@ class ViewTest : public QObject {
     void addingFilesFillsFreeSlotsAndPreviews();
     void droppedFilesAreAdded();
     void arrowKeysMoveThePreview();
+    void refreshDropsTheSelection();
+    void previewsFollowTheTable();
+    void retrievalShowsTheEmptyTableWhileWaiting();
     void downloadShowsProgressAndEnablesAfterwards();
     void downloadOverwriteQuestionWhileControlsAreOff();
     void retrievalOpensTheInformationDialogs();
@@ -342,6 +345,121 @@ void ViewTest::arrowKeysMoveThePreview() {
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(f.Session().m_previewSlot, 6);
     QVERIFY(f.View().OriginalPreview()->IsPlaceholder());
+}
+
+void ViewTest::refreshDropsTheSelection() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    ClickRow(f.View(), 5);
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_NEW);
+    QVERIFY(f.View().SelectedRows().empty());
+    // The next file starts from the top again.
+    f.View().AddFiles({f.Bitmap("b.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    QCOMPARE(f.Session().m_items[6].m_state, ITEM_UNREGISTERED);
+
+    // After a download, "クリア" works on what is selected now: nothing.
+    f.View().Button(1)->click();
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().Button(3)->isEnabled());
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_REGISTERED);
+    f.Answer(QMessageBox::Ok);
+    f.View().Button(3)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_texts, QStringList{"削除するIDを選択してください。"});
+    QVERIFY(f.m_printer.Contains(5));
+}
+
+void ViewTest::previewsFollowTheTable() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    CPreviewWidget* original = f.View().OriginalPreview();
+    CPreviewWidget* transfer = f.View().TransferPreview();
+    const auto showsPicture = [&] {
+        // What the frames show once they have painted.
+        original->repaint();
+        transfer->repaint();
+        return !original->IsPlaceholder() && !transfer->IsPlaceholder();
+    };
+    const auto addAndPreview = [&](const QString& name) {
+        f.View().AddFiles({f.Bitmap(name, 16, 8)});
+        ClickRow(f.View(), 0);
+        QVERIFY(showsPicture());
+    };
+
+    // A download makes the previewed slot a registered one.
+    addAndPreview("a.bmp");
+    f.View().Button(1)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // A deletion frees it.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("b.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    ClickRow(f.View(), 3);
+    f.View().Button(3)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // The item settings dialog moves it away.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("c.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    f.m_driver.Then([](QWidget* modal) {
+        modal->findChild<QLineEdit*>("id")->setText("40");
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 3);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(!showsPicture());
+
+    // A retrieval and an all-clear empty the table.
+    ClickRow(f.View(), 40);
+    QVERIFY(showsPicture());
+    f.View().Button(2)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+    ClickRow(f.View(), 7);
+    f.View().AddFiles({f.Bitmap("d.bmp", 16, 8)});
+    ClickRow(f.View(), 7);
+    QVERIFY(showsPicture());
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(4)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+}
+
+void ViewTest::retrievalShowsTheEmptyTableWhileWaiting() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.m_model.SetFault(SimFault::Silence);
+    // The rows the list shows each time the window is kept alive during the wait.
+    QList<int> rowsSeen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (f.View().ProgressDlg() && !f.View().ProgressDlg()->IsFinished()) {
+            rowsSeen << f.View().ItemList()->rowCount();
+        }
+    });
+    watch.start(0);
+    f.View().Button(2)->click();
+    watch.stop();
+    QVERIFY(rowsSeen.size() > 10);
+    QCOMPARE(rowsSeen.last(), 0);
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    QCOMPARE(f.View().ItemList()->rowCount(), 100);
+    QCOMPARE(f.View().ItemList()->item(0, 3)->text(), QString("未登録ID"));
+    f.View().ProgressDlg()->CloseButton()->click();
 }
 
 void ViewTest::downloadShowsProgressAndEnablesAfterwards() {
