@@ -101,6 +101,11 @@ inline constexpr std::string_view kMenuConvert = "bmp→pld変換(&C)";
 inline constexpr std::string_view kMenuHelp = "ヘルプ(&H)";
 inline constexpr std::string_view kMenuHelpTopics = "ヘルプ(&H)";
 inline constexpr std::string_view kMenuAbout = "バージョン情報 (&A)";
+// The help command when the page cannot be opened (followed by the page's path).
+inline constexpr std::string_view kHelpNotOpened = "ヘルプを開けませんでした。\r\n";
+// Closing the main window while a printer operation runs.
+inline constexpr std::string_view kStopOperationQuestion =
+    "プリンタとの通信中です。\r\n処理を中止して終了しますか？";
 // Version dialog.
 inline constexpr std::string_view kAboutCaption = "バージョン情報";
 inline constexpr std::string_view kVersionLineFormat = "Version %s";

@@ -84,6 +84,10 @@ void CProgressDlg::ShowCloseButton() {
     m_finished = true;
     m_ok->setVisible(true);
     m_ok->setDefault(true);
+    // A question asked during the operation may have left the main window active: Enter
+    // must reach this button.
+    raise();
+    activateWindow();
     m_ok->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -417,7 +418,14 @@ void CLogoView::OnConvertBmpToPld() {
 }
 
 void CLogoView::OnHelp() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(m_app.m_helpPath)));
+    // Without a browser (or without the page) the desktop opens nothing and says nothing:
+    // the operator learns where the page is instead.
+    const QString page = QString::fromStdString(m_app.m_helpPath);
+    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
+        ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
+                    std::string(texts::kHelpNotOpened) + m_app.m_helpPath,
+                    MessageIcon::Exclamation);
+    }
 }
 
 // ---- Dropped files ----

@@ -107,6 +107,8 @@ class ViewTest : public QObject {
     void addFileDialog();
     void convertDialogWritesPldFiles();
     void closingWithAFinishedProgressDialog();
+    void finishedProgressTakesTheFocus();
+    void helpThatCannotOpenSaysWhere();
 };
 
 // Receives the URLs the program asks the desktop to open.
@@ -777,6 +779,11 @@ void ViewTest::portOpenFailureShowsTheMessage() {
 void ViewTest::helpOpensThePageBesideTheProgram() {
     ViewFixture f;
     QVERIFY(f.Start());
+    // The test program has no page beside it; the source tree's stands in.
+    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName(),
+             QString("Stampix.html"));
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
     f.Frame().HelpMenu()->actions()[0]->trigger();
@@ -862,6 +869,56 @@ void ViewTest::closingWithAFinishedProgressDialog() {
     f.m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(progress.isNull());
+}
+
+void ViewTest::finishedProgressTakesTheFocus() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    // A download whose overwrite question has had the focus in the middle of it.
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.Session().m_items.MoveItem(0, 2, "a.bmp");
+    f.View().RefreshItemList();
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(1)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QPointer<CProgressDlg> progress = f.View().ProgressDlg();
+    QVERIFY(progress->IsFinished());
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+    QVERIFY(f.View().isEnabled());
+    // A retrieval with no question.
+    f.View().Button(2)->click();
+    progress = f.View().ProgressDlg();
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+}
+
+void ViewTest::helpThatCannotOpenSaysWhere() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    // A page that is there, but no desktop to open it with (the offscreen platform has
+    // none).
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    const QString page = QString::fromStdString(f.m_app->m_helpPath);
+    QCOMPARE(f.m_captions, QStringList{"エラー"});
+    QCOMPARE(f.m_texts, QStringList{"ヘルプを開けませんでした。\n" + page});
+    // A page that is not there is reported without asking the desktop.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    f.m_app->m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(catcher.m_urls.isEmpty());
+    QVERIFY(f.m_texts.last().endsWith("missing/Stampix.html"));
 }
 
 QTEST_MAIN(ViewTest)
