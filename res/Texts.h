@@ -136,6 +136,9 @@ inline constexpr std::string_view kItemSetIdLabel = "登録ID(0～99)";
 inline constexpr std::string_view kItemSetNameLabel = "登録名称";
 inline constexpr std::string_view kButtonCancelHalfWidth = "ｷｬﾝｾﾙ";
 inline constexpr std::string_view kIdInUse = "指定されたIDは既に使用されています。";
+// Under the name when it holds a character that Shift-JIS cannot hold.
+inline constexpr std::string_view kNameNotShiftJis =
+    "登録名称に使えない文字が含まれています（Shift-JISにない文字）。";
 // Progress dialog.
 inline constexpr std::string_view kProgressCaption = "進行状況";
 inline constexpr std::string_view kProgressInitial = "データ転送中";
