@@ -129,6 +129,7 @@ inline constexpr std::string_view kMemoryNeedFormat = "%dbyte";
 inline constexpr std::string_view kAddFileTitle = "ファイル追加";
 inline constexpr std::string_view kFilterBmp = "BMPﾌｧｲﾙ(*.bmp)";
 inline constexpr std::string_view kFilterPld = "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)";
+inline constexpr std::string_view kAddFileInitialName = "*.bmp";
 inline constexpr std::string_view kConvertTitle = "bmp→pld変換";
 // Item settings dialog.
 inline constexpr std::string_view kItemSetCaption = "登録設定";
@@ -144,6 +145,7 @@ inline constexpr std::string_view kProgressCaption = "進行状況";
 inline constexpr std::string_view kProgressInitial = "データ転送中";
 // Information dialogs.
 inline constexpr std::string_view kLogoDetailCaption = "ロゴ情報";
+inline constexpr std::string_view kLogoDetailListHeading = "呼び出しコード";
 inline constexpr std::string_view kFontDetailCaption = "フォント情報";
 inline constexpr std::string_view kDetailNameFormat = "登録名称：%s";
 inline constexpr std::string_view kDetailIdFormat = "登録ID：%d";

@@ -13,7 +13,7 @@ CLogoDetail::CLogoDetail(QWidget* parent, int count, std::span<const std::uint8_
 
     const CFontPT record = ParseDetailRecord(header);
     const LogoDetailText text = MakeLogoDetailText(record, count, entries, dotsPerMm);
-    m_list = MakeList(this, text.m_entries);
+    m_list = MakeList(this, text.m_entries, texts::kLogoDetailListHeading);
     MakeLabel(this, "name", text.m_name, 0);
     MakeLabel(this, "id", text.m_id, 1);
     MakeLabel(this, "height", text.m_height, 2);

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/dialogs/DialogUnits.h"
@@ -17,10 +18,19 @@ namespace detail_dialog {
 inline constexpr int kWidth = 230;  // dialog units
 inline constexpr int kHeight = 130;
 
-inline QListWidget* MakeList(QWidget* parent, const std::vector<std::string>& lines) {
+// The list of entries, under its heading when there is one.
+inline QListWidget* MakeList(QWidget* parent, const std::vector<std::string>& lines,
+                             std::string_view heading = {}) {
+    int top = 7;
+    if (!heading.empty()) {
+        auto* label = new QLabel(Qs(heading), parent);
+        label->setObjectName("listHeading");
+        label->setGeometry(Dlu(7), Dlu(7), Dlu(100), Dlu(9));
+        top += 11;
+    }
     auto* list = new QListWidget(parent);
     list->setObjectName("list");
-    list->setGeometry(Dlu(7), Dlu(7), Dlu(100), Dlu(kHeight - 14));
+    list->setGeometry(Dlu(7), Dlu(top), Dlu(100), Dlu(kHeight - 7 - top));
     for (const std::string& line : lines) {
         list->addItem(Qs(line));
     }

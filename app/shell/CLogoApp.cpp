@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdlib>
 
 #include "app/dialogs/CComSelectDlg.h"
@@ -45,7 +47,20 @@ CLogoApp::CLogoApp() = default;
 
 CLogoApp::~CLogoApp() = default;
 
+void CLogoApp::InstallQtTranslations() {
+    if (m_qtTranslations) {
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    // Every text of the program is Japanese whatever the desktop's language.
+    if (translator->load("qt_ja", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get())) {
+        m_qtTranslations = std::move(translator);
+    }
+}
+
 bool CLogoApp::InitInstance(std::unique_ptr<ISerialLink> link) {
+    InstallQtTranslations();
     if (!link) {
         link = std::make_unique<CRS232C>();
     }

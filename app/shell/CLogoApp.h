@@ -7,6 +7,7 @@
 #include "serial/ISerialLink.h"
 
 class CMainFrame;
+class QTranslator;
 class QWidget;
 
 // The application object: start-up, the printer model chosen for this run and the port
@@ -41,5 +42,9 @@ class CLogoApp : public QObject {
     std::string m_helpPath;
 
   private:
+    // Qt's own texts (question buttons, file dialogs) in Japanese, like the program's.
+    void InstallQtTranslations();
+
+    std::unique_ptr<QTranslator> m_qtTranslations;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

@@ -371,6 +371,7 @@ void CLogoView::OnAddFile() {
     dialog.setNameFilters({Qs(texts::kFilterBmp), Qs(texts::kFilterPld)});
     dialog.setDefaultSuffix("Bitmap");
     dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.selectFile(Qs(texts::kAddFileInitialName));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

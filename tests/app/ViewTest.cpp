@@ -560,18 +560,20 @@ void ViewTest::retrievalOpensTheInformationDialogs() {
     QCOMPARE(f.View().ItemList()->item(17, 3)->text(), QString("登録済みID"));
 
     QStringList logoLines, fontLines;
-    QString logoHeight, fontCount;
+    QString logoHeight, logoHeading, fontCount;
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CLogoDetail"));
         auto* list = modal->findChild<QListWidget*>("list");
         for (int i = 0; i < list->count(); ++i) logoLines << list->item(i)->text();
         logoHeight = modal->findChild<QLabel*>("height")->text();
+        logoHeading = modal->findChild<QLabel*>("listHeading")->text();
         modal->findChild<QPushButton*>("ok")->click();
     });
     DoubleClickRow(f.View(), 3);
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(logoLines, QStringList{"0x6B82"});
     QCOMPARE(logoHeight, QString("縦サイズ：240dot(20.0mm)"));
+    QCOMPARE(logoHeading, QString("呼び出しコード"));
 
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CFontDetail"));
@@ -675,8 +677,16 @@ void ViewTest::allClearAsks() {
     simcontent::PreloadDemo(f.m_printer);
     QVERIFY(f.Start());
     f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
-    f.Answer(QMessageBox::No);
+    QStringList buttons;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+        f.m_captions << box->windowTitle();
+        f.m_texts << box->text();
+        box->button(QMessageBox::No)->click();
+    });
     f.View().Button(4)->click();
+    QCOMPARE(buttons, (QStringList{"はい(&Y)", "いいえ(&N)"}));
     QCOMPARE(f.m_captions.last(), QString("実行確認"));
     QCOMPARE(f.m_texts.last(),
              QString("プリンタに登録されているデータが全て削除されます。\n実行しますか？"));
@@ -800,12 +810,14 @@ void ViewTest::addFileDialog() {
     const QString a = f.Bitmap("a.bmp", 8, 8);
     const QString b = f.Bitmap("b.bmp", 8, 8);
     QStringList filters;
-    QString title;
+    QString title, initialName, nameLabel;
     f.m_driver.Then([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
+        initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        nameLabel = dialog->findChild<QLabel*>("fileNameLabel")->text();
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
         dialog->setDirectory(f.m_dir.path());
         dialog->selectFile("\"a.bmp\" \"b.bmp\"");
@@ -815,6 +827,8 @@ void ViewTest::addFileDialog() {
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(title, QString("ファイル追加"));
     QCOMPARE(filters, (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)"}));
+    QCOMPARE(initialName, QString("*.bmp"));
+    QVERIFY2(nameLabel.startsWith("ファイル名"), qPrintable(nameLabel));  // Qt's text, in Japanese
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
     QCOMPARE(f.Session().m_items[1].m_state, ITEM_NEW);
     QCOMPARE(f.View().ItemList()->item(1, 1)->text(), QString("b.bmp"));
