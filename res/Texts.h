@@ -45,6 +45,15 @@ inline constexpr std::string_view kConvertDoneText =
     "ファイルが正常なビットマップファイルか確認してください。";
 
 // ---- Serial link (serial/) ----
+// Lines after string 500 that say why the port could not be opened (after the line
+// "device: the system's reason").
+inline constexpr std::string_view kPortNoAccessHint =
+    "このポートを使う権限がありません。ユーザーを dialout グループに加えて"
+    "（sudo usermod -aG dialout $USER）、ログインし直してください。";
+inline constexpr std::string_view kPortNotSerialHint = "シリアルポートのデバイスではありません。";
+// After the name given, when it is neither COM1..COM20 nor a device path.
+inline constexpr std::string_view kPortNameInvalidSuffix =
+    "：ポートの名前ではありません（COM1～COM20 か、/dev/ttyUSB0 のようなデバイスのパス）。";
 
 // ---- Printer protocol and operations (protocol/, ops/) ----
 // The download's overwrite question (printf format: the registration ID).
