@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
 #include "text/ShiftJis.h"
 
