@@ -1,14 +1,15 @@
 #include "app/dialogs/CComSelectDlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
-#include "app/present/PortChoice.h"
 #include "res/Texts.h"
+#include "serial/SerialPortList.h"
 
 CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> devices,
                              QWidget* parent)
@@ -23,15 +24,9 @@ CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> d
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMaxVisibleItems(12);
     m_combo->setGeometry(Dlu(7), Dlu(7), Dlu(274), Dlu(14));
-    // The item's data is the port name; the text may add the device's description.
-    for (const std::string& name : ComPortNames()) {
-        m_combo->addItem(Qs(name), Qs(name));
-    }
-    for (const SerialPortInfo& device : devices) {
-        const QString text = device.description.empty()
-                                 ? Qs(device.path)
-                                 : Qs(device.path) + "  (" + Qs(device.description) + ")";
-        m_combo->addItem(text, Qs(device.path));
+    // The item's data is the port name; the text may add the device and its description.
+    for (const SerialPortListEntry& entry : serial::BuildPortList(devices)) {
+        m_combo->addItem(Qs(entry.text), Qs(entry.port));
     }
     int current = m_combo->findData(Qs(m_comPort));
     if (current < 0) {
@@ -60,10 +55,14 @@ void CComSelectDlg::accept() {
     if (index >= 0) {
         port = Utf8(m_combo->itemData(index).toString());
     } else {
-        port = ParseTypedPort(Utf8(text));
+        port = serial::TypedPort(Utf8(text));
     }
     if (!port) {
-        QApplication::beep();
+        char message[1024];
+        std::snprintf(message, sizeof message, texts::kPortTypedNotAPortFormat.data(),
+                      Utf8(text.trimmed().left(100)).c_str());
+        QMessageBox::warning(this, Qs(texts::StringTable(texts::IDS_ERROR_CAPTION)),
+                             QString::fromUtf8(message));
         m_combo->lineEdit()->selectAll();
         m_combo->setFocus();
         return;

@@ -8,9 +8,10 @@
 
 class QComboBox;
 
-// "COMポートの選択": COM1..COM20, then the serial devices found on the system; a device
-// path may also be typed. OK stores the choice in the port name given at construction,
-// cancel leaves it alone.
+// "COMポートの選択": COM1..COM20 (each naming its device when one is there), then the
+// other serial devices found on the system; a device path may also be typed, and a typed
+// name that is no port is refused with a message. OK stores the choice in the port name
+// given at construction, cancel leaves it alone.
 class CComSelectDlg : public QDialog {
     Q_OBJECT
   public:

@@ -1,3 +1,6 @@
+#include <pty.h>
+#include <unistd.h>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -149,14 +152,16 @@ void DialogsTest::aboutDialogShowsTheVersionRecord() {
 
 void DialogsTest::portDialogListsAndStores() {
     std::string port = "COM1";
-    CComSelectDlg dialog(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}, {"/dev/ttyACM0", ""}});
+    CComSelectDlg dialog(port, {{"/dev/ttyS0", "on-board serial port"},
+                                {"/dev/ttyUSB0", "FT232R USB UART (FTDI)"},
+                                {"/dev/ttyACM0", ""}});
     QCOMPARE(dialog.windowTitle(), QString("COMポートの選択"));
     QComboBox* combo = dialog.Combo();
-    QCOMPARE(combo->count(), 22);
-    QCOMPARE(combo->itemText(0), QString("COM1"));
+    QCOMPARE(combo->count(), 22);  // /dev/ttyS0 is COM1, listed once
+    QCOMPARE(combo->itemText(0), QString("COM1  (/dev/ttyS0, on-board serial port)"));
+    QCOMPARE(combo->itemText(1), QString("COM2"));
     QCOMPARE(combo->itemText(19), QString("COM20"));
-    QVERIFY(combo->itemText(20).startsWith("/dev/ttyUSB0"));
-    QVERIFY(combo->itemText(20).contains("usb-FTDI_FT232R"));
+    QCOMPARE(combo->itemText(20), QString("/dev/ttyUSB0  (FT232R USB UART (FTDI))"));
     QCOMPARE(combo->itemText(21), QString("/dev/ttyACM0"));
     QCOMPARE(combo->currentIndex(), 0);  // the first opening shows COM1
 
@@ -165,7 +170,7 @@ void DialogsTest::portDialogListsAndStores() {
     QCOMPARE(port, std::string("COM12"));
 
     // A described device stores its path, not its text.
-    CComSelectDlg again(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}});
+    CComSelectDlg again(port, {{"/dev/ttyUSB0", "FT232R USB UART (FTDI)"}});
     QCOMPARE(again.Combo()->currentIndex(), 11);  // the current port is selected
     again.Combo()->setCurrentIndex(20);
     again.findChild<QPushButton*>("ok")->click();
@@ -187,16 +192,39 @@ void DialogsTest::portDialogTypedPaths() {
     CComSelectDlg dialog(port, {});
     QCOMPARE(dialog.Combo()->currentText(), QString("/dev/pts/9"));
     dialog.show();
-    dialog.Combo()->setEditText("/dev/pts/4");
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    QCOMPARE(openpty(&master, &slave, name, nullptr, nullptr), 0);  // a device that exists
+    dialog.Combo()->setEditText(name);
     dialog.findChild<QPushButton*>("ok")->click();
-    QCOMPARE(port, std::string("/dev/pts/4"));
+    QCOMPARE(port, std::string(name));
+    close(master);
+    close(slave);
 
+    // A typed name that is no port is explained, and the dialog stays for a correction.
+    for (const char* typed : {"printer please", "/dev/nonexistent-stampix-port"}) {
+        ModalDriver driver;
+        QString caption, text;
+        driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        CComSelectDlg bad(port, {});
+        bad.show();
+        bad.Combo()->setEditText(typed);
+        bad.findChild<QPushButton*>("ok")->click();
+        QCOMPARE(driver.Pending(), 0);
+        QCOMPARE(caption, QString("エラー"));
+        QVERIFY(text.startsWith(QString("「%1」はポートではありません。").arg(typed)));
+        QVERIFY(bad.isVisible());  // refused, still open
+        QCOMPARE(port, std::string(name));
+    }
     CComSelectDlg bad(port, {});
     bad.show();
-    bad.Combo()->setEditText("printer please");
-    bad.findChild<QPushButton*>("ok")->click();
-    QVERIFY(bad.isVisible());  // refused, still open
-    QCOMPARE(port, std::string("/dev/pts/4"));
     bad.Combo()->setEditText("com7");
     bad.findChild<QPushButton*>("ok")->click();
     QCOMPARE(port, std::string("COM7"));
