@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -19,6 +20,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr std::chrono::milliseconds kDrainSlice{2};
 
 std::optional<speed_t> SpeedConstant(std::uint32_t rate) {
     switch (rate) {
@@ -244,7 +247,8 @@ bool CRS232C::DrainOutput(std::size_t frameLength, const IdleCallback& idle) {
             m_lastError = "output did not drain in time";
             return false;
         }
-        WaitSlice(0, wait);  // only a hang-up or an error wakes it early
+        // Short slices: a frame of a few bytes leaves within a millisecond or so.
+        WaitSlice(0, std::min<std::chrono::nanoseconds>(wait, kDrainSlice));
         if (idle) idle();
     }
     return false;
