@@ -103,10 +103,9 @@ TEST_F(Sync, ManifestErrorsComeAllAtOnceWithTheirLines) {
                       }));
     EXPECT_TRUE(m_manifest.Logos().empty());
 
-    EXPECT_EQ(
-        Errors("model = \"NV210a\"\n[[logo]\n"),
-        (std::vector<std::string>{"2: expected ']]' to close array-of-tables header, saw ']'"}))
-        << "a syntax error names its line";
+    const auto syntax = Errors("model = \"NV210a\"\n[[logo]\n");
+    ASSERT_EQ(syntax.size(), 1u);
+    EXPECT_EQ(syntax[0].rfind("2: ", 0), 0u) << "a syntax error names its line: " << syntax[0];
     EXPECT_EQ(Errors(Logo(1, "A", "a.bmp")),
               (std::vector<std::string>{"0: the printer model is missing (model = \"NV210a\")"}));
 }
