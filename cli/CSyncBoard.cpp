@@ -17,12 +17,18 @@ std::string Padded(std::string text, std::size_t width) {
 
 }  // namespace
 
-CSyncBoard::CSyncBoard(std::ostream& err, std::vector<std::string> ports, bool onTerminal)
-    : m_err(err), m_ports(std::move(ports)), m_lines(m_ports.size()), m_onTerminal(onTerminal) {
+CSyncBoard::CSyncBoard(std::ostream& err, std::vector<std::string> ports, bool onTerminal,
+                       std::size_t columns)
+    : m_err(err),
+      m_ports(std::move(ports)),
+      m_lines(m_ports.size()),
+      m_onTerminal(onTerminal),
+      m_columns(columns) {
     for (const std::string& port : m_ports) m_portWidth = std::max(m_portWidth, port.size());
     if (!m_onTerminal) return;
     for (std::size_t i = 0; i < m_ports.size(); ++i) {
-        m_lines[i].printed = TerminalLine(m_ports[i], m_portWidth, m_lines[i].stage, 0, 0, {});
+        m_lines[i].printed = CutToColumns(
+            TerminalLine(m_ports[i], m_portWidth, m_lines[i].stage, 0, 0, {}), m_columns);
         m_err << m_lines[i].printed << '\n';
     }
     m_err << std::flush;
@@ -36,6 +42,26 @@ std::string CSyncBoard::TerminalLine(const std::string& port, std::size_t portWi
     return Padded(port, portWidth) + "  " +
            Padded(std::string(CPortSync::StageName(stage)), kStageWidth) +
            CTerminalProgress::BarLine(range, position, text);
+}
+
+std::string CSyncBoard::CutToColumns(const std::string& text, std::size_t columns) {
+    if (columns == 0) return text;
+    std::size_t used = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        // Half-width katakana (U+FF61..U+FF9F, EF BD A1 .. EF BE 9F) take one cell; other
+        // characters beyond U+1100 (three or four bytes) take two.
+        const bool halfWidth = length == 3 && lead == 0xEF && i + 1 < text.size() &&
+                               (static_cast<unsigned char>(text[i + 1]) == 0xBD ||
+                                static_cast<unsigned char>(text[i + 1]) == 0xBE);
+        const std::size_t cells = length >= 3 && !halfWidth ? 2 : 1;
+        if (used + cells > columns || i + length > text.size()) break;
+        used += cells;
+        i += length;
+    }
+    return text.substr(0, i);
 }
 
 void CSyncBoard::Update(std::size_t index, CPortSync::Stage stage, int range, int position,

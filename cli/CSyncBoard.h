@@ -13,7 +13,10 @@
 // line of its own, "PORT: stage: text (position/range)".
 class CSyncBoard {
   public:
-    CSyncBoard(std::ostream& err, std::vector<std::string> ports, bool onTerminal);
+    // `columns`: the terminal's width (0: unknown). A redrawn line must not wrap, or going
+    // up one line would no longer reach the line above.
+    CSyncBoard(std::ostream& err, std::vector<std::string> ports, bool onTerminal,
+               std::size_t columns = 0);
     ~CSyncBoard();
     CSyncBoard(const CSyncBoard&) = delete;
     CSyncBoard& operator=(const CSyncBoard&) = delete;
@@ -26,6 +29,9 @@ class CSyncBoard {
     static std::string TerminalLine(const std::string& port, std::size_t portWidth,
                                     CPortSync::Stage stage, int range, int position,
                                     const std::string& text);
+    // The longest prefix of UTF-8 `text` that fills at most `columns` terminal cells (wide
+    // characters take two); `text` itself when columns is 0.
+    static std::string CutToColumns(const std::string& text, std::size_t columns);
 
   private:
     struct PortLine {
@@ -43,5 +49,6 @@ class CSyncBoard {
     std::vector<std::string> m_ports;
     std::vector<PortLine> m_lines;
     bool m_onTerminal;
+    std::size_t m_columns;
     std::size_t m_portWidth = 0;
 };

@@ -1,5 +1,6 @@
 #include "cli/SyncCommand.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -75,6 +76,11 @@ int SyncCommand::Run(CCliContext& context) {
     }
 
     const bool onTerminal = &context.err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+    std::size_t columns = 0;
+    winsize size{};
+    if (onTerminal && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1) {
+        columns = size.ws_col - 1u;  // the last cell would wrap on some terminals
+    }
     const SyncOptions options{m_prune, m_force};
     std::unique_ptr<CSyncBoard> board;
     PortList ports;
@@ -86,7 +92,7 @@ int SyncCommand::Run(CCliContext& context) {
             }));
     }
 
-    board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal);
+    board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal, columns);
     OnEveryPort(ports, [](CPortSync& port) { port.ReadAndPlan(); });
     board.reset();  // the plans come below the lines of the first phase
     if (!m_json) {
@@ -96,7 +102,7 @@ int SyncCommand::Run(CCliContext& context) {
         context.out << std::flush;
     }
     if (!m_dryRun) {
-        board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal);
+        board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal, columns);
         OnEveryPort(ports, [](CPortSync& port) { port.Apply(); });
         board.reset();
     }
