@@ -46,7 +46,8 @@ class CLogoSession::CBusyScope {
 };
 
 CLogoSession::CLogoSession(IOperator& op, std::unique_ptr<ISerialLink> port)
-    : m_op(op), m_port(std::move(port)), m_protocol(*m_port, op) {
+    : m_op(op), m_port(std::move(port)), m_protocol(*m_port, op, &m_stop) {
+    m_port->SetStopFlag(&m_stop);
     m_items.ClearItemTable();
 }
 
@@ -154,6 +155,10 @@ bool CLogoSession::OnStartTransfer() {
     for (int slot = 0; slot < kItemCount; ++slot) {
         CFontPT& item = m_items[slot];
         if (item.m_state != ITEM_NEW) continue;
+        if (StopRequested()) {
+            Finish(Text(texts::kDownloadFailed));
+            return false;
+        }
         m_previewSlot = slot;
         ShowItemImage(slot);
         m_op.PumpEvents();
@@ -204,6 +209,7 @@ bool CLogoSession::OnGetInfo() {
         case InfoStatus::PortNotOpened:
             return false;
         case InfoStatus::NoAnswer:
+        case InfoStatus::UnknownReply:
             Finish(Text(texts::kInfoFailed));
             break;
         case InfoStatus::Broken:
@@ -246,7 +252,8 @@ bool CLogoSession::OnClearIds(std::vector<int> rows) {
     for (int row : rows) {
         m_op.PumpEvents();
         CFontPT& item = m_items[row];
-        if (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row)) {
+        if (StopRequested() ||
+            (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row))) {
             Finish(Text(texts::kDeleteFailed));
             return false;
         }
