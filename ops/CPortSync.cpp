@@ -46,12 +46,17 @@ void CPortSync::Enter(Stage stage) {
 bool CPortSync::Fail(Stage stage) {
     m_failed = true;
     m_failedAt = stage;
-    m_failureText = StopRequested() ? kStopped : m_operator.LastProgressText();
+    // A stopped step ends with its own failure text; "stopped" says why.
+    m_failureText = m_operator.LastProgressText();
+    if (StopRequested())
+        m_failureText += (m_failureText.empty() ? "" : " ") + std::string(kStopped);
     Enter(Stage::Failed);
     return false;
 }
 
-void CPortSync::RequestStop() { m_stopRequested.store(true); }
+void CPortSync::RequestStop() noexcept { m_session.RequestStop(); }
+
+void CPortSync::FollowStopFlag(const CStopFlag& outer) noexcept { m_session.FollowStopFlag(outer); }
 
 std::vector<std::string> CPortSync::FailureTexts() const {
     std::vector<std::string> texts = m_operator.Messages();

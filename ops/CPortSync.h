@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,8 +35,12 @@ class CPortSync {
     // Carries the plan out and verifies the result; true when the printer then holds the
     // manifest's logos (and, with --prune, nothing else).
     bool Apply();
-    // Ends the work at the next step; safe from another thread.
-    void RequestStop();
+    // Ends the work: the running step ends within about 100 ms as on a failed line (port
+    // closed, transfer file removed), and no later step starts. Safe from any thread and
+    // from a signal handler.
+    void RequestStop() noexcept;
+    // Also stops when `outer` is requested (a process-wide flag that a signal sets).
+    void FollowStopFlag(const CStopFlag& outer) noexcept;
 
     const std::string& Port() const { return m_port; }
     bool Planned() const { return m_planned; }
@@ -58,7 +61,7 @@ class CPortSync {
   private:
     bool Fail(Stage stage);
     void Enter(Stage stage);
-    bool StopRequested() const { return m_stopRequested.load(); }
+    bool StopRequested() const { return m_session.StopRequested(); }
 
     std::string m_port;
     const CSyncManifest& m_manifest;
@@ -67,7 +70,6 @@ class CPortSync {
     Stage m_stage = Stage::Reading;
     CSyncOperator m_operator;
     CLogoSession m_session;
-    std::atomic<bool> m_stopRequested{false};
     bool m_planned = false;
     std::vector<SyncStep> m_plan;
     bool m_failed = false;

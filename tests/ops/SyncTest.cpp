@@ -258,10 +258,30 @@ TEST_F(Sync, AFailingPrinterEndsItsOwnWorkWithTheFailureText) {
     EXPECT_TRUE(LeftoverTransferFiles().empty());
 
     m_model.SetFault(SimFault::None);
-    auto stopped = Port({});
-    stopped->RequestStop();
-    EXPECT_FALSE(stopped->ReadAndPlan());
-    EXPECT_EQ(stopped->FailureTexts(), (std::vector<std::string>{"stopped"}));
+    auto stoppedFirst = Port({});
+    stoppedFirst->RequestStop();
+    EXPECT_FALSE(stoppedFirst->ReadAndPlan());
+    EXPECT_EQ(stoppedFirst->FailureTexts().back(), "stopped");
+}
+
+TEST_F(Sync, AStopWhileSendingEndsThePortCleanly) {
+    MakeBitmap("a.bmp", 16, 4);
+    Load("model = \"NV210a\"\n" + Logo(5, "A", "a.bmp") + Logo(6, "B", "a.bmp"));
+    CPortSync* self = nullptr;
+    auto port = std::make_unique<CPortSync>(
+        "/dev/virtual-printer", m_manifest, SyncOptions{}, std::make_unique<CSimLink>(m_model),
+        [&self](CPortSync::Stage stage, int, int, const std::string& text) {
+            // Ctrl+C, say, once the download has begun.
+            if (stage == CPortSync::Stage::Sending && !text.empty()) self->RequestStop();
+        });
+    self = port.get();
+    ASSERT_TRUE(port->ReadAndPlan());
+    EXPECT_FALSE(port->Apply());
+    EXPECT_EQ(port->FailedAt(), CPortSync::Stage::Sending);
+    EXPECT_EQ(port->FailureTexts(),
+              (std::vector<std::string>{"データ送信に失敗しました。 stopped"}));
+    EXPECT_TRUE(m_registrations.Empty());
+    EXPECT_TRUE(LeftoverTransferFiles().empty());
 }
 
 }  // namespace
