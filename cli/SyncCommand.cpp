@@ -21,6 +21,8 @@ namespace {
 
 constexpr int kExitFailed = 1;
 constexpr int kExitRefused = 2;
+// Port names and file names come from the command line and need not be UTF-8.
+constexpr auto kReplace = nlohmann::json::error_handler_t::replace;
 
 using PortList = std::vector<std::unique_ptr<CPortSync>>;
 
@@ -41,7 +43,9 @@ void ReportManifestErrors(CCliContext& context, const std::string& manifest,
         context.err << ": " << error.text << '\n';
         list.push_back({{"line", error.line}, {"message", error.text}});
     }
-    if (json) context.out << nlohmann::json{{"manifest_errors", list}}.dump(2) << '\n';
+    if (json)
+        context.out << nlohmann::json{{"manifest_errors", list}}.dump(2, ' ', false, kReplace)
+                    << '\n';
 }
 
 }  // namespace
@@ -112,6 +116,6 @@ int SyncCommand::Run(CCliContext& context) {
         allOk = allOk && !port->Failed();
         if (!m_json) PrintSyncResult(context.out, *port, m_dryRun);
     }
-    if (m_json) context.out << SyncJson(ports, m_dryRun).dump(2) << '\n';
+    if (m_json) context.out << SyncJson(ports, m_dryRun).dump(2, ' ', false, kReplace) << '\n';
     return allOk ? 0 : kExitFailed;
 }
