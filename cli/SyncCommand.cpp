@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "cli/CStopSignals.h"
 #include "cli/CSyncBoard.h"
 #include "cli/PortDevices.h"
 #include "cli/SyncReport.h"
@@ -94,6 +95,8 @@ int SyncCommand::Run(CCliContext& context) {
             [&board, i](CPortSync::Stage stage, int range, int position, const std::string& text) {
                 if (board) board->Update(i, stage, range, position, text);
             }));
+        // Ctrl+C stops every port: each ends its step as on a failed line.
+        ports.back()->FollowStopFlag(CStopSignals::Flag());
     }
 
     board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal, columns);

@@ -128,6 +128,33 @@ TEST_F(SyncCommand, AFailingPortBesideGoodOnes) {
     EXPECT_EQ(HeldIds(devices[1]), (std::vector<int>{1, 7}));
 }
 
+TEST_F(SyncCommand, AStopSignalEndsEveryPortCleanly) {
+    CPrinterSimProcess paced;
+    std::string error;
+    ASSERT_TRUE(paced.Start(STAMPIX_SIM_PATH, {"--count", "2"}, error, std::chrono::seconds(10), 2))
+        << error;
+    bmptest::BmpFile file{.width = 704, .height = 200, .bitCount = 1, .palette = {0xFFFFFF, 0}};
+    file.pixels = bmptest::PackPixels(1, 704, 200, [](int x, int) { return x % 2; });
+    bmptest::WriteFile(m_folder / "big.bmp", bmptest::Build(file));  // 1.5 s on a paced line
+    WriteManifest("model = \"NV210a\"\n[[logo]]\nid = 3\nname = \"big\"\nfile = \"big.bmp\"\n");
+    std::filesystem::create_directory(m_folder / "tmp");
+
+    // The shell's background job ignores SIGINT; SIGTERM takes the same way.
+    const auto start = std::chrono::steady_clock::now();
+    const CliOutcome stopped =
+        RunInFolder(m_folder.Path(), "( TMPDIR=tmp '" STAMPIX_CLI_PATH "' sync m.toml" +
+                                         Ports(paced.DevicePaths()) +
+                                         " & pid=$!; sleep 0.6; kill -TERM $pid; wait $pid )");
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(stopped.status, 128 + 15) << stopped.err;
+    EXPECT_LT(elapsed, std::chrono::milliseconds(1400)) << "the download would take 1.5 s";
+    for (const std::string& device : paced.DevicePaths()) {
+        EXPECT_NE(stopped.out.find(device + ": failed while "), std::string::npos) << stopped.out;
+    }
+    EXPECT_NE(stopped.out.find("stopped\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(m_folder / "tmp")) << "no transfer file or folder left";
+}
+
 TEST_F(SyncCommand, ManifestAndPortsRefusedBeforeAnyPortOpens) {
     WriteManifest(
         "model = \"NV210a\"\n"
