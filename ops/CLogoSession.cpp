@@ -55,6 +55,11 @@ void CLogoSession::ShowError(const std::string& text) {
     m_op.ShowMessage(ErrorCaption(), text, MessageIcon::Exclamation);
 }
 
+void CLogoSession::ClearTable() {
+    m_items.ClearItemTable();
+    m_op.ClearItemList();
+}
+
 void CLogoSession::Finish(const std::string& text) {
     m_progress->SetMessage(text);
     m_progress->ShowCloseButton();
@@ -196,6 +201,9 @@ bool CLogoSession::OnGetInfo() {
         m_progress = m_op.OpenProgress();
         m_progress->SetProgress(1, 0, Text(texts::kWaitingForPrinter));
         m_op.PumpEvents();
+        // The old table is gone from here on, whatever the printer answers; the list must
+        // not show it through the wait.
+        ClearTable();
     };
     callbacks.onProgress = [this, &progressReported](std::int64_t total, std::int64_t consumed) {
         progressReported = true;
@@ -278,7 +286,7 @@ bool CLogoSession::OnAllClear() {
     m_op.PumpEvents();
     const bool deleted = m_protocol.DeleteAllIds(m_portName);
     if (deleted) {
-        m_items.ClearItemTable();
+        ClearTable();
         m_op.RefreshItemList();
         m_progress->SetProgress(1, 1, Text(texts::kAllClearDone));
     } else {

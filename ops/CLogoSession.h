@@ -72,6 +72,8 @@ class CLogoSession {
     std::optional<int> AddFileToSlot(const std::filesystem::path& path, int startSlot);
     bool LoadSourceFile(const std::filesystem::path& path);
     void ShowError(const std::string& text);
+    // Resets every record and deletes the list's rows.
+    void ClearTable();
     void Finish(const std::string& text);
 
     IOperator& m_op;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "protocol/CRegistrationReader.h"
+#include "protocol/PortOpenMessage.h"
 #include "protocol/PrinterFrames.h"
 #include "res/Texts.h"
 
@@ -52,8 +53,7 @@ bool CPrinterProtocol::OpenAndConfigure(const std::string& port) {
     if (m_stop != nullptr && m_stop->IsRequested()) return false;
     if (!m_link.OpenPort(port)) {
         m_op.ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
-                         std::string(texts::StringTable(texts::IDS_PORT_OPEN_FAILED)),
-                         MessageIcon::Exclamation);
+                         PortOpenMessage(m_link.OpenFailure()), MessageIcon::Exclamation);
         return false;
     }
     m_link.ConfigurePort();  // a failure shows later as missing or wrong replies

@@ -71,25 +71,30 @@ bool CRS232C::Fail(const std::string& what) {
     return false;
 }
 
+bool CRS232C::OpenFailed(const std::string& device, int error, const std::string& what) {
+    m_openFailure = PortOpenFailure{device, error};
+    m_lastError =
+        what + " " + device + (error != 0 ? std::string(": ") + std::strerror(error) : "");
+    return false;
+}
+
 bool CRS232C::OpenPort(const std::string& portName) {
     ClosePort();
     m_lastError.clear();
+    m_openFailure.reset();
     const auto path = serial::ResolvePortName(portName);
-    if (!path) {
-        m_lastError = "not a port name: " + portName;
-        return false;
-    }
+    if (!path) return OpenFailed(portName, 0, "not a port name:");
     const int fd = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return Fail("open " + *path);
-    const auto refuse = [&](const std::string& what) {
-        const int saved = errno;
+    if (fd < 0) return OpenFailed(*path, errno, "open");
+    const auto refuse = [&](int error, const std::string& what) {
         ::close(fd);
-        errno = saved;
-        return Fail(what + " " + *path);
+        return OpenFailed(*path, error, what);
     };
-    if (!::isatty(fd)) return refuse("not a terminal device:");
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return refuse("in use (lock):");
-    if (::ioctl(fd, TIOCEXCL) != 0) return refuse("exclusive mode:");
+    if (!::isatty(fd)) return refuse(ENOTTY, "not a terminal device:");
+    // Held by another program: the lock says "would block", which means "busy" here.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return refuse(errno == EWOULDBLOCK ? EBUSY : errno, "in use (lock):");
+    if (::ioctl(fd, TIOCEXCL) != 0) return refuse(errno, "exclusive mode:");
     // A freshly opened port starts with empty queues, whatever arrived while it was closed.
     ::tcflush(fd, TCIOFLUSH);
     m_hPort = fd;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ class CRS232C : public ISerialLink {
 
     // The name is resolved at every open: devices may have come or gone since start-up.
     bool OpenPort(const std::string& portName) override;
+    std::optional<PortOpenFailure> OpenFailure() const override { return m_openFailure; }
     bool ConfigurePort() override;
     bool WriteBytes(const std::uint8_t* data, std::size_t length,
                     const IdleCallback& idle) override;
@@ -50,6 +52,8 @@ class CRS232C : public ISerialLink {
 
   private:
     bool Fail(const std::string& what);
+    // Notes why the open of `device` failed (`error` as errno); false.
+    bool OpenFailed(const std::string& device, int error, const std::string& what);
     // Notes that the line carries nothing more in this transaction; false.
     bool LineDown(const std::string& what);
     // True when the line failed or a stop was requested (which fails it too).
@@ -66,4 +70,5 @@ class CRS232C : public ISerialLink {
     bool m_lineFailed = false;
     double m_timeoutScale = 1.0;  // taken from the environment at each open
     std::string m_lastError;
+    std::optional<PortOpenFailure> m_openFailure;
 };

@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "serial/CStopFlag.h"
+#include "serial/PortOpenFailure.h"
 
 // Called now and then (every few tens of milliseconds) while a read or a write waits, so
 // that a window can repaint. The deadlines of the wait do not move because of it.
@@ -23,6 +25,8 @@ class ISerialLink {
 
     // Opens the port by name ("COM1".."COM20" or a device path) for exclusive use.
     virtual bool OpenPort(const std::string& portName) = 0;
+    // Why the last OpenPort failed, when the link can tell.
+    virtual std::optional<PortOpenFailure> OpenFailure() const { return std::nullopt; }
     // Puts the open port into the printer's line setting; true when every step succeeded.
     virtual bool ConfigurePort() = 0;
     // Writes all `length` bytes within the write time-out; true when all were written.

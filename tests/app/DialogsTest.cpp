@@ -10,16 +10,17 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/CAboutDlg.h"
-#include "app/CSelectPrinterDlg.h"
-#include "app/CVersionInfo.h"
-#include "items/CItemSetDlg.h"
+#include "app/dialogs/CComSelectDlg.h"
+#include "app/dialogs/CFontDetail.h"
+#include "app/dialogs/CLogoDetail.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/present/CVersionInfo.h"
+#include "app/shell/CAboutDlg.h"
+#include "app/shell/CSelectPrinterDlg.h"
+#include "app/view/CItemSetDlg.h"
 #include "items/CItemTable.h"
-#include "protocol/CFontDetail.h"
-#include "protocol/CLogoDetail.h"
-#include "protocol/CProgressDlg.h"
-#include "protocol/CProgressDlgDisplay.h"
-#include "serial/CComSelectDlg.h"
+#include "text/ShiftJis.h"
 
 namespace {
 
@@ -54,6 +55,17 @@ std::array<std::uint8_t, kHeaderSize> Header(int id, const char* name, int width
     return header;
 }
 
+// Types text one character at a time, as a keyboard or an input method delivers it (the
+// test library's key clicks know Latin-1 only).
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -74,6 +86,8 @@ class DialogsTest : public QObject {
     void itemSetRefusesAnIdInUse();
     void itemSetEmptyIdMeansSlotZero();
     void itemSetCancelChangesNothing();
+    void itemSetNameHoldsThirtyTwoBytes();
+    void itemSetExplainsANameShiftJisCannotHold();
     void logoDetailLines();
     void fontDetailLines();
 };
@@ -370,6 +384,66 @@ void DialogsTest::itemSetCancelChangesNothing() {
     QCOMPARE(table[3].m_state, ITEM_NEW);
     QCOMPARE(table[3].m_name, std::string("A.BMP"));
     QCOMPARE(table[40].m_state, ITEM_UNREGISTERED);
+}
+
+void DialogsTest::itemSetNameHoldsThirtyTwoBytes() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 0, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 0, table);
+    dialog.show();
+    QLineEdit* name = dialog.NameEdit();
+    name->clear();
+    // Twenty kanji: typing stops after sixteen (32 bytes).
+    Type(name, QString(20, QChar(u'漢')));
+    QCOMPARE(name->text(), QString(16, QChar(u'漢')));
+    // 31 bytes and then a kanji: it would split, so it is refused; one more byte fits.
+    name->clear();
+    Type(name, QString(15, QChar(u'漢')) + "a" + "漢" + "b" + "c");
+    QCOMPARE(name->text(), QString(15, QChar(u'漢')) + "ab");
+    // Half-width katakana take one byte each.
+    name->clear();
+    Type(name, QString(33, QChar(u'ｶ')));
+    QCOMPARE(name->text().size(), 32);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[0].m_name, std::string(32, '\xB6'));
+
+    CItemSetDlg again(nullptr, 0, table);
+    again.show();
+    again.NameEdit()->clear();
+    Type(again.NameEdit(), QString(15, QChar(u'漢')) + "a" + "漢");
+    again.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[0].m_name.size(), 31u);  // nothing cut on OK
+    QCOMPARE(sjis::ToUtf8(table[0].m_name), (QString(15, QChar(u'漢')) + "a").toStdString());
+}
+
+void DialogsTest::itemSetExplainsANameShiftJisCannotHold() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 4, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 4, table);
+    dialog.show();
+    QVERIFY(!dialog.NameProblem()->isVisible());
+    const int height = dialog.height();
+    Type(dialog.NameEdit(), "한");  // Hangul: not in Shift-JIS
+    QVERIFY(dialog.NameProblem()->isVisible());
+    QCOMPARE(dialog.NameProblem()->text(),
+             QString("登録名称に使えない文字が含まれています（Shift-JISにない文字）。"));
+    QVERIFY(dialog.height() > height);
+    // Its whole text is inside the dialog, above the buttons.
+    const QRect problem = dialog.NameProblem()->geometry();
+    QVERIFY(dialog.rect().contains(problem));
+    QVERIFY(problem.bottom() < dialog.findChild<QPushButton*>("ok")->geometry().top());
+    QVERIFY(dialog.NameProblem()->heightForWidth(problem.width()) <= problem.height());
+    dialog.findChild<QPushButton*>("ok")->click();
+    QVERIFY(dialog.isVisible());  // refused
+    QCOMPARE(table[4].m_name, std::string("A.BMP"));
+    // Taken out again, the explanation goes and OK works.
+    QTest::keyClick(dialog.NameEdit(), Qt::Key_Backspace);
+    QVERIFY(!dialog.NameProblem()->isVisible());
+    QCOMPARE(dialog.height(), height);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 void DialogsTest::logoDetailLines() {

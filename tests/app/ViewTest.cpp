@@ -15,9 +15,9 @@
 #include <QtTest>
 
 #include "ViewFixture.h"
-#include "app/CModelProfile.h"
-#include "imaging/CPreviewWidget.h"
-#include "protocol/CProgressDlg.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/present/CModelProfile.h"
+#include "app/view/CPreviewWidget.h"
 #include "sim/SimContent.h"
 
 namespace {
@@ -90,6 +90,9 @@ class ViewTest : public QObject {
     void addingFilesFillsFreeSlotsAndPreviews();
     void droppedFilesAreAdded();
     void arrowKeysMoveThePreview();
+    void refreshDropsTheSelection();
+    void previewsFollowTheTable();
+    void retrievalShowsTheEmptyTableWhileWaiting();
     void downloadShowsProgressAndEnablesAfterwards();
     void downloadOverwriteQuestionWhileControlsAreOff();
     void retrievalOpensTheInformationDialogs();
@@ -104,6 +107,8 @@ class ViewTest : public QObject {
     void addFileDialog();
     void convertDialogWritesPldFiles();
     void closingWithAFinishedProgressDialog();
+    void finishedProgressTakesTheFocus();
+    void helpThatCannotOpenSaysWhere();
 };
 
 // Receives the URLs the program asks the desktop to open.
@@ -344,6 +349,121 @@ void ViewTest::arrowKeysMoveThePreview() {
     QVERIFY(f.View().OriginalPreview()->IsPlaceholder());
 }
 
+void ViewTest::refreshDropsTheSelection() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    ClickRow(f.View(), 5);
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_NEW);
+    QVERIFY(f.View().SelectedRows().empty());
+    // The next file starts from the top again.
+    f.View().AddFiles({f.Bitmap("b.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    QCOMPARE(f.Session().m_items[6].m_state, ITEM_UNREGISTERED);
+
+    // After a download, "クリア" works on what is selected now: nothing.
+    f.View().Button(1)->click();
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().Button(3)->isEnabled());
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_REGISTERED);
+    f.Answer(QMessageBox::Ok);
+    f.View().Button(3)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_texts, QStringList{"削除するIDを選択してください。"});
+    QVERIFY(f.m_printer.Contains(5));
+}
+
+void ViewTest::previewsFollowTheTable() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    CPreviewWidget* original = f.View().OriginalPreview();
+    CPreviewWidget* transfer = f.View().TransferPreview();
+    const auto showsPicture = [&] {
+        // What the frames show once they have painted.
+        original->repaint();
+        transfer->repaint();
+        return !original->IsPlaceholder() && !transfer->IsPlaceholder();
+    };
+    const auto addAndPreview = [&](const QString& name) {
+        f.View().AddFiles({f.Bitmap(name, 16, 8)});
+        ClickRow(f.View(), 0);
+        QVERIFY(showsPicture());
+    };
+
+    // A download makes the previewed slot a registered one.
+    addAndPreview("a.bmp");
+    f.View().Button(1)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // A deletion frees it.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("b.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    ClickRow(f.View(), 3);
+    f.View().Button(3)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // The item settings dialog moves it away.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("c.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    f.m_driver.Then([](QWidget* modal) {
+        modal->findChild<QLineEdit*>("id")->setText("40");
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 3);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(!showsPicture());
+
+    // A retrieval and an all-clear empty the table.
+    ClickRow(f.View(), 40);
+    QVERIFY(showsPicture());
+    f.View().Button(2)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+    ClickRow(f.View(), 7);
+    f.View().AddFiles({f.Bitmap("d.bmp", 16, 8)});
+    ClickRow(f.View(), 7);
+    QVERIFY(showsPicture());
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(4)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+}
+
+void ViewTest::retrievalShowsTheEmptyTableWhileWaiting() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.m_model.SetFault(SimFault::Silence);
+    // The rows the list shows each time the window is kept alive during the wait.
+    QList<int> rowsSeen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (f.View().ProgressDlg() && !f.View().ProgressDlg()->IsFinished()) {
+            rowsSeen << f.View().ItemList()->rowCount();
+        }
+    });
+    watch.start(0);
+    f.View().Button(2)->click();
+    watch.stop();
+    QVERIFY(rowsSeen.size() > 10);
+    QCOMPARE(rowsSeen.last(), 0);
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    QCOMPARE(f.View().ItemList()->rowCount(), 100);
+    QCOMPARE(f.View().ItemList()->item(0, 3)->text(), QString("未登録ID"));
+    f.View().ProgressDlg()->CloseButton()->click();
+}
+
 void ViewTest::downloadShowsProgressAndEnablesAfterwards() {
     ViewFixture f;
     QVERIFY(f.Start());
@@ -440,18 +560,20 @@ void ViewTest::retrievalOpensTheInformationDialogs() {
     QCOMPARE(f.View().ItemList()->item(17, 3)->text(), QString("登録済みID"));
 
     QStringList logoLines, fontLines;
-    QString logoHeight, fontCount;
+    QString logoHeight, logoHeading, fontCount;
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CLogoDetail"));
         auto* list = modal->findChild<QListWidget*>("list");
         for (int i = 0; i < list->count(); ++i) logoLines << list->item(i)->text();
         logoHeight = modal->findChild<QLabel*>("height")->text();
+        logoHeading = modal->findChild<QLabel*>("listHeading")->text();
         modal->findChild<QPushButton*>("ok")->click();
     });
     DoubleClickRow(f.View(), 3);
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(logoLines, QStringList{"0x6B82"});
     QCOMPARE(logoHeight, QString("縦サイズ：240dot(20.0mm)"));
+    QCOMPARE(logoHeading, QString("呼び出しコード"));
 
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CFontDetail"));
@@ -555,8 +677,16 @@ void ViewTest::allClearAsks() {
     simcontent::PreloadDemo(f.m_printer);
     QVERIFY(f.Start());
     f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
-    f.Answer(QMessageBox::No);
+    QStringList buttons;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+        f.m_captions << box->windowTitle();
+        f.m_texts << box->text();
+        box->button(QMessageBox::No)->click();
+    });
     f.View().Button(4)->click();
+    QCOMPARE(buttons, (QStringList{"はい(&Y)", "いいえ(&N)"}));
     QCOMPARE(f.m_captions.last(), QString("実行確認"));
     QCOMPARE(f.m_texts.last(),
              QString("プリンタに登録されているデータが全て削除されます。\n実行しますか？"));
@@ -659,6 +789,11 @@ void ViewTest::portOpenFailureShowsTheMessage() {
 void ViewTest::helpOpensThePageBesideTheProgram() {
     ViewFixture f;
     QVERIFY(f.Start());
+    // The test program has no page beside it; the source tree's stands in.
+    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName(),
+             QString("Stampix.html"));
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
     f.Frame().HelpMenu()->actions()[0]->trigger();
@@ -675,12 +810,14 @@ void ViewTest::addFileDialog() {
     const QString a = f.Bitmap("a.bmp", 8, 8);
     const QString b = f.Bitmap("b.bmp", 8, 8);
     QStringList filters;
-    QString title;
+    QString title, initialName, nameLabel;
     f.m_driver.Then([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
+        initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        nameLabel = dialog->findChild<QLabel*>("fileNameLabel")->text();
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
         dialog->setDirectory(f.m_dir.path());
         dialog->selectFile("\"a.bmp\" \"b.bmp\"");
@@ -690,6 +827,8 @@ void ViewTest::addFileDialog() {
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(title, QString("ファイル追加"));
     QCOMPARE(filters, (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)"}));
+    QCOMPARE(initialName, QString("*.bmp"));
+    QVERIFY2(nameLabel.startsWith("ファイル名"), qPrintable(nameLabel));  // Qt's text, in Japanese
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
     QCOMPARE(f.Session().m_items[1].m_state, ITEM_NEW);
     QCOMPARE(f.View().ItemList()->item(1, 1)->text(), QString("b.bmp"));
@@ -744,6 +883,56 @@ void ViewTest::closingWithAFinishedProgressDialog() {
     f.m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(progress.isNull());
+}
+
+void ViewTest::finishedProgressTakesTheFocus() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    // A download whose overwrite question has had the focus in the middle of it.
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.Session().m_items.MoveItem(0, 2, "a.bmp");
+    f.View().RefreshItemList();
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(1)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QPointer<CProgressDlg> progress = f.View().ProgressDlg();
+    QVERIFY(progress->IsFinished());
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+    QVERIFY(f.View().isEnabled());
+    // A retrieval with no question.
+    f.View().Button(2)->click();
+    progress = f.View().ProgressDlg();
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+}
+
+void ViewTest::helpThatCannotOpenSaysWhere() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    // A page that is there, but no desktop to open it with (the offscreen platform has
+    // none).
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    const QString page = QString::fromStdString(f.m_app->m_helpPath);
+    QCOMPARE(f.m_captions, QStringList{"エラー"});
+    QCOMPARE(f.m_texts, QStringList{"ヘルプを開けませんでした。\n" + page});
+    // A page that is not there is reported without asking the desktop.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    f.m_app->m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(catcher.m_urls.isEmpty());
+    QVERIFY(f.m_texts.last().endsWith("missing/Stampix.html"));
 }
 
 QTEST_MAIN(ViewTest)

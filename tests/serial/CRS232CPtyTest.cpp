@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -80,12 +81,24 @@ TEST_F(CRS232CPtyTest, SecondOpenOfTheSameDeviceFailsWhileTheFirstIsOpen) {
 
 TEST_F(CRS232CPtyTest, OpenRefusesNamesAndFilesThatAreNoPorts) {
     CRS232C port;
-    EXPECT_FALSE(port.OpenPort("COM21"));
-    EXPECT_FALSE(port.OpenPort("printer"));
-    EXPECT_FALSE(port.OpenPort("/nonexistent/tty"));
-    EXPECT_FALSE(port.OpenPort("/etc/hostname"));  // not a terminal
+    const auto failure = [&port](const std::string& name) {
+        EXPECT_FALSE(port.OpenPort(name));
+        const auto why = port.OpenFailure();
+        return why ? std::pair{why->device, why->error} : std::pair{std::string("none"), -1};
+    };
+    EXPECT_EQ(failure("COM21"), (std::pair{std::string("COM21"), 0}));
+    EXPECT_EQ(failure("printer"), (std::pair{std::string("printer"), 0}));
+    EXPECT_EQ(failure("/nonexistent/tty"), (std::pair{std::string("/nonexistent/tty"), ENOENT}));
+    EXPECT_EQ(failure("/etc/hostname"), (std::pair{std::string("/etc/hostname"), ENOTTY}));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(port.ClosePort());  // closing a closed port is harmless
+
+    CRS232C holder;
+    ASSERT_TRUE(holder.OpenPort(m_path));
+    EXPECT_EQ(failure(m_path), (std::pair{m_path, EBUSY}));  // held by another program
+    holder.ClosePort();
+    EXPECT_TRUE(port.OpenPort(m_path));
+    EXPECT_FALSE(port.OpenFailure().has_value());
 }
 
 TEST_F(CRS232CPtyTest, ConfigureNeedsAnOpenPortAndSetsRawLine) {
