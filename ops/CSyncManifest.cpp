@@ -7,7 +7,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 #include "items/CItemTable.h"
 #include "ops/CLogoSession.h"
 #include "text/ShiftJis.h"
