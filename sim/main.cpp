@@ -1,5 +1,6 @@
 // stampix-printer-sim: a virtual label printer on a pseudo-terminal.
 #include <CLI/CLI.hpp>
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -16,9 +17,11 @@
 
 namespace {
 
-volatile std::sig_atomic_t g_stop = 0;
+// Lock-free, so that the handler may set it and every server thread may watch it.
+std::atomic<bool> g_stop{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
-void OnSignal(int) { g_stop = 1; }
+void OnSignal(int) { g_stop.store(true); }
 
 void InstallSignals() {
     struct sigaction action {};
