@@ -19,6 +19,8 @@ CMainFrame::CMainFrame(CLogoApp& app, std::unique_ptr<ISerialLink> link) : m_app
     setCentralWidget(m_view);
     BuildMenus();
     connect(m_view, &CLogoView::menusEnabled, this, &CMainFrame::EnableMenus);
+    // Queued: the stopped operation's handler returns before the window goes.
+    connect(m_view, &CLogoView::closeWhenIdle, this, &QWidget::close, Qt::QueuedConnection);
     SizeAndCentre();
 }
 
@@ -69,8 +71,7 @@ void CMainFrame::EnableMenus(bool enable) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The running operation uses the view, its table and the port: they stay until it ends.
-    if (m_view->IsBusy()) {
+    if (!m_view->MayClose()) {
         event->ignore();
         return;
     }

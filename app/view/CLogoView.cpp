@@ -362,6 +362,24 @@ void CLogoView::RunOperation(Operation operation) {
     operation();
     --m_busy;
     EnableControls(true);
+    if (m_stoppedToClose && !IsBusy()) {
+        emit closeWhenIdle();
+    }
+}
+
+bool CLogoView::MayClose() {
+    if (!IsBusy()) {
+        return true;
+    }
+    // The running operation uses the view, its table and the port: the window goes only
+    // once it has ended.
+    if (!m_stoppedToClose &&
+        AskYesNo(std::string(texts::kConfirmCaption), std::string(texts::kStopOperationQuestion),
+                 MessageIcon::Question)) {
+        m_stoppedToClose = true;
+        m_session->RequestStop();
+    }
+    return false;
 }
 
 void CLogoView::OnAddFile() {

@@ -46,8 +46,12 @@ class CLogoView : public QWidget, public IOperator {
     void RepaintPreviews() override;
     void PumpEvents() override;
 
-    // True while an operation runs; the main window does not close then.
+    // True while an operation runs.
     bool IsBusy() const;
+    // Asked when the main window is to close: true when it may close now. During an
+    // operation the operator is asked whether to stop it; on yes the operation is stopped
+    // and closeWhenIdle follows once it has ended.
+    bool MayClose();
     bool ControlsEnabled() const { return m_controlsEnabled; }
 
     // Command handlers.
@@ -75,6 +79,8 @@ class CLogoView : public QWidget, public IOperator {
   signals:
     // The first three menus follow the controls.
     void menusEnabled(bool enable);
+    // The operation that the operator stopped to close the window has ended.
+    void closeWhenIdle();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -107,4 +113,5 @@ class CLogoView : public QWidget, public IOperator {
     QPointer<CProgressDlg> m_progressDlg;
     int m_busy = 0;
     bool m_controlsEnabled = true;
+    bool m_stoppedToClose = false;
 };

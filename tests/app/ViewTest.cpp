@@ -59,6 +59,7 @@ struct ControlsSeen {
     bool extensions = true;
     bool help = false;
     bool frameClosed = true;
+    QString closeQuestion;
 };
 
 ControlsSeen LookAtControls(ViewFixture& f) {
@@ -69,7 +70,13 @@ ControlsSeen LookAtControls(ViewFixture& f) {
     seen.comPort = f.Frame().ComPortAction()->isEnabled();
     seen.extensions = f.Frame().ExtensionsMenu()->menuAction()->isEnabled();
     seen.help = f.Frame().HelpMenu()->menuAction()->isEnabled();
-    f.Frame().close();  // refused while the operation runs
+    // Closing asks whether to stop the operation; no keeps it running.
+    f.m_driver.Then([&seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen.closeQuestion = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    f.Frame().close();
     seen.frameClosed = !f.Frame().isVisible();
     return seen;
 }
@@ -108,6 +115,7 @@ class ViewTest : public QObject {
     void convertDialogWritesPldFiles();
     void closingWithAFinishedProgressDialog();
     void finishedProgressTakesTheFocus();
+    void closingDuringAnOperationStopsIt();
     void helpThatCannotOpenSaysWhere();
 };
 
@@ -526,6 +534,7 @@ void ViewTest::downloadOverwriteQuestionWhileControlsAreOff() {
     QVERIFY(!seen.extensions);
     QVERIFY(seen.help);
     QVERIFY(!seen.frameClosed);  // the window stays while the operation runs
+    QCOMPARE(seen.closeQuestion, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
     QVERIFY(f.Frame().isVisible());
     // Declined: ID 2 still waits; the count went on.
     CProgressDlg* progress = f.View().ProgressDlg();
@@ -908,6 +917,31 @@ void ViewTest::finishedProgressTakesTheFocus() {
     QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(progress.isNull());
+}
+
+void ViewTest::closingDuringAnOperationStopsIt() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.m_model.SetFault(SimFault::Silence);  // the retrieval would wait for the whole time-out
+    QString question;
+    std::int64_t stoppedAtMs = -1;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        question = box->text();
+        stoppedAtMs = f.m_link->NowMs();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTimer::singleShot(0, &f.Frame(), [&] { f.Frame().close(); });
+    f.View().Button(2)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(question, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
+    // Stopped at once, as a failed line ends it, instead of waiting out the printer.
+    QVERIFY(f.m_link->NowMs() - stoppedAtMs <= 200);
+    QVERIFY(!f.m_link->IsOpen());
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    // Then the program quits: the window and the finished dialog go.
+    QTRY_VERIFY(!f.Frame().isVisible());
+    QTRY_VERIFY(f.View().ProgressDlg() == nullptr || !f.View().ProgressDlg()->isVisible());
 }
 
 void ViewTest::helpThatCannotOpenSaysWhere() {
