@@ -314,6 +314,10 @@ bool CLogoView::eventFilter(QObject* watched, QEvent* event) {
         // The preview moves before the list moves its own selection.
         const int key = static_cast<QKeyEvent*>(event)->key();
         const int row = FirstSelectedRow();
+        if (key == Qt::Key_Delete && m_buttons[3]->isEnabled()) {
+            OnClearIds();  // as the "クリア" button
+            return true;
+        }
         if (key == Qt::Key_Up && row > 0) {
             PreviewRow(row - 1);
         } else if (key == Qt::Key_Down && row < kItemCount - 1) {
@@ -383,6 +387,9 @@ bool CLogoView::MayClose() {
 }
 
 void CLogoView::OnAddFile() {
+    if (!m_controlsEnabled || IsBusy()) {
+        return;  // the key of a grayed menu
+    }
     QFileDialog dialog(window(), Qs(texts::kAddFileTitle));
     dialog.setObjectName("addFileDialog");
     dialog.setFileMode(QFileDialog::ExistingFiles);

@@ -199,15 +199,24 @@ void ViewTest::menusInOrder() {
     QVERIFY(actions[1]->menu() == nullptr);  // a command on the bar, not a pop-up
     QCOMPARE(actions[2]->text(), QString("拡張機能(&E)"));
     QCOMPARE(actions[3]->text(), QString("ヘルプ(&H)"));
-    QCOMPARE(f.Frame().FileMenu()->actions()[0]->text(), QString("終了(&X)"));
+    const auto file = f.Frame().FileMenu()->actions();
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0]->text(), QString("ファイル追加"));
+    QCOMPARE(file[0]->shortcut(), QKeySequence("Ctrl+O"));
+    QVERIFY(file[1]->isSeparator());
+    QCOMPARE(file[2]->text(), QString("終了(&X)"));
+    QCOMPARE(file[2]->shortcut(), QKeySequence("Ctrl+Q"));
     QCOMPARE(f.Frame().ExtensionsMenu()->actions()[0]->text(), QString("bmp→pld変換(&C)"));
     const auto help = f.Frame().HelpMenu()->actions();
     QCOMPARE(help.size(), 3);
     QCOMPARE(help[0]->text(), QString("ヘルプ(&H)"));
+    QCOMPARE(help[0]->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(help[1]->isSeparator());
     QCOMPARE(help[2]->text(), QString("バージョン情報 (&A)"));
-    // Exit closes the window.
-    f.Frame().FileMenu()->actions()[0]->trigger();
+    // Ctrl+Q closes the window.
+    f.Frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+    QTest::keyClick(&f.Frame(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!f.Frame().isVisible());
 }
 
@@ -657,6 +666,14 @@ void ViewTest::deletionAsksAndClears() {
     QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
     QCOMPARE(list->item(2, 3)->text(), QString("未登録ID"));
     progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // Delete in the list is "クリア".
+    f.View().AddFiles({f.Bitmap("m.bmp", 8, 8)});
+    ClickRow(f.View(), 0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_UNREGISTERED);
+    f.View().ProgressDlg()->CloseButton()->click();
     QTRY_VERIFY(f.View().isEnabled());
 
     // Nothing selected: the message.
