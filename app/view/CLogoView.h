@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPointer>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -53,6 +55,8 @@ class CLogoView : public QWidget, public IOperator {
     // and closeWhenIdle follows once it has ended.
     bool MayClose();
     bool ControlsEnabled() const { return m_controlsEnabled; }
+    // The form's size: the window opens with it.
+    QSize sizeHint() const override { return m_formSize; }
 
     // Command handlers.
     void OnAddFile();
@@ -86,8 +90,18 @@ class CLogoView : public QWidget, public IOperator {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // How a control follows a window larger than the form: the list and its group grow,
+    // the previews stay beside the list, the gauge below it.
+    enum class Stretch { Grow, Right, Down };
+    struct StretchingControl {
+        QWidget* m_widget = nullptr;
+        Stretch m_stretch = Stretch::Grow;
+        QRect m_formRect;
+    };
+
     void BuildForm();
     int FirstSelectedRow() const;
     void PreviewRow(int row);
@@ -114,4 +128,6 @@ class CLogoView : public QWidget, public IOperator {
     int m_busy = 0;
     bool m_controlsEnabled = true;
     bool m_stoppedToClose = false;
+    QSize m_formSize;
+    std::vector<StretchingControl> m_stretching;
 };

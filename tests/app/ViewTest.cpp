@@ -276,22 +276,27 @@ void ViewTest::addingFilesFillsFreeSlotsAndPreviews() {
     QCOMPARE(RowBackground(f.View(), 1), QColor(220, 255, 255));
     QVERIFY(f.View().Button(1)->isEnabled());
 
-    // Clicking a row shows both pictures fitted into the 132 x 144 frames.
+    // Clicking a row shows both pictures fitted into the frames: a wide picture to the
+    // frame's width, a tall one to its height, drawn at (1, 1) two pixels smaller.
     CPreviewWidget* original = f.View().OriginalPreview();
     CPreviewWidget* transfer = f.View().TransferPreview();
-    QCOMPARE(original->size(), QSize(132, 144));
+    const int wc = original->width();
+    const int hc = original->height();
+    QCOMPARE(transfer->size(), original->size());
     ClickRow(f.View(), 0);
     QCOMPARE(f.Session().m_previewSlot, 0);
     QVERIFY(!original->IsPlaceholder());
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 130, 64));
-    QCOMPARE(transfer->TargetRect(), QRect(1, 1, 130, 64));
+    const int wideHeight = std::min(hc, int(double(wc) / 200 * 100 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
+    QCOMPARE(transfer->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
     QCOMPARE(transfer->Image().size(), QSize(200, 100));
     const QImage shot = transfer->grab().toImage();
-    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));           // the black left half
-    QCOMPARE(shot.pixel(120, 5), qRgb(255, 255, 255));   // the white right half
-    QCOMPARE(shot.pixel(60, 100), qRgb(120, 120, 120));  // frame below the picture
+    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));                           // the black left half
+    QCOMPARE(shot.pixel(wc - 12, 5), qRgb(255, 255, 255));               // the white right half
+    QCOMPARE(shot.pixel(wc / 2, wideHeight + 10), qRgb(120, 120, 120));  // frame below it
     ClickRow(f.View(), 1);
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 34, 142));
+    const int tallWidth = std::min(wc, int(double(hc) / 200 * 50 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, tallWidth - 2, hc - 2));
     // A free row shows the placeholder whatever the current image holds.
     ClickRow(f.View(), 50);
     QVERIFY(original->IsPlaceholder());
