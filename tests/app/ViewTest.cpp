@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -116,6 +117,7 @@ class ViewTest : public QObject {
     void closingWithAFinishedProgressDialog();
     void finishedProgressTakesTheFocus();
     void closingDuringAnOperationStopsIt();
+    void largerWindowGivesTheListTheRoom();
     void helpThatCannotOpenSaysWhere();
 };
 
@@ -964,6 +966,35 @@ void ViewTest::closingDuringAnOperationStopsIt() {
     // Then the program quits: the window and the finished dialog go.
     QTRY_VERIFY(!f.Frame().isVisible());
     QTRY_VERIFY(f.View().ProgressDlg() == nullptr || !f.View().ProgressDlg()->isVisible());
+}
+
+void ViewTest::largerWindowGivesTheListTheRoom() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    CLogoView& view = f.View();
+    QTableWidget* list = view.ItemList();
+    const QRect listBefore = list->geometry();
+    const QRect previewBefore = view.OriginalPreview()->geometry();
+    const QRect gaugeBefore = view.MemoryGauge()->geometry();
+    const QSize previewSize = previewBefore.size();
+    const int lastColumn = list->columnWidth(3);
+    f.Frame().resize(f.Frame().size() + QSize(300, 120));
+    QTRY_COMPARE(view.width(), f.Frame().centralWidget()->width());
+    QTRY_COMPARE(list->width(), listBefore.width() + (view.width() - view.minimumWidth()));
+    QCOMPARE(list->height(), listBefore.height() + (view.height() - view.minimumHeight()));
+    // The previews stay beside the list, the gauge below it, at their sizes.
+    QCOMPARE(view.OriginalPreview()->size(), previewSize);
+    QCOMPARE(view.OriginalPreview()->x() - list->geometry().right(),
+             previewBefore.x() - listBefore.right());
+    QCOMPARE(view.MemoryGauge()->y() - list->geometry().bottom(),
+             gaugeBefore.y() - listBefore.bottom());
+    // "アイテム状態" is readable without scrolling: the last column took the room.
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(list->columnWidth(3), lastColumn + (list->width() - listBefore.width()));
+    // Never smaller than the form.
+    f.Frame().resize(100, 100);
+    QTRY_VERIFY(view.width() >= view.minimumWidth());
+    QCOMPARE(list->geometry(), listBefore);
 }
 
 void ViewTest::helpThatCannotOpenSaysWhere() {
