@@ -16,14 +16,15 @@ CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> d
     : QDialog(parent), m_comPort(comPort) {
     setObjectName("CComSelectDlg");
     setWindowTitle(Qs(texts::kComSelectCaption));
-    setFixedSize(Dlu(288), Dlu(54));
+    const CDialogUnits du(*this);
+    setFixedSize(du.Size(288, 54));
 
     m_combo = new QComboBox(this);
     m_combo->setObjectName("combo");
     m_combo->setEditable(true);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMaxVisibleItems(12);
-    m_combo->setGeometry(Dlu(7), Dlu(7), Dlu(274), Dlu(14));
+    m_combo->setGeometry(du.Rect(7, 7, 274, 14));
     // The item's data is the port name; the text may add the device and its description.
     for (const SerialPortListEntry& entry : serial::BuildPortList(devices)) {
         m_combo->addItem(Qs(entry.text), Qs(entry.port));
@@ -38,11 +39,11 @@ CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> d
 
     auto* ok = new QPushButton(Qs(texts::kButtonOk), this);
     ok->setObjectName("ok");
-    ok->setGeometry(Dlu(174), Dlu(33), Dlu(50), Dlu(14));
+    ok->setGeometry(du.Rect(174, 33, 50, 14));
     ok->setDefault(true);
     auto* cancel = new QPushButton(Qs(texts::kButtonCancel), this);
     cancel->setObjectName("cancel");
-    cancel->setGeometry(Dlu(231), Dlu(33), Dlu(50), Dlu(14));
+    cancel->setGeometry(du.Rect(231, 33, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,6 +1,7 @@
 #include "app/dialogs/CFontDetail.h"
 
 #include "app/dialogs/DetailDialogParts.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/DetailText.h"
 
 CFontDetail::CFontDetail(QWidget* parent, int count, std::span<const std::uint8_t> entries,
@@ -9,7 +10,7 @@ CFontDetail::CFontDetail(QWidget* parent, int count, std::span<const std::uint8_
     using namespace detail_dialog;
     setObjectName("CFontDetail");
     setWindowTitle(Qs(texts::kFontDetailCaption));
-    setFixedSize(Dlu(kWidth), Dlu(kHeight));
+    setFixedSize(CDialogUnits(*this).Size(kWidth, kHeight));
 
     const CFontPT record = ParseDetailRecord(header);
     const FontDetailText text = MakeFontDetailText(record, count, entries);
@@ -21,4 +22,5 @@ CFontDetail::CFontDetail(QWidget* parent, int count, std::span<const std::uint8_
     MakeLabel(this, "bold", text.m_bold, 4);
     MakeLabel(this, "italic", text.m_italic, 5);
     MakeOk(this);
+    GrowToFitTexts(*this);
 }

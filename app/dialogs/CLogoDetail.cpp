@@ -1,6 +1,7 @@
 #include "app/dialogs/CLogoDetail.h"
 
 #include "app/dialogs/DetailDialogParts.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/DetailText.h"
 
 CLogoDetail::CLogoDetail(QWidget* parent, int count, std::span<const std::uint8_t> entries,
@@ -9,7 +10,7 @@ CLogoDetail::CLogoDetail(QWidget* parent, int count, std::span<const std::uint8_
     using namespace detail_dialog;
     setObjectName("CLogoDetail");
     setWindowTitle(Qs(texts::kLogoDetailCaption));
-    setFixedSize(Dlu(kWidth), Dlu(kHeight));
+    setFixedSize(CDialogUnits(*this).Size(kWidth, kHeight));
 
     const CFontPT record = ParseDetailRecord(header);
     const LogoDetailText text = MakeLogoDetailText(record, count, entries, dotsPerMm);
@@ -19,4 +20,5 @@ CLogoDetail::CLogoDetail(QWidget* parent, int count, std::span<const std::uint8_
     MakeLabel(this, "height", text.m_height, 2);
     MakeLabel(this, "width", text.m_width, 3);
     MakeOk(this);
+    GrowToFitTexts(*this);
 }

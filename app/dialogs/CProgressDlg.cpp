@@ -11,6 +11,7 @@
 
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
+#include "app/dialogs/TextFit.h"
 #include "res/Texts.h"
 
 CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent, Qt::Dialog) {
@@ -18,22 +19,23 @@ CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent, Qt::Dialog) {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(Qs(texts::kProgressCaption));
-    setFixedSize(Dlu(166), Dlu(48));
+    const CDialogUnits du(*this);
+    setFixedSize(du.Size(166, 48));
 
     m_text = new QLabel(Qs(texts::kProgressInitial), this);
     m_text->setObjectName("text");
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
-    m_text->setGeometry(Dlu(7), Dlu(4), Dlu(152), Dlu(18));
+    m_text->setGeometry(du.Rect(7, 4, 152, 18));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName("bar");
     m_bar->setTextVisible(false);
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
-    m_bar->setGeometry(Dlu(7), Dlu(23), Dlu(152), Dlu(7));
+    m_bar->setGeometry(du.Rect(7, 23, 152, 7));
     m_ok = new QPushButton(Qs(texts::kButtonOk), this);
     m_ok->setObjectName("ok");
-    m_ok->setGeometry(Dlu(58), Dlu(32), Dlu(50), Dlu(13));
+    m_ok->setGeometry(du.Rect(58, 32, 50, 13));
     m_ok->setVisible(false);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -60,6 +62,7 @@ void CProgressDlg::Open() {
 
 void CProgressDlg::SetProgress(int range, int position, const QString& text) {
     m_text->setText(text);
+    GrowToFitTexts(*this);
     SetBar(range, position);
 }
 
@@ -77,6 +80,7 @@ void CProgressDlg::SetBar(int range, int position) {
 
 void CProgressDlg::SetMessage(const QString& text) {
     m_text->setText(text);
+    GrowToFitTexts(*this);
     Refresh();
 }
 

@@ -21,16 +21,17 @@ inline constexpr int kHeight = 130;
 // The list of entries, under its heading when there is one.
 inline QListWidget* MakeList(QWidget* parent, const std::vector<std::string>& lines,
                              std::string_view heading = {}) {
+    const CDialogUnits du(*parent);
     int top = 7;
     if (!heading.empty()) {
         auto* label = new QLabel(Qs(heading), parent);
         label->setObjectName("listHeading");
-        label->setGeometry(Dlu(7), Dlu(7), Dlu(100), Dlu(9));
+        label->setGeometry(du.Rect(7, 7, 100, 9));
         top += 11;
     }
     auto* list = new QListWidget(parent);
     list->setObjectName("list");
-    list->setGeometry(Dlu(7), Dlu(top), Dlu(100), Dlu(kHeight - 7 - top));
+    list->setGeometry(du.Rect(7, top, 100, kHeight - 7 - top));
     for (const std::string& line : lines) {
         list->addItem(Qs(line));
     }
@@ -38,17 +39,19 @@ inline QListWidget* MakeList(QWidget* parent, const std::vector<std::string>& li
 }
 
 inline QLabel* MakeLabel(QWidget* parent, const char* name, const std::string& text, int row) {
+    const CDialogUnits du(*parent);
     auto* label = new QLabel(Qs(text), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(Dlu(114), Dlu(7 + 14 * row), Dlu(kWidth - 121), Dlu(11));
+    label->setGeometry(du.Rect(114, 7 + 14 * row, kWidth - 121, 11));
     return label;
 }
 
 inline void MakeOk(QDialog* dialog) {
+    const CDialogUnits du(*dialog);
     auto* ok = new QPushButton(Qs(texts::kButtonOk), dialog);
     ok->setObjectName("ok");
-    ok->setGeometry(Dlu(kWidth - 57), Dlu(kHeight - 21), Dlu(50), Dlu(14));
+    ok->setGeometry(du.Rect(kWidth - 57, kHeight - 21, 50, 14));
     ok->setDefault(true);
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
 }

@@ -1,6 +1,25 @@
 #pragma once
 
-// The dialogs keep the proportions of their original layouts in dialog units; one dialog
-// unit is drawn as 1.5 pixels in both directions (a 88 x 96 unit preview frame is 132 x 144
-// pixels).
-constexpr int Dlu(int units) { return units * 3 / 2; }
+#include <QRect>
+#include <QSize>
+
+#include "app/present/DialogUnitScale.h"
+
+class QWidget;
+
+// The layouts keep the dialog units of their original resources; a unit becomes pixels
+// from the metrics of the widget's own font, so the layout follows the font it shows.
+class CDialogUnits {
+  public:
+    explicit CDialogUnits(const QWidget& widget);
+
+    int X(int units) const { return m_scale.X(units); }
+    int Y(int units) const { return m_scale.Y(units); }
+    QRect Rect(int x, int y, int width, int height) const {
+        return QRect(X(x), Y(y), X(width), Y(height));
+    }
+    QSize Size(int width, int height) const { return QSize(X(width), Y(height)); }
+
+  private:
+    CDialogUnitScale m_scale;
+};

@@ -19,6 +19,8 @@ CMainFrame::CMainFrame(CLogoApp& app, std::unique_ptr<ISerialLink> link) : m_app
     setCentralWidget(m_view);
     BuildMenus();
     connect(m_view, &CLogoView::menusEnabled, this, &CMainFrame::EnableMenus);
+    // Queued: the stopped operation's handler returns before the window goes.
+    connect(m_view, &CLogoView::closeWhenIdle, this, &QWidget::close, Qt::QueuedConnection);
     SizeAndCentre();
 }
 
@@ -27,8 +29,14 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::BuildMenus() {
     QMenuBar* bar = menuBar();
     m_fileMenu = bar->addMenu(Qs(texts::kMenuFile));
+    QAction* addFile = m_fileMenu->addAction(Qs(texts::kButtonAddFile));
+    addFile->setObjectName("addFile");
+    addFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(addFile, &QAction::triggered, m_view, &CLogoView::OnAddFile);
+    m_fileMenu->addSeparator();
     QAction* exit = m_fileMenu->addAction(Qs(texts::kMenuExit));
     exit->setObjectName("exit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close, Qt::QueuedConnection);
 
     // A command on the bar itself, not a pop-up.
@@ -44,6 +52,7 @@ void CMainFrame::BuildMenus() {
     m_helpMenu = bar->addMenu(Qs(texts::kMenuHelp));
     QAction* help = m_helpMenu->addAction(Qs(texts::kMenuHelpTopics));
     help->setObjectName("help");
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, m_view, &CLogoView::OnHelp);
     m_helpMenu->addSeparator();
     QAction* about = m_helpMenu->addAction(Qs(texts::kMenuAbout));
@@ -69,8 +78,7 @@ void CMainFrame::EnableMenus(bool enable) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // The running operation uses the view, its table and the port: they stay until it ends.
-    if (m_view->IsBusy()) {
+    if (!m_view->MayClose()) {
         event->ignore();
         return;
     }

@@ -10,8 +10,8 @@ class QAction;
 class QMenu;
 
 // The main window: the menu bar and the main view. The title is set by the model
-// question; while an operation runs the first three menus are grayed and the window
-// refuses to close.
+// question; while an operation runs the first three menus are grayed, and closing the
+// window asks whether to stop the operation (on yes it closes once the operation ended).
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:

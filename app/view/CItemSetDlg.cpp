@@ -10,6 +10,7 @@
 
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/LeadingNumber.h"
 #include "app/present/RegistrationName.h"
 #include "app/view/CNameValidator.h"
@@ -21,22 +22,24 @@ CItemSetDlg::CItemSetDlg(QWidget* parent, int slot, CItemTable& table)
     : QDialog(parent), m_slot(slot), m_table(table) {
     setObjectName("CItemSetDlg");
     setWindowTitle(Qs(texts::kItemSetCaption));
+    const CDialogUnits du(*this);
+    setFixedSize(du.Size(175, 86));
 
     auto* group = new QGroupBox(this);
-    group->setGeometry(Dlu(7), Dlu(7), Dlu(161), Dlu(47));
+    group->setGeometry(du.Rect(7, 7, 161, 47));
     auto* idLabel = new QLabel(Qs(texts::kItemSetIdLabel), this);
-    idLabel->setGeometry(Dlu(14), Dlu(20), Dlu(43), Dlu(9));
+    idLabel->setGeometry(du.Rect(14, 20, 43, 9));
     m_idEdit = new QLineEdit(this);
     m_idEdit->setObjectName("id");
-    m_idEdit->setGeometry(Dlu(58), Dlu(17), Dlu(31), Dlu(13));
+    m_idEdit->setGeometry(du.Rect(58, 17, 31, 13));
     m_idEdit->setMaxLength(2);
     m_idEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]{0,2}"), m_idEdit));
     auto* nameLabel = new QLabel(Qs(texts::kItemSetNameLabel), this);
-    nameLabel->setGeometry(Dlu(14), Dlu(37), Dlu(30), Dlu(11));
+    nameLabel->setGeometry(du.Rect(14, 37, 30, 11));
     m_nameEdit = new QLineEdit(this);
     m_nameEdit->setObjectName("name");
-    m_nameEdit->setGeometry(Dlu(58), Dlu(34), Dlu(104), Dlu(14));
+    m_nameEdit->setGeometry(du.Rect(58, 34, 104, 14));
     m_nameEdit->setMaxLength(kMaxNameBytes);
     m_nameEdit->setValidator(new CNameValidator(m_nameEdit));
     m_nameProblem = new QLabel(Qs(texts::kNameNotShiftJis), this);
@@ -44,6 +47,7 @@ CItemSetDlg::CItemSetDlg(QWidget* parent, int slot, CItemTable& table)
     m_nameProblem->setWordWrap(true);
     m_nameProblem->setStyleSheet("color: #c00000;");
     m_nameProblem->setVisible(false);
+    m_nameProblem->setGeometry(du.Rect(7, 57, 161, 0));
     connect(m_nameEdit, &QLineEdit::textChanged, this,
             [this](const QString& text) { ShowNameProblem(!IsShiftJisName(Utf8(text))); });
 
@@ -52,9 +56,17 @@ CItemSetDlg::CItemSetDlg(QWidget* parent, int slot, CItemTable& table)
     m_ok->setDefault(true);
     m_cancel = new QPushButton(Qs(texts::kButtonCancelHalfWidth), this);
     m_cancel->setObjectName("cancel");
+    m_ok->setGeometry(du.Rect(61, 65, 50, 14));
+    m_cancel->setGeometry(du.Rect(118, 65, 50, 14));
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    ShowNameProblem(false);
+    GrowToFitTexts(*this);
+    // The explanation's band opens between the group and the buttons.
+    m_baseSize = size();
+    m_okBase = m_ok->geometry();
+    m_cancelBase = m_cancel->geometry();
+    m_problemBase = QRect(group->x(), group->geometry().bottom() + 1 + du.Y(3), group->width(), 0);
+    m_bandGap = du.Y(3);
 
     m_idEdit->setText(QString::number(m_slot));
     if (CItemTable::IsValidSlot(m_slot)) {
@@ -67,14 +79,14 @@ void CItemSetDlg::ShowNameProblem(bool show) {
     // The explanation takes a band between the group and the buttons, as high as its text.
     int band = 0;
     if (show) {
-        m_nameProblem->setGeometry(Dlu(7), Dlu(57), Dlu(161), 0);
-        band = m_nameProblem->heightForWidth(Dlu(161)) + Dlu(3);
-        m_nameProblem->resize(Dlu(161), band - Dlu(3));
+        const int height = m_nameProblem->heightForWidth(m_problemBase.width());
+        m_nameProblem->setGeometry(m_problemBase.adjusted(0, 0, 0, height));
+        band = height + m_bandGap;
     }
     m_nameProblem->setVisible(show);
-    m_ok->setGeometry(Dlu(61), Dlu(65) + band, Dlu(50), Dlu(14));
-    m_cancel->setGeometry(Dlu(118), Dlu(65) + band, Dlu(50), Dlu(14));
-    setFixedSize(Dlu(175), Dlu(86) + band);
+    m_ok->setGeometry(m_okBase.translated(0, band));
+    m_cancel->setGeometry(m_cancelBase.translated(0, band));
+    setFixedSize(m_baseSize + QSize(0, band));
 }
 
 void CItemSetDlg::accept() {

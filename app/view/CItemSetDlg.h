@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <QSize>
 
 class CItemTable;
 class QLabel;
@@ -31,4 +33,10 @@ class CItemSetDlg : public QDialog {
     QLabel* m_nameProblem = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
+    // The layout without the explanation, and where the explanation goes.
+    QSize m_baseSize;
+    QRect m_okBase;
+    QRect m_cancelBase;
+    QRect m_problemBase;
+    int m_bandGap = 0;
 };

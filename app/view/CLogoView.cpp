@@ -24,6 +24,7 @@
 #include "app/dialogs/CProgressDlgDisplay.h"
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/ItemListText.h"
 #include "app/shell/CLogoApp.h"
 #include "app/view/CItemSetDlg.h"
@@ -99,9 +100,10 @@ CLogoView::CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* 
 CLogoView::~CLogoView() = default;
 
 void CLogoView::BuildForm() {
-    setFixedSize(Dlu(kFormWidth), Dlu(kFormHeight));
+    const CDialogUnits du(*this);
+    setFixedSize(du.Size(kFormWidth, kFormHeight));
     auto* group = new QGroupBox(Qs(texts::kViewGroup), this);
-    group->setGeometry(Dlu(7), Dlu(5), Dlu(kFormWidth - 14), Dlu(kFormHeight - 9));
+    group->setGeometry(du.Rect(7, 5, kFormWidth - 14, kFormHeight - 9));
 
     const std::array<std::string_view, 5> buttonTexts{
         texts::kButtonAddFile, texts::kButtonStartTransfer, texts::kButtonGetInfo,
@@ -111,7 +113,7 @@ void CLogoView::BuildForm() {
     for (std::size_t i = 0; i < buttonTexts.size(); ++i) {
         auto* button = new QPushButton(Qs(buttonTexts[i]), this);
         button->setObjectName(buttonNames[i]);
-        button->setGeometry(Dlu(15 + 73 * static_cast<int>(i)), Dlu(21), Dlu(69), Dlu(14));
+        button->setGeometry(du.Rect(15 + 73 * static_cast<int>(i), 21, 69, 14));
         m_buttons[i] = button;
     }
     connect(m_buttons[0], &QPushButton::clicked, this, &CLogoView::OnAddFile);
@@ -122,7 +124,7 @@ void CLogoView::BuildForm() {
 
     m_itemList = new QTableWidget(kItemCount, kListColumnCount, this);
     m_itemList->setObjectName("itemList");
-    m_itemList->setGeometry(Dlu(15), Dlu(48), Dlu(259), Dlu(214));
+    m_itemList->setGeometry(du.Rect(15, 48, 259, 214));
     m_itemList->setShowGrid(true);
     m_itemList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_itemList->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -132,6 +134,8 @@ void CLogoView::BuildForm() {
     m_itemList->verticalHeader()->setDefaultSectionSize(m_itemList->fontMetrics().height() + 4);
     m_itemList->horizontalHeader()->setHighlightSections(false);
     m_itemList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A wider list gives its extra width to the last column, "アイテム状態".
+    m_itemList->horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < kListColumnCount; ++column) {
         const ListColumn& spec = ListColumns()[static_cast<std::size_t>(column)];
         m_itemList->setHorizontalHeaderItem(column, new QTableWidgetItem(Qs(spec.m_heading)));
@@ -144,7 +148,7 @@ void CLogoView::BuildForm() {
             [this](int, int) { OnListDoubleClick(); });
 
     auto* originalLabel = new QLabel(Qs(texts::kLabelOriginal), this);
-    originalLabel->setGeometry(Dlu(288), Dlu(48), Dlu(88), Dlu(9));
+    originalLabel->setGeometry(du.Rect(288, 48, 88, 9));
     m_original = new CPreviewWidget(this);
     m_original->setObjectName("originalPreview");
     // The frames follow the table and the current image whenever they paint.
@@ -152,25 +156,61 @@ void CLogoView::BuildForm() {
         if (!PreviewShowsImage()) return std::nullopt;
         return m_pictures.Source(m_session->m_image);
     });
-    m_original->setGeometry(Dlu(288), Dlu(58), Dlu(88), Dlu(96));
+    m_original->setGeometry(du.Rect(288, 58, 88, 96));
     auto* transferLabel = new QLabel(Qs(texts::kLabelTransfer), this);
-    transferLabel->setGeometry(Dlu(288), Dlu(156), Dlu(88), Dlu(9));
+    transferLabel->setGeometry(du.Rect(288, 156, 88, 9));
     m_transfer = new CPreviewWidget(this);
     m_transfer->setObjectName("transferPreview");
     m_transfer->SetPictureSource([this]() -> std::optional<QImage> {
         if (!PreviewShowsImage()) return std::nullopt;
         return m_pictures.Transfer(m_session->m_image);
     });
-    m_transfer->setGeometry(Dlu(288), Dlu(166), Dlu(88), Dlu(96));
+    m_transfer->setGeometry(du.Rect(288, 166, 88, 96));
 
     m_memoryGauge = new QProgressBar(this);
     m_memoryGauge->setObjectName("memoryGauge");
     m_memoryGauge->setTextVisible(false);
-    m_memoryGauge->setGeometry(Dlu(15), Dlu(263), Dlu(173), Dlu(10));
+    m_memoryGauge->setGeometry(du.Rect(15, 263, 173, 10));
     m_memoryText = new QLabel(Qs(texts::kMemoryTextInitial), this);
     m_memoryText->setObjectName("memoryText");
     // Wider than the original 94 units: the text must fit in any font.
-    m_memoryText->setGeometry(Dlu(191), Dlu(263), Dlu(185), Dlu(10));
+    m_memoryText->setGeometry(du.Rect(191, 263, 185, 10));
+
+    GrowToFitTexts(*this);
+    // The form is the smallest the view gets; a larger window gives the list the room.
+    m_formSize = size();
+    setMinimumSize(m_formSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const std::array<std::pair<QWidget*, Stretch>, 8> stretching{{{group, Stretch::Grow},
+                                                                  {m_itemList, Stretch::Grow},
+                                                                  {originalLabel, Stretch::Right},
+                                                                  {m_original, Stretch::Right},
+                                                                  {transferLabel, Stretch::Right},
+                                                                  {m_transfer, Stretch::Right},
+                                                                  {m_memoryGauge, Stretch::Down},
+                                                                  {m_memoryText, Stretch::Down}}};
+    for (const auto& [widget, stretch] : stretching) {
+        m_stretching.push_back({widget, stretch, widget->geometry()});
+    }
+}
+
+void CLogoView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int dx = std::max(0, width() - m_formSize.width());
+    const int dy = std::max(0, height() - m_formSize.height());
+    for (const StretchingControl& control : m_stretching) {
+        switch (control.m_stretch) {
+            case Stretch::Grow:
+                control.m_widget->setGeometry(control.m_formRect.adjusted(0, 0, dx, dy));
+                break;
+            case Stretch::Right:
+                control.m_widget->setGeometry(control.m_formRect.translated(dx, 0));
+                break;
+            case Stretch::Down:
+                control.m_widget->setGeometry(control.m_formRect.translated(0, dy));
+                break;
+        }
+    }
 }
 
 bool CLogoView::OnInitialUpdate() {
@@ -314,6 +354,10 @@ bool CLogoView::eventFilter(QObject* watched, QEvent* event) {
         // The preview moves before the list moves its own selection.
         const int key = static_cast<QKeyEvent*>(event)->key();
         const int row = FirstSelectedRow();
+        if (key == Qt::Key_Delete && m_buttons[3]->isEnabled()) {
+            OnClearIds();  // as the "クリア" button
+            return true;
+        }
         if (key == Qt::Key_Up && row > 0) {
             PreviewRow(row - 1);
         } else if (key == Qt::Key_Down && row < kItemCount - 1) {
@@ -362,9 +406,30 @@ void CLogoView::RunOperation(Operation operation) {
     operation();
     --m_busy;
     EnableControls(true);
+    if (m_stoppedToClose && !IsBusy()) {
+        emit closeWhenIdle();
+    }
+}
+
+bool CLogoView::MayClose() {
+    if (!IsBusy()) {
+        return true;
+    }
+    // The running operation uses the view, its table and the port: the window goes only
+    // once it has ended.
+    if (!m_stoppedToClose &&
+        AskYesNo(std::string(texts::kConfirmCaption), std::string(texts::kStopOperationQuestion),
+                 MessageIcon::Question)) {
+        m_stoppedToClose = true;
+        m_session->RequestStop();
+    }
+    return false;
 }
 
 void CLogoView::OnAddFile() {
+    if (!m_controlsEnabled || IsBusy()) {
+        return;  // the key of a grayed menu
+    }
     QFileDialog dialog(window(), Qs(texts::kAddFileTitle));
     dialog.setObjectName("addFileDialog");
     dialog.setFileMode(QFileDialog::ExistingFiles);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPointer>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -46,9 +48,15 @@ class CLogoView : public QWidget, public IOperator {
     void RepaintPreviews() override;
     void PumpEvents() override;
 
-    // True while an operation runs; the main window does not close then.
+    // True while an operation runs.
     bool IsBusy() const;
+    // Asked when the main window is to close: true when it may close now. During an
+    // operation the operator is asked whether to stop it; on yes the operation is stopped
+    // and closeWhenIdle follows once it has ended.
+    bool MayClose();
     bool ControlsEnabled() const { return m_controlsEnabled; }
+    // The form's size: the window opens with it.
+    QSize sizeHint() const override { return m_formSize; }
 
     // Command handlers.
     void OnAddFile();
@@ -75,13 +83,25 @@ class CLogoView : public QWidget, public IOperator {
   signals:
     // The first three menus follow the controls.
     void menusEnabled(bool enable);
+    // The operation that the operator stopped to close the window has ended.
+    void closeWhenIdle();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // How a control follows a window larger than the form: the list and its group grow,
+    // the previews stay beside the list, the gauge below it.
+    enum class Stretch { Grow, Right, Down };
+    struct StretchingControl {
+        QWidget* m_widget = nullptr;
+        Stretch m_stretch = Stretch::Grow;
+        QRect m_formRect;
+    };
+
     void BuildForm();
     int FirstSelectedRow() const;
     void PreviewRow(int row);
@@ -107,4 +127,7 @@ class CLogoView : public QWidget, public IOperator {
     QPointer<CProgressDlg> m_progressDlg;
     int m_busy = 0;
     bool m_controlsEnabled = true;
+    bool m_stoppedToClose = false;
+    QSize m_formSize;
+    std::vector<StretchingControl> m_stretching;
 };

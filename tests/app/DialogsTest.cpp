@@ -69,6 +69,34 @@ void Type(QWidget* widget, const QString& text) {
     }
 }
 
+// Texts of `dialog` (labels, radio buttons) that do not fit their place or that the
+// dialog cuts off, described for the failure message.
+QStringList ClippedTexts(QWidget& dialog) {
+    QStringList clipped;
+    const QRect inside = dialog.rect();
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        QString text;
+        bool fits = true;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : label->sizeHint().width() <= label->width() &&
+                                           label->sizeHint().height() <= label->height();
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            text = radio->text();
+            fits = radio->sizeHint().width() <= radio->width();
+        } else {
+            continue;
+        }
+        const QRect place(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+        if (!text.isEmpty() && (!fits || !inside.contains(place))) {
+            clipped << QString("%1 \"%2\"").arg(dialog.objectName(), text);
+        }
+    }
+    return clipped;
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -91,6 +119,7 @@ class DialogsTest : public QObject {
     void itemSetCancelChangesNothing();
     void itemSetNameHoldsThirtyTwoBytes();
     void itemSetExplainsANameShiftJisCannotHold();
+    void everyTextFitsUnderTwoFonts();
     void logoDetailLines();
     void fontDetailLines();
 };
@@ -472,6 +501,58 @@ void DialogsTest::itemSetExplainsANameShiftJisCannotHold() {
     QCOMPARE(dialog.height(), height);
     dialog.findChild<QPushButton*>("ok")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void DialogsTest::everyTextFitsUnderTwoFonts() {
+    const QFont original = QApplication::font();
+    // The longest name: 32 bytes of double-byte characters.
+    const std::string longName = *sjis::FromUtf8(QString(16, QChar(u'漢')).toStdString());
+    for (int points : {8, 17}) {
+        QFont font(original);
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QStringList clipped;
+
+        CProgressDlg progress(nullptr);
+        progress.show();
+        progress.SetProgress(100, 50, "プリンタから情報を取得中です。");
+        progress.SetMessage(
+            "情報取得に失敗しました。\nプリンタを再起動し、PCとケーブルの接続を確認してから再試行"
+            "してください。");
+        progress.ShowCloseButton();
+        clipped << ClippedTexts(progress);
+        QVERIFY(progress.CloseButton()->geometry().top() >
+                progress.findChild<QLabel*>("text")->geometry().bottom());
+
+        CItemTable table;
+        table.ClearItemTable();
+        NewItem(table, 0, "A.BMP", 10);
+        CItemSetDlg itemSet(nullptr, 0, table);
+        itemSet.show();
+        Type(itemSet.NameEdit(), "한");
+        clipped << ClippedTexts(itemSet);
+
+        CAboutDlg about;
+        about.show();
+        clipped << ClippedTexts(about);
+        CSelectPrinterDlg model;
+        model.show();
+        clipped << ClippedTexts(model);
+
+        const auto header = Header(99, longName.c_str(), 32767, 32767, 1);
+        const std::uint8_t logoEntry[6] = {0x6B, 0x82, 0, 0, 0, 0};
+        CLogoDetail logo(nullptr, 1, logoEntry, header, 8);
+        logo.show();
+        clipped << ClippedTexts(logo);
+        const std::uint8_t fontEntry[6] = {0x41, 0x00, 0, 0, 0, 0};
+        CFontDetail fontDetail(nullptr, 1, fontEntry, header);
+        fontDetail.show();
+        clipped << ClippedTexts(fontDetail);
+
+        QVERIFY2(clipped.isEmpty(),
+                 qPrintable(QString("%1 pt: ").arg(points) + clipped.join(", ")));
+    }
+    QApplication::setFont(original);
 }
 
 void DialogsTest::logoDetailLines() {

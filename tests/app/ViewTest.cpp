@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -59,6 +60,7 @@ struct ControlsSeen {
     bool extensions = true;
     bool help = false;
     bool frameClosed = true;
+    QString closeQuestion;
 };
 
 ControlsSeen LookAtControls(ViewFixture& f) {
@@ -69,7 +71,13 @@ ControlsSeen LookAtControls(ViewFixture& f) {
     seen.comPort = f.Frame().ComPortAction()->isEnabled();
     seen.extensions = f.Frame().ExtensionsMenu()->menuAction()->isEnabled();
     seen.help = f.Frame().HelpMenu()->menuAction()->isEnabled();
-    f.Frame().close();  // refused while the operation runs
+    // Closing asks whether to stop the operation; no keeps it running.
+    f.m_driver.Then([&seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen.closeQuestion = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    f.Frame().close();
     seen.frameClosed = !f.Frame().isVisible();
     return seen;
 }
@@ -108,6 +116,8 @@ class ViewTest : public QObject {
     void convertDialogWritesPldFiles();
     void closingWithAFinishedProgressDialog();
     void finishedProgressTakesTheFocus();
+    void closingDuringAnOperationStopsIt();
+    void largerWindowGivesTheListTheRoom();
     void helpThatCannotOpenSaysWhere();
 };
 
@@ -191,15 +201,24 @@ void ViewTest::menusInOrder() {
     QVERIFY(actions[1]->menu() == nullptr);  // a command on the bar, not a pop-up
     QCOMPARE(actions[2]->text(), QString("拡張機能(&E)"));
     QCOMPARE(actions[3]->text(), QString("ヘルプ(&H)"));
-    QCOMPARE(f.Frame().FileMenu()->actions()[0]->text(), QString("終了(&X)"));
+    const auto file = f.Frame().FileMenu()->actions();
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0]->text(), QString("ファイル追加"));
+    QCOMPARE(file[0]->shortcut(), QKeySequence("Ctrl+O"));
+    QVERIFY(file[1]->isSeparator());
+    QCOMPARE(file[2]->text(), QString("終了(&X)"));
+    QCOMPARE(file[2]->shortcut(), QKeySequence("Ctrl+Q"));
     QCOMPARE(f.Frame().ExtensionsMenu()->actions()[0]->text(), QString("bmp→pld変換(&C)"));
     const auto help = f.Frame().HelpMenu()->actions();
     QCOMPARE(help.size(), 3);
     QCOMPARE(help[0]->text(), QString("ヘルプ(&H)"));
+    QCOMPARE(help[0]->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(help[1]->isSeparator());
     QCOMPARE(help[2]->text(), QString("バージョン情報 (&A)"));
-    // Exit closes the window.
-    f.Frame().FileMenu()->actions()[0]->trigger();
+    // Ctrl+Q closes the window.
+    f.Frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+    QTest::keyClick(&f.Frame(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!f.Frame().isVisible());
 }
 
@@ -259,22 +278,27 @@ void ViewTest::addingFilesFillsFreeSlotsAndPreviews() {
     QCOMPARE(RowBackground(f.View(), 1), QColor(220, 255, 255));
     QVERIFY(f.View().Button(1)->isEnabled());
 
-    // Clicking a row shows both pictures fitted into the 132 x 144 frames.
+    // Clicking a row shows both pictures fitted into the frames: a wide picture to the
+    // frame's width, a tall one to its height, drawn at (1, 1) two pixels smaller.
     CPreviewWidget* original = f.View().OriginalPreview();
     CPreviewWidget* transfer = f.View().TransferPreview();
-    QCOMPARE(original->size(), QSize(132, 144));
+    const int wc = original->width();
+    const int hc = original->height();
+    QCOMPARE(transfer->size(), original->size());
     ClickRow(f.View(), 0);
     QCOMPARE(f.Session().m_previewSlot, 0);
     QVERIFY(!original->IsPlaceholder());
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 130, 64));
-    QCOMPARE(transfer->TargetRect(), QRect(1, 1, 130, 64));
+    const int wideHeight = std::min(hc, int(double(wc) / 200 * 100 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
+    QCOMPARE(transfer->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
     QCOMPARE(transfer->Image().size(), QSize(200, 100));
     const QImage shot = transfer->grab().toImage();
-    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));           // the black left half
-    QCOMPARE(shot.pixel(120, 5), qRgb(255, 255, 255));   // the white right half
-    QCOMPARE(shot.pixel(60, 100), qRgb(120, 120, 120));  // frame below the picture
+    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));                           // the black left half
+    QCOMPARE(shot.pixel(wc - 12, 5), qRgb(255, 255, 255));               // the white right half
+    QCOMPARE(shot.pixel(wc / 2, wideHeight + 10), qRgb(120, 120, 120));  // frame below it
     ClickRow(f.View(), 1);
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 34, 142));
+    const int tallWidth = std::min(wc, int(double(hc) / 200 * 50 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, tallWidth - 2, hc - 2));
     // A free row shows the placeholder whatever the current image holds.
     ClickRow(f.View(), 50);
     QVERIFY(original->IsPlaceholder());
@@ -526,6 +550,7 @@ void ViewTest::downloadOverwriteQuestionWhileControlsAreOff() {
     QVERIFY(!seen.extensions);
     QVERIFY(seen.help);
     QVERIFY(!seen.frameClosed);  // the window stays while the operation runs
+    QCOMPARE(seen.closeQuestion, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
     QVERIFY(f.Frame().isVisible());
     // Declined: ID 2 still waits; the count went on.
     CProgressDlg* progress = f.View().ProgressDlg();
@@ -648,6 +673,14 @@ void ViewTest::deletionAsksAndClears() {
     QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
     QCOMPARE(list->item(2, 3)->text(), QString("未登録ID"));
     progress->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // Delete in the list is "クリア".
+    f.View().AddFiles({f.Bitmap("m.bmp", 8, 8)});
+    ClickRow(f.View(), 0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_UNREGISTERED);
+    f.View().ProgressDlg()->CloseButton()->click();
     QTRY_VERIFY(f.View().isEnabled());
 
     // Nothing selected: the message.
@@ -910,6 +943,60 @@ void ViewTest::finishedProgressTakesTheFocus() {
     QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(progress.isNull());
+}
+
+void ViewTest::closingDuringAnOperationStopsIt() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.m_model.SetFault(SimFault::Silence);  // the retrieval would wait for the whole time-out
+    QString question;
+    std::int64_t stoppedAtMs = -1;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        question = box->text();
+        stoppedAtMs = f.m_link->NowMs();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTimer::singleShot(0, &f.Frame(), [&] { f.Frame().close(); });
+    f.View().Button(2)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(question, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
+    // Stopped at once, as a failed line ends it, instead of waiting out the printer.
+    QVERIFY(f.m_link->NowMs() - stoppedAtMs <= 200);
+    QVERIFY(!f.m_link->IsOpen());
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    // Then the program quits: the window and the finished dialog go.
+    QTRY_VERIFY(!f.Frame().isVisible());
+    QTRY_VERIFY(f.View().ProgressDlg() == nullptr || !f.View().ProgressDlg()->isVisible());
+}
+
+void ViewTest::largerWindowGivesTheListTheRoom() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    CLogoView& view = f.View();
+    QTableWidget* list = view.ItemList();
+    const QRect listBefore = list->geometry();
+    const QRect previewBefore = view.OriginalPreview()->geometry();
+    const QRect gaugeBefore = view.MemoryGauge()->geometry();
+    const QSize previewSize = previewBefore.size();
+    const int lastColumn = list->columnWidth(3);
+    f.Frame().resize(f.Frame().size() + QSize(300, 120));
+    QTRY_COMPARE(view.width(), f.Frame().centralWidget()->width());
+    QTRY_COMPARE(list->width(), listBefore.width() + (view.width() - view.minimumWidth()));
+    QCOMPARE(list->height(), listBefore.height() + (view.height() - view.minimumHeight()));
+    // The previews stay beside the list, the gauge below it, at their sizes.
+    QCOMPARE(view.OriginalPreview()->size(), previewSize);
+    QCOMPARE(view.OriginalPreview()->x() - list->geometry().right(),
+             previewBefore.x() - listBefore.right());
+    QCOMPARE(view.MemoryGauge()->y() - list->geometry().bottom(),
+             gaugeBefore.y() - listBefore.bottom());
+    // "アイテム状態" is readable without scrolling: the last column took the room.
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(list->columnWidth(3), lastColumn + (list->width() - listBefore.width()));
+    // Never smaller than the form.
+    f.Frame().resize(100, 100);
+    QTRY_VERIFY(view.width() >= view.minimumWidth());
+    QCOMPARE(list->geometry(), listBefore);
 }
 
 void ViewTest::helpThatCannotOpenSaysWhere() {
