@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/CLogoApp.h"
-#include "app/CMainFrame.h"
-#include "items/CLogoView.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/shell/CLogoApp.h"
+#include "app/shell/CMainFrame.h"
+#include "app/view/CLogoView.h"
 #include "ops/CLogoSession.h"
-#include "protocol/CProgressDlg.h"
 #include "sim/CPrinterModel.h"
 #include "sim/CSimLink.h"
 #include "sim/CSimRegistrations.h"

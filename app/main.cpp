@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/CLogoApp.h"
+#include "app/shell/CLogoApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

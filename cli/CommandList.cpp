@@ -4,6 +4,7 @@
 #include "cli/DownloadCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/SyncCommand.h"
 
 // A new command is one more line here (and its files in CMakeLists.txt).
 std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
@@ -13,5 +14,6 @@ std::vector<std::unique_ptr<CCliCommand>> MakeCommands() {
     commands.push_back(std::make_unique<DownloadCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<DeleteCommand>());
+    commands.push_back(std::make_unique<SyncCommand>());
     return commands;
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
 #include "text/ShiftJis.h"
 

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
 #include "text/ShiftJis.h"
 
@@ -58,8 +58,11 @@ CLI::App* InfoCommand::Register(CLI::App& app) {
 int InfoCommand::Run(CCliContext& context) {
     std::unique_ptr<CLogoSession> session = m_port.OpenSession(context.op);
     const bool complete = session->OnGetInfo();
-    const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
     const CItemTable& items = session->m_items;
+    // A failure that read nothing prints nothing: an empty list would claim an empty printer.
+    // Records that arrived before a stream broke off are shown, as the table keeps them.
+    if (!complete && items.CountInUse() == 0) return 1;
+    const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
     if (m_json) {
         nlohmann::json list = nlohmann::json::array();
         for (int slot = 0; slot < kItemCount; ++slot) {

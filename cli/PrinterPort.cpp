@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <cstdlib>
 
+#include "cli/CStopSignals.h"
 #include "serial/CRS232C.h"
 
 void PrinterPort::AddOption(CLI::App& command) {
@@ -21,5 +22,6 @@ std::string PrinterPort::Resolve() const {
 std::unique_ptr<CLogoSession> PrinterPort::OpenSession(IOperator& op) const {
     auto session = std::make_unique<CLogoSession>(op, std::make_unique<CRS232C>());
     session->m_portName = Resolve();
+    session->FollowStopFlag(CStopSignals::Flag());
     return session;
 }

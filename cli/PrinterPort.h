@@ -16,7 +16,8 @@ class PrinterPort {
   public:
     void AddOption(CLI::App& command);
     std::string Resolve() const;
-    // A session on the real serial port named by the option, reporting to `op`.
+    // A session on the real serial port named by the option, reporting to `op`; the stop
+    // signals (CStopSignals) stop it.
     std::unique_ptr<CLogoSession> OpenSession(IOperator& op) const;
 
   private:

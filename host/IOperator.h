@@ -26,6 +26,9 @@ class IOperator {
     virtual void EnableControls(bool enable) = 0;
     // Rebuilds the item list, memory text and gauge from the item table.
     virtual void RefreshItemList() = 0;
+    // Deletes every row of the item list: the table has just been cleared and is filled
+    // again before the next RefreshItemList. A front end without a list has nothing to do.
+    virtual void ClearItemList() {}
     // Repaints the two previews.
     virtual void RepaintPreviews() = 0;
     // Handles pending window events so that the display stays alive during long waits.

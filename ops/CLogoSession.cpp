@@ -44,12 +44,18 @@ class CLogoSession::CBusyScope {
 };
 
 CLogoSession::CLogoSession(IOperator& op, std::unique_ptr<ISerialLink> port)
-    : m_op(op), m_port(std::move(port)), m_protocol(*m_port, op) {
+    : m_op(op), m_port(std::move(port)), m_protocol(*m_port, op, &m_stop) {
+    m_port->SetStopFlag(&m_stop);
     m_items.ClearItemTable();
 }
 
 void CLogoSession::ShowError(const std::string& text) {
     m_op.ShowMessage(ErrorCaption(), text, MessageIcon::Exclamation);
+}
+
+void CLogoSession::ClearTable() {
+    m_items.ClearItemTable();
+    m_op.ClearItemList();
 }
 
 void CLogoSession::Finish(const std::string& text) {
@@ -144,6 +150,10 @@ bool CLogoSession::OnStartTransfer() {
     for (int slot = 0; slot < kItemCount; ++slot) {
         CFontPT& item = m_items[slot];
         if (item.m_state != ITEM_NEW) continue;
+        if (StopRequested()) {
+            Finish(Text(texts::kDownloadFailed));
+            return false;
+        }
         m_previewSlot = slot;
         ShowItemImage(slot);
         m_op.PumpEvents();
@@ -181,6 +191,9 @@ bool CLogoSession::OnGetInfo() {
         m_progress = m_op.OpenProgress();
         m_progress->SetProgress(1, 0, Text(texts::kWaitingForPrinter));
         m_op.PumpEvents();
+        // The old table is gone from here on, whatever the printer answers; the list must
+        // not show it through the wait.
+        ClearTable();
     };
     callbacks.onProgress = [this, &progressReported](std::int64_t total, std::int64_t consumed) {
         progressReported = true;
@@ -194,6 +207,7 @@ bool CLogoSession::OnGetInfo() {
         case InfoStatus::PortNotOpened:
             return false;
         case InfoStatus::NoAnswer:
+        case InfoStatus::UnknownReply:
             Finish(Text(texts::kInfoFailed));
             break;
         case InfoStatus::Broken:
@@ -236,7 +250,8 @@ bool CLogoSession::OnClearIds(std::vector<int> rows) {
     for (int row : rows) {
         m_op.PumpEvents();
         CFontPT& item = m_items[row];
-        if (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row)) {
+        if (StopRequested() ||
+            (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row))) {
             Finish(Text(texts::kDeleteFailed));
             return false;
         }
@@ -261,7 +276,7 @@ bool CLogoSession::OnAllClear() {
     m_op.PumpEvents();
     const bool deleted = m_protocol.DeleteAllIds(m_portName);
     if (deleted) {
-        m_items.ClearItemTable();
+        ClearTable();
         m_op.RefreshItemList();
         m_progress->SetProgress(1, 1, Text(texts::kAllClearDone));
     } else {

@@ -14,6 +14,7 @@
 #include "items/CItemTable.h"
 #include "ops/CTempFolder.h"
 #include "protocol/CPrinterProtocol.h"
+#include "serial/CStopFlag.h"
 #include "serial/ISerialLink.h"
 
 // The working set of one run and the operations that every front end drives: the item
@@ -35,6 +36,15 @@ class CLogoSession {
 
     // True while a printer operation runs; the front end must not end the session then.
     bool IsBusy() const { return m_busy; }
+    // Stops the printer work: the running operation ends within about 100 ms as on a failed
+    // line (its failure text, the port closed, its transfer file removed), and no later
+    // operation of this session opens the port. Safe from any thread and from a signal
+    // handler.
+    void RequestStop() noexcept { m_stop.Request(); }
+    bool StopRequested() const noexcept { return m_stop.IsRequested(); }
+    // Also stops when `outer` is requested (a flag that a signal handler sets, say);
+    // `outer` must outlive the session.
+    void FollowStopFlag(const CStopFlag& outer) noexcept { m_stop.Follow(&outer); }
     // The progress display of the last printer operation (it stays until the operator
     // closes it).
     const std::shared_ptr<IProgressDisplay>& Progress() const { return m_progress; }
@@ -65,10 +75,13 @@ class CLogoSession {
     std::optional<int> AddFileToSlot(const std::filesystem::path& path, int startSlot);
     bool LoadSourceFile(const std::filesystem::path& path);
     void ShowError(const std::string& text);
+    // Resets every record and deletes the list's rows.
+    void ClearTable();
     void Finish(const std::string& text);
 
     IOperator& m_op;
     std::unique_ptr<ISerialLink> m_port;
+    CStopFlag m_stop;  // before the protocol, which keeps a pointer to it
     CPrinterProtocol m_protocol;
     CTempFolder m_tempFolder;
     std::shared_ptr<IProgressDisplay> m_progress;

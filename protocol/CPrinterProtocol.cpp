@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "protocol/CRegistrationReader.h"
+#include "protocol/PortOpenMessage.h"
 #include "protocol/PrinterFrames.h"
 #include "res/Texts.h"
 
@@ -41,14 +42,18 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>&
 
 }  // namespace
 
-CPrinterProtocol::CPrinterProtocol(ISerialLink& link, IOperator& op)
-    : m_link(link), m_op(op), m_pump([&op] { op.PumpEvents(); }) {}
+CPrinterProtocol::CPrinterProtocol(ISerialLink& link, IOperator& op, const CStopFlag* stop)
+    : m_link(link), m_op(op), m_stop(stop), m_pump([&op] { op.PumpEvents(); }) {}
+
+bool CPrinterProtocol::Abandoned() const {
+    return (m_stop != nullptr && m_stop->IsRequested()) || m_link.LineFailed();
+}
 
 bool CPrinterProtocol::OpenAndConfigure(const std::string& port) {
+    if (m_stop != nullptr && m_stop->IsRequested()) return false;
     if (!m_link.OpenPort(port)) {
         m_op.ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
-                         std::string(texts::StringTable(texts::IDS_PORT_OPEN_FAILED)),
-                         MessageIcon::Exclamation);
+                         PortOpenMessage(m_link.OpenFailure()), MessageIcon::Exclamation);
         return false;
     }
     m_link.ConfigurePort();  // a failure shows later as missing or wrong replies
@@ -63,8 +68,17 @@ bool CPrinterProtocol::Read(std::uint8_t* buffer, std::size_t length) {
     return m_link.ReadBytes(buffer, length, m_pump);
 }
 
-void CPrinterProtocol::WaitingRead(std::uint8_t* buffer, std::size_t length) {
-    while (!Read(buffer, length)) m_op.PumpEvents();
+void CPrinterProtocol::WriteFrame(std::span<const std::uint8_t> bytes) {
+    Write(bytes);
+    m_link.DrainOutput(bytes.size(), m_pump);
+}
+
+bool CPrinterProtocol::WaitingRead(std::uint8_t* buffer, std::size_t length) {
+    while (!Read(buffer, length)) {
+        if (Abandoned()) return false;
+        m_op.PumpEvents();
+    }
+    return true;
 }
 
 bool CPrinterProtocol::AskOverwrite(int previewSlot) {
@@ -89,26 +103,32 @@ bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std
     Write(frames::kRegistrationHead);
     Write(item.m_header);
     Write(frames::kRegistrationTail);
+    m_link.DrainOutput(
+        frames::kRegistrationHead.size() + item.m_header.size() + frames::kRegistrationTail.size(),
+        m_pump);
 
     std::array<std::uint8_t, frames::kStatusReplySize> status{};
     if (!Read(status.data(), status.size())) return false;
     if (status[1] == frames::STATUS_FREE) {
         std::array<std::uint8_t, frames::kStatusReplySize> ready{};
-        Write(frames::kProceed);
+        WriteFrame(frames::kProceed);
         Read(ready.data(), ready.size());
         if (ready[1] != frames::STATUS_READY) return false;
     } else if (status[1] == frames::STATUS_OCCUPIED) {
-        if (!AskOverwrite(previewSlot)) {
+        const bool overwrite = AskOverwrite(previewSlot);
+        if (Abandoned()) return false;  // stopped while the question was open
+        if (!overwrite) {
             std::array<std::uint8_t, frames::kStatusReplySize> ignored{};
-            Write(frames::kDecline);
+            WriteFrame(frames::kDecline);
             Read(ignored.data(), ignored.size());
             item.m_state = ITEM_NEW;
             return true;
         }
         std::array<std::uint8_t, frames::kStatusReplySize> ready{};
-        Write(frames::kProceed);
-        WaitingRead(ready.data(), ready.size());
-        if (ready[1] != frames::STATUS_READY) return false;
+        WriteFrame(frames::kProceed);
+        if (!WaitingRead(ready.data(), ready.size()) || ready[1] != frames::STATUS_READY) {
+            return false;
+        }
     } else {
         return false;
     }
@@ -120,9 +140,11 @@ bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std
     for (std::size_t i = 0; i < data.size(); ++i) {
         m_link.WriteBytes(&data[i], 1, m_pump);
         m_op.PumpEvents();
+        if (Abandoned()) return false;
         if (progress) progress(i + 1, data.size());
     }
     m_link.WriteBytes(&etx, 1, m_pump);
+    m_link.DrainOutput(data.size() + 2, m_pump);
 
     std::uint8_t ack = 0;
     if (!Read(&ack, 1) || ack != frames::ACK) return false;
@@ -137,18 +159,17 @@ bool CPrinterProtocol::DeleteDialogue(const std::string& port,
     if (!OpenAndConfigure(port)) return false;
     PortCloser closer(m_link);
 
-    Write(request);
+    WriteFrame(request);
     std::array<std::uint8_t, frames::kStatusReplySize> status{};
     if (!Read(status.data(), status.size())) {
-        Write(request);
+        WriteFrame(request);
         if (!Read(status.data(), status.size())) return false;
     }
     if (status[1] == frames::STATUS_FREE) return true;
     if (status[1] != frames::STATUS_OCCUPIED) return false;
     std::array<std::uint8_t, frames::kStatusReplySize> done{};
-    Write(frames::kProceed);
-    WaitingRead(done.data(), done.size());
-    return done[1] == frames::STATUS_DONE;
+    WriteFrame(frames::kProceed);
+    return WaitingRead(done.data(), done.size()) && done[1] == frames::STATUS_DONE;
 }
 
 bool CPrinterProtocol::DeleteId(const std::string& port, int id) {

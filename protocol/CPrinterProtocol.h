@@ -20,10 +20,15 @@ using DataProgress = std::function<void(std::size_t sent, std::size_t total)>;
 // exchanges its frames and closes the port again on every path; a port that cannot be
 // opened is reported to the operator (string 500 under caption 200) and fails the
 // transaction. The link's waits and the waiting reads keep the operator's display alive
-// through IOperator::PumpEvents.
+// through IOperator::PumpEvents. Every frame's bytes have left the port before the wait for
+// its reply starts.
+//
+// A failed line or a stop request (`stop`, which the link should be given too) ends the
+// transaction at once with failure, the port closed; once stop is requested no transaction
+// opens the port any more.
 class CPrinterProtocol {
   public:
-    CPrinterProtocol(ISerialLink& link, IOperator& op);
+    CPrinterProtocol(ISerialLink& link, IOperator& op, const CStopFlag* stop = nullptr);
 
     // Registers `item` from its transfer file (all of whose bytes form the data frame).
     // `previewSlot` is the ID named in the overwrite question. True on success, also when
@@ -46,14 +51,20 @@ class CPrinterProtocol {
   private:
     bool OpenAndConfigure(const std::string& port);
     bool Write(std::span<const std::uint8_t> bytes);
+    // Writes a frame of one write and waits until it has left the port.
+    void WriteFrame(std::span<const std::uint8_t> bytes);
+    // True when the transaction cannot go on: stop requested or the line failed.
+    bool Abandoned() const;
     // Reads `length` bytes once; false when nothing arrived.
     bool Read(std::uint8_t* buffer, std::size_t length);
-    // Reads until something arrives, however long that takes, keeping the display alive.
-    void WaitingRead(std::uint8_t* buffer, std::size_t length);
+    // Reads until something arrives, however long that takes, keeping the display alive;
+    // false when the line failed or a stop was requested first.
+    bool WaitingRead(std::uint8_t* buffer, std::size_t length);
     bool AskOverwrite(int previewSlot);
     bool DeleteDialogue(const std::string& port, std::span<const std::uint8_t> request);
 
     ISerialLink& m_link;
     IOperator& m_op;
+    const CStopFlag* m_stop;
     IdleCallback m_pump;
 };

@@ -8,6 +8,11 @@
 CRegistrationReader::CRegistrationReader(ISerialLink& link, IdleCallback idle)
     : m_link(link), m_idle(std::move(idle)) {}
 
+void CRegistrationReader::SendFrame(std::span<const std::uint8_t> frame) {
+    m_link.WriteBytes(frame.data(), frame.size(), m_idle);
+    m_link.DrainOutput(frame.size(), m_idle);
+}
+
 bool CRegistrationReader::ReadExactly(std::uint8_t* buffer, std::size_t length) {
     return m_link.ReadUpTo(buffer, length, m_idle) == length;
 }
@@ -15,21 +20,25 @@ bool CRegistrationReader::ReadExactly(std::uint8_t* buffer, std::size_t length) 
 InfoResult CRegistrationReader::Run(CItemTable& table, const InfoCallbacks& callbacks) {
     InfoResult result;
     const auto& request = frames::kInformationRequest;
-    m_link.WriteBytes(request.data(), request.size(), m_idle);
+    SendFrame(request);
     if (callbacks.onRequestSent) callbacks.onRequestSent();
     table.ClearItemTable();
 
     std::array<std::uint8_t, frames::kInformationReplySize> reply{};
     if (!m_link.ReadBytes(reply.data(), reply.size(), m_idle)) {
-        m_link.WriteBytes(request.data(), request.size(), m_idle);
+        SendFrame(request);
         if (!m_link.ReadBytes(reply.data(), reply.size(), m_idle)) {
             result.status = InfoStatus::NoAnswer;
             return result;
         }
     }
+    if (reply[1] == frames::STATUS_FREE) {
+        result.status = InfoStatus::Complete;  // nothing registered
+        return result;
+    }
     if (reply[1] != frames::STATUS_OCCUPIED) {
-        // 'A' (nothing registered) or an answer the tool does not know: no records.
-        result.status = InfoStatus::Complete;
+        // Not an answer to this request: reporting it as an empty printer would be wrong.
+        result.status = InfoStatus::UnknownReply;
         return result;
     }
     const auto total = frames::ParseStreamLength(reply);
@@ -37,7 +46,7 @@ InfoResult CRegistrationReader::Run(CItemTable& table, const InfoCallbacks& call
         result.status = InfoStatus::Broken;
         return result;
     }
-    m_link.WriteBytes(frames::kProceed.data(), frames::kProceed.size(), m_idle);
+    SendFrame(frames::kProceed);
     std::uint8_t mark = 0;
     if (!ReadExactly(&mark, 1) || mark != frames::STX) {
         result.status = InfoStatus::Broken;

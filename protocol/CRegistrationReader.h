@@ -23,6 +23,8 @@ class CRegistrationReader {
     InfoResult Run(CItemTable& table, const InfoCallbacks& callbacks);
 
   private:
+    // Writes a frame and waits until it has left the port.
+    void SendFrame(std::span<const std::uint8_t> frame);
     bool ReadExactly(std::uint8_t* buffer, std::size_t length);
     bool ReadStream(CItemTable& table, const InfoCallbacks& callbacks, std::int64_t total,
                     InfoResult& result);

@@ -7,6 +7,7 @@
 enum class InfoStatus {
     PortNotOpened,  // the port could not be opened; the message was shown, nothing sent
     NoAnswer,       // no information reply, even after the resend
+    UnknownReply,   // a reply that is neither "nothing registered" nor "records follow"
     Broken,         // the stream broke off or was malformed; records before the break kept
     Complete,       // the whole stream (or an answer with nothing registered) arrived
 };

@@ -45,6 +45,19 @@ inline constexpr std::string_view kConvertDoneText =
     "ファイルが正常なビットマップファイルか確認してください。";
 
 // ---- Serial link (serial/) ----
+// Lines after string 500 that say why the port could not be opened (after the line
+// "device: the system's reason").
+inline constexpr std::string_view kPortNoAccessHint =
+    "このポートを使う権限がありません。ユーザーを dialout グループに加えて"
+    "（sudo usermod -aG dialout $USER）、ログインし直してください。";
+inline constexpr std::string_view kPortNotSerialHint = "シリアルポートのデバイスではありません。";
+// The port dialog, for a typed name that is no port (printf format: the name typed).
+inline constexpr std::string_view kPortTypedNotAPortFormat =
+    "「%s」はポートではありません。\n"
+    "COM1～COM20 を選ぶか、/dev/ttyUSB0 のようなシリアルデバイスのパスを入力してください。";
+// After the name given, when it is neither COM1..COM20 nor a device path.
+inline constexpr std::string_view kPortNameInvalidSuffix =
+    "：ポートの名前ではありません（COM1～COM20 か、/dev/ttyUSB0 のようなデバイスのパス）。";
 
 // ---- Printer protocol and operations (protocol/, ops/) ----
 // The download's overwrite question (printf format: the registration ID).
@@ -101,6 +114,11 @@ inline constexpr std::string_view kMenuConvert = "bmp→pld変換(&C)";
 inline constexpr std::string_view kMenuHelp = "ヘルプ(&H)";
 inline constexpr std::string_view kMenuHelpTopics = "ヘルプ(&H)";
 inline constexpr std::string_view kMenuAbout = "バージョン情報 (&A)";
+// The help command when the page cannot be opened (followed by the page's path).
+inline constexpr std::string_view kHelpNotOpened = "ヘルプを開けませんでした。\r\n";
+// Closing the main window while a printer operation runs.
+inline constexpr std::string_view kStopOperationQuestion =
+    "プリンタとの通信中です。\r\n処理を中止して終了しますか？";
 // Version dialog.
 inline constexpr std::string_view kAboutCaption = "バージョン情報";
 inline constexpr std::string_view kVersionLineFormat = "Version %s";
@@ -124,6 +142,7 @@ inline constexpr std::string_view kMemoryNeedFormat = "%dbyte";
 inline constexpr std::string_view kAddFileTitle = "ファイル追加";
 inline constexpr std::string_view kFilterBmp = "BMPﾌｧｲﾙ(*.bmp)";
 inline constexpr std::string_view kFilterPld = "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)";
+inline constexpr std::string_view kAddFileInitialName = "*.bmp";
 inline constexpr std::string_view kConvertTitle = "bmp→pld変換";
 // Item settings dialog.
 inline constexpr std::string_view kItemSetCaption = "登録設定";
@@ -131,11 +150,15 @@ inline constexpr std::string_view kItemSetIdLabel = "登録ID(0～99)";
 inline constexpr std::string_view kItemSetNameLabel = "登録名称";
 inline constexpr std::string_view kButtonCancelHalfWidth = "ｷｬﾝｾﾙ";
 inline constexpr std::string_view kIdInUse = "指定されたIDは既に使用されています。";
+// Under the name when it holds a character that Shift-JIS cannot hold.
+inline constexpr std::string_view kNameNotShiftJis =
+    "登録名称に使えない文字が含まれています（Shift-JISにない文字）。";
 // Progress dialog.
 inline constexpr std::string_view kProgressCaption = "進行状況";
 inline constexpr std::string_view kProgressInitial = "データ転送中";
 // Information dialogs.
 inline constexpr std::string_view kLogoDetailCaption = "ロゴ情報";
+inline constexpr std::string_view kLogoDetailListHeading = "呼び出しコード";
 inline constexpr std::string_view kFontDetailCaption = "フォント情報";
 inline constexpr std::string_view kDetailNameFormat = "登録名称：%s";
 inline constexpr std::string_view kDetailIdFormat = "登録ID：%d";

@@ -4,14 +4,15 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <optional>
-#include <thread>
 
 #include "serial/SerialPortName.h"
 #include "serial/SerialTimeouts.h"
@@ -19,6 +20,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr std::chrono::milliseconds kDrainSlice{2};
 
 std::optional<speed_t> SpeedConstant(std::uint32_t rate) {
     switch (rate) {
@@ -55,19 +58,6 @@ timespec ToTimespec(std::chrono::nanoseconds wait) {
                     static_cast<long>((wait - seconds).count())};
 }
 
-// Waits for `events` on `fd` for at most `wait`; a device that has hung up is not polled
-// (it would report at once, over and over) but waited for by sleeping.
-void WaitFor(int fd, short events, std::chrono::nanoseconds wait, bool lineDown) {
-    if (wait <= std::chrono::nanoseconds::zero()) return;
-    if (lineDown) {
-        std::this_thread::sleep_for(wait);
-        return;
-    }
-    pollfd pfd{fd, events, 0};
-    const timespec ts = ToTimespec(wait);
-    ::ppoll(&pfd, 1, &ts, nullptr);
-}
-
 }  // namespace
 
 CRS232C::CRS232C() { FindPorts(); }
@@ -84,28 +74,35 @@ bool CRS232C::Fail(const std::string& what) {
     return false;
 }
 
+bool CRS232C::OpenFailed(const std::string& device, int error, const std::string& what) {
+    m_openFailure = PortOpenFailure{device, error};
+    m_lastError =
+        what + " " + device + (error != 0 ? std::string(": ") + std::strerror(error) : "");
+    return false;
+}
+
 bool CRS232C::OpenPort(const std::string& portName) {
     ClosePort();
     m_lastError.clear();
+    m_openFailure.reset();
     const auto path = serial::ResolvePortName(portName);
-    if (!path) {
-        m_lastError = "not a port name: " + portName;
-        return false;
-    }
+    if (!path) return OpenFailed(portName, 0, "not a port name:");
     const int fd = ::open(path->c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return Fail("open " + *path);
-    const auto refuse = [&](const std::string& what) {
-        const int saved = errno;
+    if (fd < 0) return OpenFailed(*path, errno, "open");
+    const auto refuse = [&](int error, const std::string& what) {
         ::close(fd);
-        errno = saved;
-        return Fail(what + " " + *path);
+        return OpenFailed(*path, error, what);
     };
-    if (!::isatty(fd)) return refuse("not a terminal device:");
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return refuse("in use (lock):");
-    if (::ioctl(fd, TIOCEXCL) != 0) return refuse("exclusive mode:");
+    if (!::isatty(fd)) return refuse(ENOTTY, "not a terminal device:");
+    // Held by another program: the lock says "would block", which means "busy" here.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        return refuse(errno == EWOULDBLOCK ? EBUSY : errno, "in use (lock):");
+    if (::ioctl(fd, TIOCEXCL) != 0) return refuse(errno, "exclusive mode:");
     // A freshly opened port starts with empty queues, whatever arrived while it was closed.
     ::tcflush(fd, TCIOFLUSH);
     m_hPort = fd;
+    m_devicePath = *path;
+    m_lineFailed = false;
     m_timeoutScale = serial::TimeoutScaleFromEnvironment();
     return true;
 }
@@ -143,25 +140,61 @@ bool CRS232C::ConfigurePort() {
     return true;
 }
 
+bool CRS232C::LineDown(const std::string& what) {
+    m_lineFailed = true;
+    m_lastError = what;
+    return false;
+}
+
+bool CRS232C::CheckLine() {
+    if (!m_lineFailed && StopRequested()) LineDown("stopped");
+    return m_lineFailed;
+}
+
+bool CRS232C::DeviceGone() const {
+    struct stat byPath {};
+    struct stat byHandle {};
+    if (::fstat(m_hPort, &byHandle) != 0) return true;
+    if (::stat(m_devicePath.c_str(), &byPath) != 0) return errno == ENOENT || errno == ENOTDIR;
+    return byPath.st_rdev != byHandle.st_rdev;
+}
+
+void CRS232C::WaitSlice(short events, std::chrono::nanoseconds wait) {
+    pollfd pfd{m_hPort, events, 0};
+    const timespec ts = ToTimespec(wait);
+    const int ready = ::ppoll(&pfd, 1, &ts, nullptr);
+    // A hung-up device may still hold bytes to read; the next read takes them, or fails.
+    const bool stillReadable = (pfd.revents & POLLIN) != 0;
+    if (ready > 0 && (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0 && !stillReadable) {
+        LineDown("the device hung up or reported an error");
+    } else if (ready == 0 && DeviceGone()) {
+        LineDown("the device went away");
+    }
+}
+
 bool CRS232C::WriteBytes(const std::uint8_t* data, std::size_t length, const IdleCallback& idle) {
     if (m_hPort < 0) return false;
     const auto deadline =
         Clock::now() + serial::ScaleTimeout(serial::WriteTimeout(length), m_timeoutScale);
     std::size_t written = 0;
     while (written < length) {
+        if (CheckLine()) return false;
         const ssize_t n = ::write(m_hPort, data + written, length - written);
         if (n > 0) {
             written += static_cast<std::size_t>(n);
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) return Fail("write");
-        const auto wait = serial::NextWait(Clock::now(), deadline, static_cast<bool>(idle));
+        if (n < 0 && errno != EAGAIN)
+            return LineDown(std::string("write: ") + std::strerror(errno));
+        // Waits are sliced also without an idle callback, so that a stop request or a
+        // vanished device ends them soon.
+        const auto wait = serial::NextWait(Clock::now(), deadline, true);
         if (wait == std::chrono::nanoseconds::zero()) {
             m_lastError = "write timed out";
             return false;
         }
-        WaitFor(m_hPort, POLLOUT, wait, false);
+        WaitSlice(POLLOUT, wait);
         if (idle) idle();
     }
     return true;
@@ -172,25 +205,53 @@ std::size_t CRS232C::ReadUpTo(std::uint8_t* buffer, std::size_t length, const Id
     const auto deadline =
         Clock::now() + serial::ScaleTimeout(serial::ReadTimeout(length), m_timeoutScale);
     std::size_t received = 0;
-    bool lineDown = false;
-    while (received < length) {
-        if (!lineDown) {
-            const ssize_t n = ::read(m_hPort, buffer + received, length - received);
-            if (n > 0) {
-                received += static_cast<std::size_t>(n);
-                continue;
-            }
-            if (n < 0 && errno == EINTR) continue;
-            // End of file or an error other than "nothing yet": the device hung up, and
-            // nothing more can arrive before the deadline.
-            if (n == 0 || errno != EAGAIN) lineDown = true;
+    while (received < length && !CheckLine()) {
+        const ssize_t n = ::read(m_hPort, buffer + received, length - received);
+        if (n > 0) {
+            received += static_cast<std::size_t>(n);
+            continue;
         }
-        const auto wait = serial::NextWait(Clock::now(), deadline, static_cast<bool>(idle));
+        if (n < 0 && errno == EINTR) continue;
+        // End of file or an error other than "nothing yet": the device hung up.
+        if (n == 0) {
+            LineDown("the device hung up");
+            break;
+        }
+        if (errno != EAGAIN) {
+            LineDown(std::string("read: ") + std::strerror(errno));
+            break;
+        }
+        const auto wait = serial::NextWait(Clock::now(), deadline, true);
         if (wait == std::chrono::nanoseconds::zero()) break;
-        WaitFor(m_hPort, POLLIN, wait, lineDown);
+        WaitSlice(POLLIN, wait);
         if (idle) idle();
     }
     return received;
+}
+
+bool CRS232C::DrainOutput(std::size_t frameLength, const IdleCallback& idle) {
+    if (m_hPort < 0) return false;
+    const auto deadline =
+        Clock::now() + serial::ScaleTimeout(serial::WriteTimeout(frameLength), m_timeoutScale);
+    while (!CheckLine()) {
+        int queued = 0;
+        if (::ioctl(m_hPort, TIOCOUTQ, &queued) != 0 || queued <= 0) {
+            // The driver's queue is empty (or it cannot tell): tcdrain waits for the few
+            // bytes the hardware itself still holds.
+            if (::tcdrain(m_hPort) == 0) return true;
+            if (errno == EINTR) continue;
+            return LineDown(std::string("tcdrain: ") + std::strerror(errno));
+        }
+        const auto wait = serial::NextWait(Clock::now(), deadline, true);
+        if (wait == std::chrono::nanoseconds::zero()) {
+            m_lastError = "output did not drain in time";
+            return false;
+        }
+        // Short slices: a frame of a few bytes leaves within a millisecond or so.
+        WaitSlice(0, std::min<std::chrono::nanoseconds>(wait, kDrainSlice));
+        if (idle) idle();
+    }
+    return false;
 }
 
 bool CRS232C::ClosePort() {

@@ -1,27 +1,33 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 // One serial device found on the system, for the port dialog.
 struct SerialPortInfo {
     std::string path;         // device path to open, e.g. "/dev/ttyUSB0"
-    std::string description;  // what the system says of it; may be empty
+    std::string description;  // what the device is, e.g. "FT232R USB UART (FTDI)"
+};
+
+// What the system tells of one serial device, as the description is made from it.
+struct SerialDeviceFacts {
+    std::string path;
+    // The bus of the hardware behind the port: "usb", "pci", "pnp", "platform", ...;
+    // empty when there is none.
+    std::string bus;
+    std::string product;  // the device's own product and vendor names, else the
+    std::string vendor;   // hardware database's; empty when neither says
 };
 
 namespace serial {
 
-// Where the system describes its serial devices; tests point these at a fixture.
-struct SerialScanRoots {
-    std::filesystem::path sysClassTty = "/sys/class/tty";
-    std::filesystem::path serialById = "/dev/serial/by-id";
-    std::filesystem::path dev = "/dev";
-};
+// "product (vendor)" when those are known; else what kind of port it is: "USB serial
+// adapter", "PCI serial port", "on-board serial port" (a UART of the machine itself) or
+// "serial port".
+std::string DescribeSerialDevice(const SerialDeviceFacts& facts);
 
-// Serial devices present, sorted by path: every tty with a hardware device behind it
-// (a built-in UART only when the kernel found one: its "type" is not 0), described by its
-// /dev/serial/by-id name or else by its driver's name.
-std::vector<SerialPortInfo> ListSerialDevices(const SerialScanRoots& roots = {});
+// Serial devices present, sorted by path, from udev: every tty with hardware behind it (a
+// built-in UART only when the kernel found one there).
+std::vector<SerialPortInfo> ListSerialDevices();
 
 }  // namespace serial

@@ -63,8 +63,15 @@ void CPrinterModel::Feed(std::uint8_t byte, std::int64_t now) {
         case State::DataStart:
         case State::Data:
         case State::DataEnd:
-            FeedData(byte, now);
-            return;
+            if (now - m_lastDataMs <= kDataGapMs) {
+                m_lastDataMs = now;
+                FeedData(byte, now);
+                return;
+            }
+            m_state = State::Idle;  // the frame was abandoned: this byte starts a new one
+            m_pending.data.clear();
+            m_frame.clear();
+            [[fallthrough]];
         default:
             m_frame.push_back(byte);
             MatchFrames(now);
@@ -176,6 +183,7 @@ void CPrinterModel::HandleProceed(std::int64_t now) {
             m_pending.data.clear();
             m_pending.data.reserve(m_dataExpected);
             m_state = State::DataStart;
+            m_lastDataMs = at;  // the tool starts the frame once it has the answer
             return;
         }
         case State::AwaitDeleteAnswer:

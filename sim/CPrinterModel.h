@@ -19,6 +19,9 @@ class CPrinterModel {
   public:
     static constexpr std::int64_t kDefaultEraseDelayMs = 12000;
     static constexpr std::uint8_t NAK = 0x15;
+    // A data frame that falls silent this long was abandoned by the tool (stopped, or its
+    // line went away): the printer drops it and listens for frames again.
+    static constexpr std::int64_t kDataGapMs = 1000;
 
     explicit CPrinterModel(CSimRegistrations& registrations);
 
@@ -89,4 +92,5 @@ class CPrinterModel {
     bool m_overwrite = false;
     SimRegistration m_pending;
     std::size_t m_dataExpected = 0;
+    std::int64_t m_lastDataMs = 0;  // when the data frame last received a byte
 };

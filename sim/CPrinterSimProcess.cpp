@@ -14,7 +14,7 @@ CPrinterSimProcess::~CPrinterSimProcess() { Stop(); }
 
 bool CPrinterSimProcess::Start(const std::filesystem::path& program,
                                const std::vector<std::string>& arguments, std::string& error,
-                               std::chrono::milliseconds wait) {
+                               std::chrono::milliseconds wait, std::size_t devices) {
     Stop();
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
@@ -39,30 +39,34 @@ bool CPrinterSimProcess::Start(const std::filesystem::path& program,
         error = "cannot start " + program.string() + ": " + std::strerror(spawned);
         return false;
     }
-    // The first line is the device path.
+    // The first lines are the device paths.
+    std::vector<std::string> lines;
     std::string line;
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    bool complete = false;
-    while (!complete) {
+    while (lines.size() < devices) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         pollfd pfd{pipeFds[0], POLLIN, 0};
         if (left.count() <= 0 || ::poll(&pfd, 1, static_cast<int>(left.count())) <= 0) break;
         char c = 0;
         if (::read(pipeFds[0], &c, 1) != 1) break;
-        if (c == '\n') {
-            complete = true;
-        } else {
+        if (c != '\n') {
             line.push_back(c);
+        } else if (!line.empty()) {
+            lines.push_back(std::move(line));
+            line.clear();
+        } else {
+            break;
         }
     }
     ::close(pipeFds[0]);
-    if (!complete || line.empty()) {
+    if (lines.size() < devices || devices == 0) {
         error = "the printer simulator printed no device path";
+        m_devicePaths = {std::string()};
         Stop();
         return false;
     }
-    m_devicePath = line;
+    m_devicePaths = std::move(lines);
     return true;
 }
 

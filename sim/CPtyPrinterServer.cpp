@@ -78,8 +78,8 @@ CPtyPrinterServer::Clock::duration CPtyPrinterServer::ByteTime(std::size_t bytes
     return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(nanos));
 }
 
-void CPtyPrinterServer::Serve(const volatile std::sig_atomic_t& stop) {
-    while (stop == 0) {
+void CPtyPrinterServer::Serve(const std::atomic<bool>& stop) {
+    while (!stop.load()) {
         WriteToLine();
         auto timeout = std::chrono::duration_cast<Clock::duration>(kMaxPoll);
         if (const auto due = m_model.NextOutputTime()) {

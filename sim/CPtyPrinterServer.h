@@ -1,7 +1,7 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -25,8 +25,9 @@ class CPtyPrinterServer {
     // Makes `link` a symbolic link to the device (an old link there is replaced); removed
     // again when the server ends.
     bool CreateLink(const std::filesystem::path& link, std::string& error);
-    // Serves until `stop` becomes non-zero (set from a signal handler).
-    void Serve(const volatile std::sig_atomic_t& stop);
+    // Serves until `stop` becomes true (set from a signal handler; several servers may
+    // watch one flag from threads of their own).
+    void Serve(const std::atomic<bool>& stop);
 
   private:
     using Clock = std::chrono::steady_clock;

@@ -11,7 +11,7 @@ bool CSimLink::OpenPort(const std::string& portName) {
 }
 
 bool CSimLink::WriteBytes(const std::uint8_t* data, std::size_t length, const IdleCallback&) {
-    if (!m_open) return false;
+    if (!m_open || LineFailed()) return false;
     m_written.insert(m_written.end(), data, data + length);
     m_writeSizes.push_back(length);
     m_model.Receive({data, length}, m_nowMs);
@@ -21,11 +21,11 @@ bool CSimLink::WriteBytes(const std::uint8_t* data, std::size_t length, const Id
 std::size_t CSimLink::ReadUpTo(std::uint8_t* buffer, std::size_t length, const IdleCallback& idle) {
     m_readSizes.push_back(length);
     std::size_t received = 0;
-    if (m_open && length > 0) {
+    if (m_open && length > 0 && !LineFailed()) {
         const std::int64_t deadline = m_nowMs + serial::ReadTimeout(length).count();
         while (true) {
             received += m_model.TakeOutput(buffer + received, length - received, m_nowMs);
-            if (received == length) break;
+            if (received == length || LineFailed()) break;
             const auto next = m_model.NextOutputTime();
             if (!next || *next > deadline) {
                 Advance(deadline, idle);
@@ -46,6 +46,7 @@ void CSimLink::Advance(std::int64_t to, const IdleCallback& idle) {
     while (m_idleCarryMs >= slice) {
         m_idleCarryMs -= slice;
         if (idle) idle();
+        if (LineFailed()) return;  // the rest of the wait is abandoned
     }
 }
 

@@ -11,6 +11,7 @@
 // that waits for a reply moves the clock to the reply's due time, a read that times out
 // moves it by the whole read time-out (5000 + 100 x n ms), calling the idle callback once
 // per 25 ms waited; so tests of slow and silent printers run at once.
+// A stop request ends a wait at its next idle slice.
 // It also records what the tool did, for tests.
 class CSimLink : public ISerialLink {
   public:
@@ -25,6 +26,7 @@ class CSimLink : public ISerialLink {
                     const IdleCallback& idle) override;
     std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t length,
                          const IdleCallback& idle) override;
+    bool DrainOutput(std::size_t, const IdleCallback&) override { return m_open && !LineFailed(); }
     bool ClosePort() override;
 
     using ISerialLink::ReadBytes;

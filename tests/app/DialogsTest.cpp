@@ -1,3 +1,6 @@
+#include <pty.h>
+#include <unistd.h>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -10,16 +13,17 @@
 #include <QtTest>
 
 #include "ModalDriver.h"
-#include "app/CAboutDlg.h"
-#include "app/CSelectPrinterDlg.h"
-#include "app/CVersionInfo.h"
-#include "items/CItemSetDlg.h"
+#include "app/dialogs/CComSelectDlg.h"
+#include "app/dialogs/CFontDetail.h"
+#include "app/dialogs/CLogoDetail.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/present/CVersionInfo.h"
+#include "app/shell/CAboutDlg.h"
+#include "app/shell/CSelectPrinterDlg.h"
+#include "app/view/CItemSetDlg.h"
 #include "items/CItemTable.h"
-#include "protocol/CFontDetail.h"
-#include "protocol/CLogoDetail.h"
-#include "protocol/CProgressDlg.h"
-#include "protocol/CProgressDlgDisplay.h"
-#include "serial/CComSelectDlg.h"
+#include "text/ShiftJis.h"
 
 namespace {
 
@@ -54,6 +58,45 @@ std::array<std::uint8_t, kHeaderSize> Header(int id, const char* name, int width
     return header;
 }
 
+// Types text one character at a time, as a keyboard or an input method delivers it (the
+// test library's key clicks know Latin-1 only).
+void Type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Texts of `dialog` (labels, radio buttons) that do not fit their place or that the
+// dialog cuts off, described for the failure message.
+QStringList ClippedTexts(QWidget& dialog) {
+    QStringList clipped;
+    const QRect inside = dialog.rect();
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (!widget->isVisible()) continue;
+        QString text;
+        bool fits = true;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : label->sizeHint().width() <= label->width() &&
+                                           label->sizeHint().height() <= label->height();
+        } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+            text = radio->text();
+            fits = radio->sizeHint().width() <= radio->width();
+        } else {
+            continue;
+        }
+        const QRect place(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+        if (!text.isEmpty() && (!fits || !inside.contains(place))) {
+            clipped << QString("%1 \"%2\"").arg(dialog.objectName(), text);
+        }
+    }
+    return clipped;
+}
+
 }  // namespace
 
 class DialogsTest : public QObject {
@@ -74,6 +117,9 @@ class DialogsTest : public QObject {
     void itemSetRefusesAnIdInUse();
     void itemSetEmptyIdMeansSlotZero();
     void itemSetCancelChangesNothing();
+    void itemSetNameHoldsThirtyTwoBytes();
+    void itemSetExplainsANameShiftJisCannotHold();
+    void everyTextFitsUnderTwoFonts();
     void logoDetailLines();
     void fontDetailLines();
 };
@@ -135,14 +181,16 @@ void DialogsTest::aboutDialogShowsTheVersionRecord() {
 
 void DialogsTest::portDialogListsAndStores() {
     std::string port = "COM1";
-    CComSelectDlg dialog(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}, {"/dev/ttyACM0", ""}});
+    CComSelectDlg dialog(port, {{"/dev/ttyS0", "on-board serial port"},
+                                {"/dev/ttyUSB0", "FT232R USB UART (FTDI)"},
+                                {"/dev/ttyACM0", ""}});
     QCOMPARE(dialog.windowTitle(), QString("COMポートの選択"));
     QComboBox* combo = dialog.Combo();
-    QCOMPARE(combo->count(), 22);
-    QCOMPARE(combo->itemText(0), QString("COM1"));
+    QCOMPARE(combo->count(), 22);  // /dev/ttyS0 is COM1, listed once
+    QCOMPARE(combo->itemText(0), QString("COM1  (/dev/ttyS0, on-board serial port)"));
+    QCOMPARE(combo->itemText(1), QString("COM2"));
     QCOMPARE(combo->itemText(19), QString("COM20"));
-    QVERIFY(combo->itemText(20).startsWith("/dev/ttyUSB0"));
-    QVERIFY(combo->itemText(20).contains("usb-FTDI_FT232R"));
+    QCOMPARE(combo->itemText(20), QString("/dev/ttyUSB0  (FT232R USB UART (FTDI))"));
     QCOMPARE(combo->itemText(21), QString("/dev/ttyACM0"));
     QCOMPARE(combo->currentIndex(), 0);  // the first opening shows COM1
 
@@ -151,7 +199,7 @@ void DialogsTest::portDialogListsAndStores() {
     QCOMPARE(port, std::string("COM12"));
 
     // A described device stores its path, not its text.
-    CComSelectDlg again(port, {{"/dev/ttyUSB0", "usb-FTDI_FT232R"}});
+    CComSelectDlg again(port, {{"/dev/ttyUSB0", "FT232R USB UART (FTDI)"}});
     QCOMPARE(again.Combo()->currentIndex(), 11);  // the current port is selected
     again.Combo()->setCurrentIndex(20);
     again.findChild<QPushButton*>("ok")->click();
@@ -173,16 +221,39 @@ void DialogsTest::portDialogTypedPaths() {
     CComSelectDlg dialog(port, {});
     QCOMPARE(dialog.Combo()->currentText(), QString("/dev/pts/9"));
     dialog.show();
-    dialog.Combo()->setEditText("/dev/pts/4");
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    QCOMPARE(openpty(&master, &slave, name, nullptr, nullptr), 0);  // a device that exists
+    dialog.Combo()->setEditText(name);
     dialog.findChild<QPushButton*>("ok")->click();
-    QCOMPARE(port, std::string("/dev/pts/4"));
+    QCOMPARE(port, std::string(name));
+    close(master);
+    close(slave);
 
+    // A typed name that is no port is explained, and the dialog stays for a correction.
+    for (const char* typed : {"printer please", "/dev/nonexistent-stampix-port"}) {
+        ModalDriver driver;
+        QString caption, text;
+        driver.Then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            caption = box->windowTitle();
+            text = box->text();
+            box->accept();
+        });
+        CComSelectDlg bad(port, {});
+        bad.show();
+        bad.Combo()->setEditText(typed);
+        bad.findChild<QPushButton*>("ok")->click();
+        QCOMPARE(driver.Pending(), 0);
+        QCOMPARE(caption, QString("エラー"));
+        QVERIFY(text.startsWith(QString("「%1」はポートではありません。").arg(typed)));
+        QVERIFY(bad.isVisible());  // refused, still open
+        QCOMPARE(port, std::string(name));
+    }
     CComSelectDlg bad(port, {});
     bad.show();
-    bad.Combo()->setEditText("printer please");
-    bad.findChild<QPushButton*>("ok")->click();
-    QVERIFY(bad.isVisible());  // refused, still open
-    QCOMPARE(port, std::string("/dev/pts/4"));
     bad.Combo()->setEditText("com7");
     bad.findChild<QPushButton*>("ok")->click();
     QCOMPARE(port, std::string("COM7"));
@@ -370,6 +441,118 @@ void DialogsTest::itemSetCancelChangesNothing() {
     QCOMPARE(table[3].m_state, ITEM_NEW);
     QCOMPARE(table[3].m_name, std::string("A.BMP"));
     QCOMPARE(table[40].m_state, ITEM_UNREGISTERED);
+}
+
+void DialogsTest::itemSetNameHoldsThirtyTwoBytes() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 0, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 0, table);
+    dialog.show();
+    QLineEdit* name = dialog.NameEdit();
+    name->clear();
+    // Twenty kanji: typing stops after sixteen (32 bytes).
+    Type(name, QString(20, QChar(u'漢')));
+    QCOMPARE(name->text(), QString(16, QChar(u'漢')));
+    // 31 bytes and then a kanji: it would split, so it is refused; one more byte fits.
+    name->clear();
+    Type(name, QString(15, QChar(u'漢')) + "a" + "漢" + "b" + "c");
+    QCOMPARE(name->text(), QString(15, QChar(u'漢')) + "ab");
+    // Half-width katakana take one byte each.
+    name->clear();
+    Type(name, QString(33, QChar(u'ｶ')));
+    QCOMPARE(name->text().size(), 32);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[0].m_name, std::string(32, '\xB6'));
+
+    CItemSetDlg again(nullptr, 0, table);
+    again.show();
+    again.NameEdit()->clear();
+    Type(again.NameEdit(), QString(15, QChar(u'漢')) + "a" + "漢");
+    again.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(table[0].m_name.size(), 31u);  // nothing cut on OK
+    QCOMPARE(sjis::ToUtf8(table[0].m_name), (QString(15, QChar(u'漢')) + "a").toStdString());
+}
+
+void DialogsTest::itemSetExplainsANameShiftJisCannotHold() {
+    CItemTable table;
+    table.ClearItemTable();
+    NewItem(table, 4, "A.BMP", 10);
+    CItemSetDlg dialog(nullptr, 4, table);
+    dialog.show();
+    QVERIFY(!dialog.NameProblem()->isVisible());
+    const int height = dialog.height();
+    Type(dialog.NameEdit(), "한");  // Hangul: not in Shift-JIS
+    QVERIFY(dialog.NameProblem()->isVisible());
+    QCOMPARE(dialog.NameProblem()->text(),
+             QString("登録名称に使えない文字が含まれています（Shift-JISにない文字）。"));
+    QVERIFY(dialog.height() > height);
+    // Its whole text is inside the dialog, above the buttons.
+    const QRect problem = dialog.NameProblem()->geometry();
+    QVERIFY(dialog.rect().contains(problem));
+    QVERIFY(problem.bottom() < dialog.findChild<QPushButton*>("ok")->geometry().top());
+    QVERIFY(dialog.NameProblem()->heightForWidth(problem.width()) <= problem.height());
+    dialog.findChild<QPushButton*>("ok")->click();
+    QVERIFY(dialog.isVisible());  // refused
+    QCOMPARE(table[4].m_name, std::string("A.BMP"));
+    // Taken out again, the explanation goes and OK works.
+    QTest::keyClick(dialog.NameEdit(), Qt::Key_Backspace);
+    QVERIFY(!dialog.NameProblem()->isVisible());
+    QCOMPARE(dialog.height(), height);
+    dialog.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void DialogsTest::everyTextFitsUnderTwoFonts() {
+    const QFont original = QApplication::font();
+    // The longest name: 32 bytes of double-byte characters.
+    const std::string longName = *sjis::FromUtf8(QString(16, QChar(u'漢')).toStdString());
+    for (int points : {8, 17}) {
+        QFont font(original);
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        QStringList clipped;
+
+        CProgressDlg progress(nullptr);
+        progress.show();
+        progress.SetProgress(100, 50, "プリンタから情報を取得中です。");
+        progress.SetMessage(
+            "情報取得に失敗しました。\nプリンタを再起動し、PCとケーブルの接続を確認してから再試行"
+            "してください。");
+        progress.ShowCloseButton();
+        clipped << ClippedTexts(progress);
+        QVERIFY(progress.CloseButton()->geometry().top() >
+                progress.findChild<QLabel*>("text")->geometry().bottom());
+
+        CItemTable table;
+        table.ClearItemTable();
+        NewItem(table, 0, "A.BMP", 10);
+        CItemSetDlg itemSet(nullptr, 0, table);
+        itemSet.show();
+        Type(itemSet.NameEdit(), "한");
+        clipped << ClippedTexts(itemSet);
+
+        CAboutDlg about;
+        about.show();
+        clipped << ClippedTexts(about);
+        CSelectPrinterDlg model;
+        model.show();
+        clipped << ClippedTexts(model);
+
+        const auto header = Header(99, longName.c_str(), 32767, 32767, 1);
+        const std::uint8_t logoEntry[6] = {0x6B, 0x82, 0, 0, 0, 0};
+        CLogoDetail logo(nullptr, 1, logoEntry, header, 8);
+        logo.show();
+        clipped << ClippedTexts(logo);
+        const std::uint8_t fontEntry[6] = {0x41, 0x00, 0, 0, 0, 0};
+        CFontDetail fontDetail(nullptr, 1, fontEntry, header);
+        fontDetail.show();
+        clipped << ClippedTexts(fontDetail);
+
+        QVERIFY2(clipped.isEmpty(),
+                 qPrintable(QString("%1 pt: ").arg(points) + clipped.join(", ")));
+    }
+    QApplication::setFont(original);
 }
 
 void DialogsTest::logoDetailLines() {

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "app/DibFile.h"
-#include "imaging/CPreviewImages.h"
-#include "imaging/CPreviewWidget.h"
+#include "app/present/DibFile.h"
+#include "app/view/CPreviewImages.h"
+#include "app/view/CPreviewWidget.h"
 #include "imaging/CurrentImage.h"
 
 namespace {

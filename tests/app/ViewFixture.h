@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "ModalDriver.h"
-#include "app/CLogoApp.h"
-#include "app/CMainFrame.h"
-#include "items/CLogoView.h"
+#include "app/shell/CLogoApp.h"
+#include "app/shell/CMainFrame.h"
+#include "app/view/CLogoView.h"
 #include "ops/CLogoSession.h"
 #include "sim/CPrinterModel.h"
 #include "sim/CSimLink.h"

@@ -11,13 +11,14 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "ViewFixture.h"
-#include "app/CModelProfile.h"
-#include "imaging/CPreviewWidget.h"
-#include "protocol/CProgressDlg.h"
+#include "app/dialogs/CProgressDlg.h"
+#include "app/present/CModelProfile.h"
+#include "app/view/CPreviewWidget.h"
 #include "sim/SimContent.h"
 
 namespace {
@@ -59,6 +60,7 @@ struct ControlsSeen {
     bool extensions = true;
     bool help = false;
     bool frameClosed = true;
+    QString closeQuestion;
 };
 
 ControlsSeen LookAtControls(ViewFixture& f) {
@@ -69,7 +71,13 @@ ControlsSeen LookAtControls(ViewFixture& f) {
     seen.comPort = f.Frame().ComPortAction()->isEnabled();
     seen.extensions = f.Frame().ExtensionsMenu()->menuAction()->isEnabled();
     seen.help = f.Frame().HelpMenu()->menuAction()->isEnabled();
-    f.Frame().close();  // refused while the operation runs
+    // Closing asks whether to stop the operation; no keeps it running.
+    f.m_driver.Then([&seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen.closeQuestion = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    f.Frame().close();
     seen.frameClosed = !f.Frame().isVisible();
     return seen;
 }
@@ -90,6 +98,9 @@ class ViewTest : public QObject {
     void addingFilesFillsFreeSlotsAndPreviews();
     void droppedFilesAreAdded();
     void arrowKeysMoveThePreview();
+    void refreshDropsTheSelection();
+    void previewsFollowTheTable();
+    void retrievalShowsTheEmptyTableWhileWaiting();
     void downloadShowsProgressAndEnablesAfterwards();
     void downloadOverwriteQuestionWhileControlsAreOff();
     void retrievalOpensTheInformationDialogs();
@@ -104,6 +115,10 @@ class ViewTest : public QObject {
     void addFileDialog();
     void convertDialogWritesPldFiles();
     void closingWithAFinishedProgressDialog();
+    void finishedProgressTakesTheFocus();
+    void closingDuringAnOperationStopsIt();
+    void largerWindowGivesTheListTheRoom();
+    void helpThatCannotOpenSaysWhere();
 };
 
 // Receives the URLs the program asks the desktop to open.
@@ -186,15 +201,24 @@ void ViewTest::menusInOrder() {
     QVERIFY(actions[1]->menu() == nullptr);  // a command on the bar, not a pop-up
     QCOMPARE(actions[2]->text(), QString("拡張機能(&E)"));
     QCOMPARE(actions[3]->text(), QString("ヘルプ(&H)"));
-    QCOMPARE(f.Frame().FileMenu()->actions()[0]->text(), QString("終了(&X)"));
+    const auto file = f.Frame().FileMenu()->actions();
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0]->text(), QString("ファイル追加"));
+    QCOMPARE(file[0]->shortcut(), QKeySequence("Ctrl+O"));
+    QVERIFY(file[1]->isSeparator());
+    QCOMPARE(file[2]->text(), QString("終了(&X)"));
+    QCOMPARE(file[2]->shortcut(), QKeySequence("Ctrl+Q"));
     QCOMPARE(f.Frame().ExtensionsMenu()->actions()[0]->text(), QString("bmp→pld変換(&C)"));
     const auto help = f.Frame().HelpMenu()->actions();
     QCOMPARE(help.size(), 3);
     QCOMPARE(help[0]->text(), QString("ヘルプ(&H)"));
+    QCOMPARE(help[0]->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(help[1]->isSeparator());
     QCOMPARE(help[2]->text(), QString("バージョン情報 (&A)"));
-    // Exit closes the window.
-    f.Frame().FileMenu()->actions()[0]->trigger();
+    // Ctrl+Q closes the window.
+    f.Frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+    QTest::keyClick(&f.Frame(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!f.Frame().isVisible());
 }
 
@@ -254,22 +278,27 @@ void ViewTest::addingFilesFillsFreeSlotsAndPreviews() {
     QCOMPARE(RowBackground(f.View(), 1), QColor(220, 255, 255));
     QVERIFY(f.View().Button(1)->isEnabled());
 
-    // Clicking a row shows both pictures fitted into the 132 x 144 frames.
+    // Clicking a row shows both pictures fitted into the frames: a wide picture to the
+    // frame's width, a tall one to its height, drawn at (1, 1) two pixels smaller.
     CPreviewWidget* original = f.View().OriginalPreview();
     CPreviewWidget* transfer = f.View().TransferPreview();
-    QCOMPARE(original->size(), QSize(132, 144));
+    const int wc = original->width();
+    const int hc = original->height();
+    QCOMPARE(transfer->size(), original->size());
     ClickRow(f.View(), 0);
     QCOMPARE(f.Session().m_previewSlot, 0);
     QVERIFY(!original->IsPlaceholder());
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 130, 64));
-    QCOMPARE(transfer->TargetRect(), QRect(1, 1, 130, 64));
+    const int wideHeight = std::min(hc, int(double(wc) / 200 * 100 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
+    QCOMPARE(transfer->TargetRect(), QRect(1, 1, wc - 2, wideHeight - 2));
     QCOMPARE(transfer->Image().size(), QSize(200, 100));
     const QImage shot = transfer->grab().toImage();
-    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));           // the black left half
-    QCOMPARE(shot.pixel(120, 5), qRgb(255, 255, 255));   // the white right half
-    QCOMPARE(shot.pixel(60, 100), qRgb(120, 120, 120));  // frame below the picture
+    QCOMPARE(shot.pixel(5, 5), qRgb(0, 0, 0));                           // the black left half
+    QCOMPARE(shot.pixel(wc - 12, 5), qRgb(255, 255, 255));               // the white right half
+    QCOMPARE(shot.pixel(wc / 2, wideHeight + 10), qRgb(120, 120, 120));  // frame below it
     ClickRow(f.View(), 1);
-    QCOMPARE(original->TargetRect(), QRect(1, 1, 34, 142));
+    const int tallWidth = std::min(wc, int(double(hc) / 200 * 50 + 0.5));
+    QCOMPARE(original->TargetRect(), QRect(1, 1, tallWidth - 2, hc - 2));
     // A free row shows the placeholder whatever the current image holds.
     ClickRow(f.View(), 50);
     QVERIFY(original->IsPlaceholder());
@@ -344,6 +373,121 @@ void ViewTest::arrowKeysMoveThePreview() {
     QVERIFY(f.View().OriginalPreview()->IsPlaceholder());
 }
 
+void ViewTest::refreshDropsTheSelection() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    ClickRow(f.View(), 5);
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_NEW);
+    QVERIFY(f.View().SelectedRows().empty());
+    // The next file starts from the top again.
+    f.View().AddFiles({f.Bitmap("b.bmp", 8, 8)});
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
+    QCOMPARE(f.Session().m_items[6].m_state, ITEM_UNREGISTERED);
+
+    // After a download, "クリア" works on what is selected now: nothing.
+    f.View().Button(1)->click();
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().Button(3)->isEnabled());
+    QCOMPARE(f.Session().m_items[5].m_state, ITEM_REGISTERED);
+    f.Answer(QMessageBox::Ok);
+    f.View().Button(3)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(f.m_texts, QStringList{"削除するIDを選択してください。"});
+    QVERIFY(f.m_printer.Contains(5));
+}
+
+void ViewTest::previewsFollowTheTable() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    CPreviewWidget* original = f.View().OriginalPreview();
+    CPreviewWidget* transfer = f.View().TransferPreview();
+    const auto showsPicture = [&] {
+        // What the frames show once they have painted.
+        original->repaint();
+        transfer->repaint();
+        return !original->IsPlaceholder() && !transfer->IsPlaceholder();
+    };
+    const auto addAndPreview = [&](const QString& name) {
+        f.View().AddFiles({f.Bitmap(name, 16, 8)});
+        ClickRow(f.View(), 0);
+        QVERIFY(showsPicture());
+    };
+
+    // A download makes the previewed slot a registered one.
+    addAndPreview("a.bmp");
+    f.View().Button(1)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // A deletion frees it.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("b.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    ClickRow(f.View(), 3);
+    f.View().Button(3)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
+    // The item settings dialog moves it away.
+    ClickRow(f.View(), 3);
+    f.View().AddFiles({f.Bitmap("c.bmp", 16, 8)});
+    ClickRow(f.View(), 3);
+    QVERIFY(showsPicture());
+    f.m_driver.Then([](QWidget* modal) {
+        modal->findChild<QLineEdit*>("id")->setText("40");
+        modal->findChild<QPushButton*>("ok")->click();
+    });
+    DoubleClickRow(f.View(), 3);
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(!showsPicture());
+
+    // A retrieval and an all-clear empty the table.
+    ClickRow(f.View(), 40);
+    QVERIFY(showsPicture());
+    f.View().Button(2)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+    ClickRow(f.View(), 7);
+    f.View().AddFiles({f.Bitmap("d.bmp", 16, 8)});
+    ClickRow(f.View(), 7);
+    QVERIFY(showsPicture());
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(4)->click();
+    QVERIFY(!showsPicture());
+    f.View().ProgressDlg()->CloseButton()->click();
+}
+
+void ViewTest::retrievalShowsTheEmptyTableWhileWaiting() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);
+    QVERIFY(f.Start());
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.m_model.SetFault(SimFault::Silence);
+    // The rows the list shows each time the window is kept alive during the wait.
+    QList<int> rowsSeen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (f.View().ProgressDlg() && !f.View().ProgressDlg()->IsFinished()) {
+            rowsSeen << f.View().ItemList()->rowCount();
+        }
+    });
+    watch.start(0);
+    f.View().Button(2)->click();
+    watch.stop();
+    QVERIFY(rowsSeen.size() > 10);
+    QCOMPARE(rowsSeen.last(), 0);
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    QCOMPARE(f.View().ItemList()->rowCount(), 100);
+    QCOMPARE(f.View().ItemList()->item(0, 3)->text(), QString("未登録ID"));
+    f.View().ProgressDlg()->CloseButton()->click();
+}
+
 void ViewTest::downloadShowsProgressAndEnablesAfterwards() {
     ViewFixture f;
     QVERIFY(f.Start());
@@ -406,6 +550,7 @@ void ViewTest::downloadOverwriteQuestionWhileControlsAreOff() {
     QVERIFY(!seen.extensions);
     QVERIFY(seen.help);
     QVERIFY(!seen.frameClosed);  // the window stays while the operation runs
+    QCOMPARE(seen.closeQuestion, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
     QVERIFY(f.Frame().isVisible());
     // Declined: ID 2 still waits; the count went on.
     CProgressDlg* progress = f.View().ProgressDlg();
@@ -440,18 +585,20 @@ void ViewTest::retrievalOpensTheInformationDialogs() {
     QCOMPARE(f.View().ItemList()->item(17, 3)->text(), QString("登録済みID"));
 
     QStringList logoLines, fontLines;
-    QString logoHeight, fontCount;
+    QString logoHeight, logoHeading, fontCount;
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CLogoDetail"));
         auto* list = modal->findChild<QListWidget*>("list");
         for (int i = 0; i < list->count(); ++i) logoLines << list->item(i)->text();
         logoHeight = modal->findChild<QLabel*>("height")->text();
+        logoHeading = modal->findChild<QLabel*>("listHeading")->text();
         modal->findChild<QPushButton*>("ok")->click();
     });
     DoubleClickRow(f.View(), 3);
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(logoLines, QStringList{"0x6B82"});
     QCOMPARE(logoHeight, QString("縦サイズ：240dot(20.0mm)"));
+    QCOMPARE(logoHeading, QString("呼び出しコード"));
 
     f.m_driver.Then([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CFontDetail"));
@@ -528,6 +675,14 @@ void ViewTest::deletionAsksAndClears() {
     progress->CloseButton()->click();
     QTRY_VERIFY(f.View().isEnabled());
 
+    // Delete in the list is "クリア".
+    f.View().AddFiles({f.Bitmap("m.bmp", 8, 8)});
+    ClickRow(f.View(), 0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(f.Session().m_items[0].m_state, ITEM_UNREGISTERED);
+    f.View().ProgressDlg()->CloseButton()->click();
+    QTRY_VERIFY(f.View().isEnabled());
+
     // Nothing selected: the message.
     list->clearSelection();
     f.Answer(QMessageBox::Ok);
@@ -555,8 +710,16 @@ void ViewTest::allClearAsks() {
     simcontent::PreloadDemo(f.m_printer);
     QVERIFY(f.Start());
     f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
-    f.Answer(QMessageBox::No);
+    QStringList buttons;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+        f.m_captions << box->windowTitle();
+        f.m_texts << box->text();
+        box->button(QMessageBox::No)->click();
+    });
     f.View().Button(4)->click();
+    QCOMPARE(buttons, (QStringList{"はい(&Y)", "いいえ(&N)"}));
     QCOMPARE(f.m_captions.last(), QString("実行確認"));
     QCOMPARE(f.m_texts.last(),
              QString("プリンタに登録されているデータが全て削除されます。\n実行しますか？"));
@@ -609,7 +772,9 @@ void ViewTest::portDialogChangesThePort() {
     f.m_driver.Then([](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CComSelectDlg"));
         auto* combo = modal->findChild<QComboBox*>("combo");
-        QCOMPARE(combo->currentText(), QString("COM1"));
+        // The entry of COM1 (its text names /dev/ttyS0 too where the machine has one).
+        QCOMPARE(combo->currentData().toString(), QString("COM1"));
+        QVERIFY(combo->currentText().startsWith("COM1"));
         combo->setCurrentIndex(11);
         modal->findChild<QPushButton*>("ok")->click();
     });
@@ -659,6 +824,11 @@ void ViewTest::portOpenFailureShowsTheMessage() {
 void ViewTest::helpOpensThePageBesideTheProgram() {
     ViewFixture f;
     QVERIFY(f.Start());
+    // The test program has no page beside it; the source tree's stands in.
+    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName(),
+             QString("Stampix.html"));
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
     f.Frame().HelpMenu()->actions()[0]->trigger();
@@ -675,12 +845,14 @@ void ViewTest::addFileDialog() {
     const QString a = f.Bitmap("a.bmp", 8, 8);
     const QString b = f.Bitmap("b.bmp", 8, 8);
     QStringList filters;
-    QString title;
+    QString title, initialName, nameLabel;
     f.m_driver.Then([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog != nullptr);
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
+        initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        nameLabel = dialog->findChild<QLabel*>("fileNameLabel")->text();
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
         dialog->setDirectory(f.m_dir.path());
         dialog->selectFile("\"a.bmp\" \"b.bmp\"");
@@ -690,6 +862,8 @@ void ViewTest::addFileDialog() {
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(title, QString("ファイル追加"));
     QCOMPARE(filters, (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)"}));
+    QCOMPARE(initialName, QString("*.bmp"));
+    QVERIFY2(nameLabel.startsWith("ファイル名"), qPrintable(nameLabel));  // Qt's text, in Japanese
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
     QCOMPARE(f.Session().m_items[1].m_state, ITEM_NEW);
     QCOMPARE(f.View().ItemList()->item(1, 1)->text(), QString("b.bmp"));
@@ -744,6 +918,110 @@ void ViewTest::closingWithAFinishedProgressDialog() {
     f.m_app.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(progress.isNull());
+}
+
+void ViewTest::finishedProgressTakesTheFocus() {
+    ViewFixture f;
+    simcontent::PreloadDemo(f.m_printer);  // IDs 1, 2, 5 and 10
+    QVERIFY(f.Start());
+    // A download whose overwrite question has had the focus in the middle of it.
+    f.View().AddFiles({f.Bitmap("a.bmp", 8, 8)});
+    f.Session().m_items.MoveItem(0, 2, "a.bmp");
+    f.View().RefreshItemList();
+    f.Answer(QMessageBox::Yes);
+    f.View().Button(1)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QPointer<CProgressDlg> progress = f.View().ProgressDlg();
+    QVERIFY(progress->IsFinished());
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+    QVERIFY(f.View().isEnabled());
+    // A retrieval with no question.
+    f.View().Button(2)->click();
+    progress = f.View().ProgressDlg();
+    QTRY_COMPARE(QApplication::focusWidget(), progress->CloseButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(progress.isNull());
+}
+
+void ViewTest::closingDuringAnOperationStopsIt() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.m_model.SetFault(SimFault::Silence);  // the retrieval would wait for the whole time-out
+    QString question;
+    std::int64_t stoppedAtMs = -1;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        question = box->text();
+        stoppedAtMs = f.m_link->NowMs();
+        box->button(QMessageBox::Yes)->click();
+    });
+    QTimer::singleShot(0, &f.Frame(), [&] { f.Frame().close(); });
+    f.View().Button(2)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(question, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
+    // Stopped at once, as a failed line ends it, instead of waiting out the printer.
+    QVERIFY(f.m_link->NowMs() - stoppedAtMs <= 200);
+    QVERIFY(!f.m_link->IsOpen());
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    // Then the program quits: the window and the finished dialog go.
+    QTRY_VERIFY(!f.Frame().isVisible());
+    QTRY_VERIFY(f.View().ProgressDlg() == nullptr || !f.View().ProgressDlg()->isVisible());
+}
+
+void ViewTest::largerWindowGivesTheListTheRoom() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    CLogoView& view = f.View();
+    QTableWidget* list = view.ItemList();
+    const QRect listBefore = list->geometry();
+    const QRect previewBefore = view.OriginalPreview()->geometry();
+    const QRect gaugeBefore = view.MemoryGauge()->geometry();
+    const QSize previewSize = previewBefore.size();
+    const int lastColumn = list->columnWidth(3);
+    f.Frame().resize(f.Frame().size() + QSize(300, 120));
+    QTRY_COMPARE(view.width(), f.Frame().centralWidget()->width());
+    QTRY_COMPARE(list->width(), listBefore.width() + (view.width() - view.minimumWidth()));
+    QCOMPARE(list->height(), listBefore.height() + (view.height() - view.minimumHeight()));
+    // The previews stay beside the list, the gauge below it, at their sizes.
+    QCOMPARE(view.OriginalPreview()->size(), previewSize);
+    QCOMPARE(view.OriginalPreview()->x() - list->geometry().right(),
+             previewBefore.x() - listBefore.right());
+    QCOMPARE(view.MemoryGauge()->y() - list->geometry().bottom(),
+             gaugeBefore.y() - listBefore.bottom());
+    // "アイテム状態" is readable without scrolling: the last column took the room.
+    QTRY_COMPARE(list->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(list->columnWidth(3), lastColumn + (list->width() - listBefore.width()));
+    // Never smaller than the form.
+    f.Frame().resize(100, 100);
+    QTRY_VERIFY(view.width() >= view.minimumWidth());
+    QCOMPARE(list->geometry(), listBefore);
+}
+
+void ViewTest::helpThatCannotOpenSaysWhere() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    // A page that is there, but no desktop to open it with (the offscreen platform has
+    // none).
+    f.m_app->m_helpPath =
+        qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    const QString page = QString::fromStdString(f.m_app->m_helpPath);
+    QCOMPARE(f.m_captions, QStringList{"エラー"});
+    QCOMPARE(f.m_texts, QStringList{"ヘルプを開けませんでした。\n" + page});
+    // A page that is not there is reported without asking the desktop.
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    f.m_app->m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
+    f.Answer(QMessageBox::Ok);
+    f.Frame().HelpMenu()->actions()[0]->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QVERIFY(catcher.m_urls.isEmpty());
+    QVERIFY(f.m_texts.last().endsWith("missing/Stampix.html"));
 }
 
 QTEST_MAIN(ViewTest)

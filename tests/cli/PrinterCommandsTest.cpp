@@ -120,6 +120,10 @@ TEST_F(PrinterCommands, PortThatCannotBeOpenedAndUsageErrors) {
     const Outcome missing = Run("info --port /dev/nonexistent-stampix-port");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("エラー: COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。"), std::string::npos);
+    EXPECT_NE(missing.err.find("終了させてください。\n/dev/nonexistent-stampix-port: No such file"),
+              std::string::npos)
+        << missing.err;
+    EXPECT_EQ(missing.out, "");  // nothing read: nothing claimed
     EXPECT_EQ(Run("delete 100").status, 2);
     EXPECT_EQ(Run("delete").status, 2);
     EXPECT_EQ(Run("download --start 100 a.bmp").status, 2);

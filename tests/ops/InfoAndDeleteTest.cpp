@@ -74,6 +74,17 @@ TEST_F(Info, BrokenStreamKeepsTheRecordsReceived) {
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], kBroken);
 }
 
+TEST_F(Info, NonsenseReplyIsAFailureAndLeavesTheTableEmpty) {
+    m_registrations.Store(simcontent::MakeLogo(3, "A", 8, 8));
+    EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
+    m_model.SetFault(SimFault::Garbage);
+    m_op.Clear();
+    EXPECT_FALSE(m_session->OnGetInfo());
+    EXPECT_EQ(m_session->m_items.CountInUse(), 0);
+    EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], "SetMessage 情報取得に失敗しました。");
+    EXPECT_EQ(m_op.RefreshCount(), 1);
+}
+
 TEST_F(Info, PortThatCannotBeOpenedLeavesTheTable) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_link->SetOpenFails(true);

@@ -22,6 +22,7 @@ bool CScriptedLink::OpenPort(const std::string& portName) {
     m_portEvents.push_back("open " + portName);
     if (m_openFails || m_open) return false;
     m_open = true;
+    m_lineFailed = false;
     return true;
 }
 
@@ -35,6 +36,8 @@ bool CScriptedLink::WriteBytes(const std::uint8_t* data, std::size_t length, con
         m_portEvents.push_back("write while closed");
         return false;
     }
+    m_sequence.push_back("w" + std::to_string(length));
+    if (LineFailed()) return false;
     m_writes.emplace_back(data, data + length);
     return true;
 }
@@ -46,6 +49,10 @@ std::size_t CScriptedLink::ReadUpTo(std::uint8_t* buffer, std::size_t length,
         m_portEvents.push_back("read while closed");
         return 0;
     }
+    m_sequence.push_back("r" + std::to_string(length));
+    if (m_readsBeforeFailure == 0) m_lineFailed = true;
+    if (m_readsBeforeFailure >= 0) --m_readsBeforeFailure;
+    if (LineFailed()) return 0;
     if (m_script.empty()) {
         ++m_readsPastScript;
         return 0;
@@ -63,6 +70,11 @@ std::size_t CScriptedLink::ReadUpTo(std::uint8_t* buffer, std::size_t length,
     const std::size_t n = std::min(length, answer.bytes.size());
     std::copy_n(answer.bytes.begin(), n, buffer);
     return n;
+}
+
+bool CScriptedLink::DrainOutput(std::size_t frameLength, const IdleCallback&) {
+    m_sequence.push_back("d" + std::to_string(frameLength));
+    return m_open && !LineFailed();
 }
 
 bool CScriptedLink::ClosePort() {

@@ -26,7 +26,12 @@ class CScriptedLink : public ISerialLink {
                     const IdleCallback& idle) override;
     std::size_t ReadUpTo(std::uint8_t* buffer, std::size_t length,
                          const IdleCallback& idle) override;
+    bool DrainOutput(std::size_t frameLength, const IdleCallback& idle) override;
     bool ClosePort() override;
+    bool LineFailed() const override { return m_lineFailed || StopRequested(); }
+    // After `reads` more reads the line goes down (the device hung up): later reads receive
+    // nothing and writes fail, until the next open.
+    void FailLineAfterReads(int reads) { m_readsBeforeFailure = reads; }
 
     using ISerialLink::ReadBytes;
     using ISerialLink::WriteBytes;
@@ -43,6 +48,8 @@ class CScriptedLink : public ISerialLink {
     const std::vector<std::string>& PortEvents() const { return m_portEvents; }
     bool IsOpen() const { return m_open; }
     int IdleCalls() const { return m_idleCalls; }
+    // Writes, drains and reads in order: "w<length>", "d<frame length>", "r<length>".
+    const std::vector<std::string>& Sequence() const { return m_sequence; }
 
   private:
     struct Answer {
@@ -57,6 +64,9 @@ class CScriptedLink : public ISerialLink {
     std::vector<std::string> m_portEvents;
     int m_readsPastScript = 0;
     int m_idleCalls = 0;
+    int m_readsBeforeFailure = -1;  // -1: the line does not fail
+    bool m_lineFailed = false;
+    std::vector<std::string> m_sequence;
 };
 
 // Bytes of a text, for readable expectations.

@@ -219,9 +219,9 @@ TEST_F(ReadRegistrationsTest, LengthThatIsNotEightDigitsBreaksTheStreamBeforePro
     EXPECT_EQ(m_link.Writes(), std::vector<Frame>{kRequest});
 }
 
-TEST_F(ReadRegistrationsTest, UnknownAnswerMeansNoRecords) {
+TEST_F(ReadRegistrationsTest, UnknownAnswerIsAFailureWithNoRecords) {
     m_link.Reply(InfoReply('X', "00000100"));
-    EXPECT_EQ(Run().status, InfoStatus::Complete);
+    EXPECT_EQ(Run().status, InfoStatus::UnknownReply);
     EXPECT_EQ(m_link.Writes(), std::vector<Frame>{kRequest});
     EXPECT_EQ(InUse(), 0);
 }

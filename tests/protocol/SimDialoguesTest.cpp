@@ -155,7 +155,7 @@ TEST_F(SimDialoguesTest, FaultsFailTheTransactions) {
     EXPECT_FALSE(Download(item));
 
     m_model.SetFault(SimFault::Garbage);
-    EXPECT_EQ(info(), InfoStatus::Complete);  // an unknown answer: no records
+    EXPECT_EQ(info(), InfoStatus::UnknownReply);  // not an answer: a failure, no records
     EXPECT_EQ(table.CountInUse(), 0);
     EXPECT_FALSE(m_protocol.DeleteId(kPort, 1));
     EXPECT_FALSE(Download(item));

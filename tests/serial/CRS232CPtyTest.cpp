@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -79,12 +81,24 @@ TEST_F(CRS232CPtyTest, SecondOpenOfTheSameDeviceFailsWhileTheFirstIsOpen) {
 
 TEST_F(CRS232CPtyTest, OpenRefusesNamesAndFilesThatAreNoPorts) {
     CRS232C port;
-    EXPECT_FALSE(port.OpenPort("COM21"));
-    EXPECT_FALSE(port.OpenPort("printer"));
-    EXPECT_FALSE(port.OpenPort("/nonexistent/tty"));
-    EXPECT_FALSE(port.OpenPort("/etc/hostname"));  // not a terminal
+    const auto failure = [&port](const std::string& name) {
+        EXPECT_FALSE(port.OpenPort(name));
+        const auto why = port.OpenFailure();
+        return why ? std::pair{why->device, why->error} : std::pair{std::string("none"), -1};
+    };
+    EXPECT_EQ(failure("COM21"), (std::pair{std::string("COM21"), 0}));
+    EXPECT_EQ(failure("printer"), (std::pair{std::string("printer"), 0}));
+    EXPECT_EQ(failure("/nonexistent/tty"), (std::pair{std::string("/nonexistent/tty"), ENOENT}));
+    EXPECT_EQ(failure("/etc/hostname"), (std::pair{std::string("/etc/hostname"), ENOTTY}));
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(port.ClosePort());  // closing a closed port is harmless
+
+    CRS232C holder;
+    ASSERT_TRUE(holder.OpenPort(m_path));
+    EXPECT_EQ(failure(m_path), (std::pair{m_path, EBUSY}));  // held by another program
+    holder.ClosePort();
+    EXPECT_TRUE(port.OpenPort(m_path));
+    EXPECT_FALSE(port.OpenFailure().has_value());
 }
 
 TEST_F(CRS232CPtyTest, ConfigureNeedsAnOpenPortAndSetsRawLine) {
@@ -187,7 +201,7 @@ TEST_F(CRS232CPtyTest, CloseDiscardsPendingInput) {
     EXPECT_FALSE(port.ReadBytes(&byte, 1));  // scaled: about 100 ms
 }
 
-TEST_F(CRS232CPtyTest, ReadOnAHungUpLineWaitsOutItsDeadlineWithoutSpinning) {
+TEST_F(CRS232CPtyTest, HungUpLineEndsEveryWaitAtOnceUntilTheNextOpen) {
     CRS232C port;
     ASSERT_TRUE(OpenConfigured(port));
     close(m_master);
@@ -196,9 +210,52 @@ TEST_F(CRS232CPtyTest, ReadOnAHungUpLineWaitsOutItsDeadlineWithoutSpinning) {
     int idleCalls = 0;
     const auto start = Clock::now();
     EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size(), [&] { ++idleCalls; }));
-    EXPECT_GE(Clock::now() - start, 100ms);
-    EXPECT_LT(idleCalls, 20);  // slices of 25 ms, not a busy loop
+    EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size(), [&] { ++idleCalls; }));
+    const std::uint8_t byte = 0x02;
+    EXPECT_FALSE(port.WriteBytes(&byte, 1));
+    EXPECT_FALSE(port.DrainOutput(1, {}));
+    EXPECT_LT(Clock::now() - start, 100ms);  // nothing can arrive: no waiting
+    EXPECT_LT(idleCalls, 3);
+    EXPECT_TRUE(port.LineFailed());
     EXPECT_EQ(buffer, (std::array<std::uint8_t, 3>{7, 7, 7}));
+    port.ClosePort();
+}
+
+TEST_F(CRS232CPtyTest, StopFromAnotherThreadOrAVanishedNodeEndsASilentRead) {
+    unsetenv(serial::kTimeoutScaleVariable);  // the real 5.3 s: only the stop may end it
+    CStopFlag stop;
+    CRS232C port;
+    port.SetStopFlag(&stop);
+    ASSERT_TRUE(OpenConfigured(port));
+    std::array<std::uint8_t, 3> buffer{};
+    auto start = Clock::now();
+    std::thread stopper([&stop] {
+        std::this_thread::sleep_for(50ms);
+        stop.Request();
+    });
+    EXPECT_FALSE(port.ReadBytes(buffer.data(), buffer.size()));  // no idle callback either
+    stopper.join();
+    EXPECT_LT(Clock::now() - start, 50ms + 100ms);
+    EXPECT_TRUE(port.LineFailed());
+    port.ClosePort();
+
+    // The device node removed while the read waits: here a link to the device.
+    CRS232C other;
+    const std::filesystem::path link =
+        std::filesystem::temp_directory_path() / ("stampix-node-" + std::to_string(getpid()));
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(m_path, link);
+    ASSERT_TRUE(other.OpenPort(link.string()) && other.ConfigurePort()) << other.LastError();
+    EXPECT_FALSE(other.LineFailed());
+    start = Clock::now();
+    std::thread unplug([&link] {
+        std::this_thread::sleep_for(50ms);
+        std::filesystem::remove(link);
+    });
+    EXPECT_FALSE(other.ReadBytes(buffer.data(), buffer.size()));
+    unplug.join();
+    EXPECT_LT(Clock::now() - start, 50ms + 100ms);
+    EXPECT_TRUE(other.LineFailed());
 }
 
 TEST_F(CRS232CPtyTest, WriteSendsEveryByteAndFailsWhenClosed) {
@@ -207,7 +264,9 @@ TEST_F(CRS232CPtyTest, WriteSendsEveryByteAndFailsWhenClosed) {
     EXPECT_FALSE(port.WriteBytes(frame, sizeof frame));
     ASSERT_TRUE(OpenConfigured(port));
     EXPECT_TRUE(port.WriteBytes(frame, sizeof frame));
+    EXPECT_TRUE(port.DrainOutput(sizeof frame, {}));  // a healthy line drains
     EXPECT_EQ(MasterRead(), std::vector<std::uint8_t>(frame, frame + sizeof frame));
+    EXPECT_FALSE(port.LineFailed());
 }
 
 TEST(CRS232CDevices, PortAppearingAfterConstructionCanBeOpened) {

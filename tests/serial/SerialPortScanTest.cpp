@@ -1,63 +1,73 @@
-#include "serial/SerialPortScan.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 
-namespace fs = std::filesystem;
+#include "serial/SerialPortList.h"
+#include "serial/SerialPortScan.h"
 
 namespace {
 
-// A small copy of what sysfs and /dev/serial/by-id look like.
-class SerialPortScanTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/stampix-scan-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_root = pattern;
-        m_roots = {m_root / "sys", m_root / "by-id", m_root / "dev"};
-        fs::create_directories(m_roots.sysClassTty);
-        fs::create_directories(m_roots.serialById);
-        fs::create_directories(m_roots.dev);
-        fs::create_directories(m_root / "drivers" / "ftdi_sio");
-        fs::create_directories(m_root / "drivers" / "serial8250");
-    }
-    void TearDown() override { fs::remove_all(m_root); }
+TEST(SerialPortScan, DevicesAreDescribedByWhatTheyAre) {
+    const auto describe = [](std::string bus, std::string product, std::string vendor) {
+        return serial::DescribeSerialDevice(
+            {"/dev/x", std::move(bus), std::move(product), std::move(vendor)});
+    };
+    EXPECT_EQ(describe("usb", "FT232R USB UART", "FTDI"), "FT232R USB UART (FTDI)");
+    EXPECT_EQ(describe("usb", "CP2102 USB to UART Bridge Controller", ""),
+              "CP2102 USB to UART Bridge Controller");
+    EXPECT_EQ(describe("usb", "", "Prolific"), "USB serial adapter");
+    EXPECT_EQ(describe("pci", "", ""), "PCI serial port");
+    EXPECT_EQ(describe("pci", "OX16PCI952", "Oxford Semiconductor"),
+              "OX16PCI952 (Oxford Semiconductor)");
+    EXPECT_EQ(describe("pnp", "", ""), "on-board serial port");
+    EXPECT_EQ(describe("platform", "", ""), "on-board serial port");
+    EXPECT_EQ(describe("bluetooth", "", ""), "serial port");
+}
 
-    void AddTty(const std::string& name, const char* driver, const char* type = nullptr) {
-        const fs::path entry = m_roots.sysClassTty / name;
-        fs::create_directories(entry);
-        std::ofstream(m_roots.dev / name) << "";
-        if (driver == nullptr) return;
-        fs::create_directories(entry / "device");
-        fs::create_directory_symlink(m_root / "drivers" / driver, entry / "device" / "driver");
-        if (type != nullptr) std::ofstream(entry / "type") << type << "\n";
+TEST(SerialPortScan, TheSystemsDevicesAreRealAndListedOnce) {
+    const auto devices = serial::ListSerialDevices();
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        EXPECT_TRUE(std::filesystem::exists(devices[i].path)) << devices[i].path;
+        EXPECT_FALSE(devices[i].description.empty());
+        if (i > 0) {
+            EXPECT_LT(devices[i - 1].path, devices[i].path);
+        }
     }
+}
 
-    fs::path m_root;
-    serial::SerialScanRoots m_roots;
-};
+TEST(SerialPortList, EachDeviceOnceWithComNamesFirst) {
+    const std::vector<SerialPortInfo> devices{
+        {"/dev/ttyS0", "on-board serial port"},
+        {"/dev/ttyS19", ""},
+        {"/dev/ttyS20", "on-board serial port"},  // beyond COM20: listed by its path
+        {"/dev/ttyUSB0", "FT232R USB UART (FTDI)"},
+    };
+    const auto list = serial::BuildPortList(devices);
+    ASSERT_EQ(list.size(), 22u);
+    EXPECT_EQ(list[0].port, "COM1");
+    EXPECT_EQ(list[0].text, "COM1  (/dev/ttyS0, on-board serial port)");
+    EXPECT_EQ(list[1].port, "COM2");
+    EXPECT_EQ(list[1].text, "COM2");
+    EXPECT_EQ(list[19].port, "COM20");
+    EXPECT_EQ(list[19].text, "COM20  (/dev/ttyS19)");
+    EXPECT_EQ(list[20].port, "/dev/ttyS20");
+    EXPECT_EQ(list[20].text, "/dev/ttyS20  (on-board serial port)");
+    EXPECT_EQ(list[21].port, "/dev/ttyUSB0");
+    EXPECT_EQ(list[21].text, "/dev/ttyUSB0  (FT232R USB UART (FTDI))");
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        for (std::size_t j = i + 1; j < list.size(); ++j) EXPECT_NE(list[i].port, list[j].port);
+    }
+    EXPECT_EQ(serial::BuildPortList({}).size(), 20u);
+}
+
+TEST(SerialPortList, TypedNamesThatAreNoPortAreRefused) {
+    EXPECT_EQ(serial::TypedPort(" com7 "), "COM7");
+    EXPECT_EQ(serial::TypedPort("COM20"), "COM20");
+    EXPECT_EQ(serial::TypedPort("/dev/null"), "/dev/null");  // a character device
+    for (const char* text : {"COM0", "COM21", "COM01", "ttyUSB0", "", "  ", "/dev/nonexistent-x",
+                             "/etc/hostname", "/dev"}) {
+        EXPECT_EQ(serial::TypedPort(text), std::nullopt) << text;
+    }
+}
 
 }  // namespace
-
-TEST_F(SerialPortScanTest, ListsDevicesWithHardwareAndDescribesThem) {
-    AddTty("tty0", nullptr);             // a virtual console: no device
-    AddTty("ttyS0", "serial8250", "4");  // a UART the kernel found
-    AddTty("ttyS1", "serial8250", "0");  // a UART slot with nothing behind it
-    AddTty("ttyUSB0", "ftdi_sio");
-    fs::create_symlink(m_roots.dev / "ttyUSB0",
-                       m_roots.serialById / "usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
-
-    const auto ports = serial::ListSerialDevices(m_roots);
-    ASSERT_EQ(ports.size(), 2u);
-    EXPECT_EQ(ports[0].path, (m_roots.dev / "ttyS0").string());
-    EXPECT_EQ(ports[0].description, "serial8250");
-    EXPECT_EQ(ports[1].path, (m_roots.dev / "ttyUSB0").string());
-    EXPECT_EQ(ports[1].description, "usb-FTDI_FT232R_USB_UART_A1B2C3-if00-port0");
-}
-
-TEST_F(SerialPortScanTest, MissingFoldersGiveAnEmptyList) {
-    serial::SerialScanRoots roots{m_root / "none", m_root / "none2", m_root / "none3"};
-    EXPECT_TRUE(serial::ListSerialDevices(roots).empty());
-}

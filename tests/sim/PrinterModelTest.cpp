@@ -84,6 +84,26 @@ TEST_F(PrinterModelTest, DataBytesThatLookLikeControlBytesAreData) {
     EXPECT_EQ(Send(frame), (Bytes{0x06, 0x02, 'E', 0x03}));
 }
 
+TEST_F(PrinterModelTest, AnAbandonedDataFrameIsDroppedAfterASilence) {
+    m_model.SetFault(SimFault::SlowErase);
+    m_model.SetEraseDelay(5000);
+    m_registrations.Store(simcontent::MakeLogo(12, "OLD", 8, 1));
+    Send(RegistrationRequest("12", 4));
+    Send({0x02, 0x30, 0x03});  // overwrite: 'O' comes after the erase
+    m_now += 5000;
+    EXPECT_EQ(Take(), Status('O'));
+    m_now += CPrinterModel::kDataGapMs;  // the answer's wait does not count as silence
+    const Bytes frame = DataFrame(14);
+    Send({frame.begin(), frame.begin() + 8});
+    m_now += CPrinterModel::kDataGapMs;  // a pause within the limit keeps the frame
+    Send({frame.begin() + 8, frame.begin() + 10});
+    m_now += CPrinterModel::kDataGapMs + 1;  // the tool was stopped halfway
+    EXPECT_EQ(Send({0x01, 0x46, 0x47}),
+              (Bytes{0x02, 'A', '0', '0', '0', '0', '0', '0', '0', '0', 0x03}))
+        << "the next request is heard";
+    EXPECT_FALSE(m_registrations.Contains(12));
+}
+
 TEST_F(PrinterModelTest, OccupiedIdAsksAndDeclineKeepsTheOldData) {
     m_registrations.Store(simcontent::MakeLogo(12, "OLD", 8, 1));
     EXPECT_EQ(Send(RegistrationRequest("12", 4)), Status('B'));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,7 +50,13 @@ class CRecordingOperator : public IOperator {
         ++m_repaintCount;
         m_log.push_back("RepaintPreviews");
     }
-    void PumpEvents() override { ++m_pumpCount; }
+    void PumpEvents() override {
+        ++m_pumpCount;
+        if (m_pumpHook) m_pumpHook(m_pumpCount);
+    }
+    // Called with the count of pumps so far at every PumpEvents (the operator's clicks
+    // while an operation waits).
+    void SetPumpHook(std::function<void(int pumps)> hook) { m_pumpHook = std::move(hook); }
 
     const std::vector<Message>& Messages() const { return m_messages; }
     const std::vector<Question>& Questions() const { return m_questions; }
@@ -85,4 +92,5 @@ class CRecordingOperator : public IOperator {
     int m_refreshCount = 0;
     int m_repaintCount = 0;
     int m_pumpCount = 0;
+    std::function<void(int)> m_pumpHook;
 };

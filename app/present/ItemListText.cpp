@@ -1,0 +1,56 @@
+#include "app/present/ItemListText.h"
+
+#include "app/present/TextFormat.h"
+#include "items/CItemTable.h"
+#include "res/Texts.h"
+#include "text/ShiftJis.h"
+
+const std::array<ListColumn, kListColumnCount>& ListColumns() {
+    static const std::array<ListColumn, kListColumnCount> columns{{
+        {texts::kColumnId, 30},
+        {texts::kColumnName, 200},
+        {texts::kColumnMemory, 100},
+        {texts::kColumnState, 100},
+    }};
+    return columns;
+}
+
+std::string StateName(int state) {
+    switch (state) {
+        case ITEM_UNREGISTERED:
+            return std::string(texts::kStateUnregistered);
+        case ITEM_REGISTERED:
+            return std::string(texts::kStateRegistered);
+        case ITEM_NEW:
+            return std::string(texts::kStateNew);
+        default:
+            return {};
+    }
+}
+
+std::array<std::string, kListColumnCount> RowTexts(int slot, const CFontPT& item) {
+    std::array<std::string, kListColumnCount> row;
+    row[0] = FormatText("%02d", slot);
+    row[1] = sjis::ToUtf8(item.m_name);
+    if (item.InUse()) {
+        row[2] = FormatText(texts::kMemoryNeedFormat, static_cast<int>(item.GetMemoryNeed()));
+    }
+    row[3] = StateName(item.m_state);
+    return row;
+}
+
+RgbColor RowColor(int state) {
+    switch (state) {
+        case ITEM_REGISTERED:
+            return {255, 255, 220};
+        case ITEM_NEW:
+            return {220, 255, 255};
+        default:
+            return {255, 255, 255};
+    }
+}
+
+std::string MemoryText(std::int64_t total) {
+    return FormatText(texts::kMemoryUsageFormat,
+                      static_cast<int>(CItemTable::MemoryTextKbytes(total)));
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+// A registration name as the operator types it (UTF-8): the record holds at most
+// kMaxNameBytes bytes of Shift-JIS. A character that Shift-JIS cannot hold counts as the
+// one byte of its stand-in, so that it can be typed and then explained.
+std::size_t RegistrationNameBytes(std::string_view utf8);
+bool FitsRegistrationName(std::string_view utf8);
+// True when every character has a Shift-JIS form.
+bool IsShiftJisName(std::string_view utf8);

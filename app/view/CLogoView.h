@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "app/dialogs/CProgressDlg.h"
+#include "app/view/CPreviewPictures.h"
+#include "host/IOperator.h"
+
+class CLogoApp;
+class CLogoSession;
+class CPreviewWidget;
+class ISerialLink;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+// The main view: the item list, the memory gauge, the five operation buttons and the two
+// previews. It turns clicks, keys and drops into calls of the session and answers the
+// session's operator calls with dialogs.
+class CLogoView : public QWidget, public IOperator {
+    Q_OBJECT
+  public:
+    // The link is the printer's serial link (a test may give a stand-in).
+    CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* parent = nullptr);
+    ~CLogoView() override;
+
+    // Sizes the window, asks for the model (false when the operator quits) and fills the
+    // list.
+    bool OnInitialUpdate();
+
+    // IOperator
+    void ShowMessage(const std::string& caption, const std::string& text,
+                     MessageIcon icon) override;
+    bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    std::shared_ptr<IProgressDisplay> OpenProgress() override;
+    void EnableControls(bool enable) override;
+    void RefreshItemList() override;
+    void ClearItemList() override;
+    void RepaintPreviews() override;
+    void PumpEvents() override;
+
+    // True while an operation runs.
+    bool IsBusy() const;
+    // Asked when the main window is to close: true when it may close now. During an
+    // operation the operator is asked whether to stop it; on yes the operation is stopped
+    // and closeWhenIdle follows once it has ended.
+    bool MayClose();
+    bool ControlsEnabled() const { return m_controlsEnabled; }
+    // The form's size: the window opens with it.
+    QSize sizeHint() const override { return m_formSize; }
+
+    // Command handlers.
+    void OnAddFile();
+    void AddFiles(const QStringList& paths);
+    void OnStartTransfer();
+    void OnGetInfo();
+    void OnClearIds();
+    void OnAllClear();
+    void OnConvertBmpToPld();
+    void OnHelp();
+
+    CLogoSession& Session() { return *m_session; }
+    QTableWidget* ItemList() const { return m_itemList; }
+    QProgressBar* MemoryGauge() const { return m_memoryGauge; }
+    QLabel* MemoryText() const { return m_memoryText; }
+    CPreviewWidget* OriginalPreview() const { return m_original; }
+    CPreviewWidget* TransferPreview() const { return m_transfer; }
+    CProgressDlg* ProgressDlg() const { return m_progressDlg.data(); }
+    // 0 "ファイル追加", 1 "転送開始", 2 "情報取得", 3 "クリア", 4 "オールクリア".
+    QPushButton* Button(int index) const { return m_buttons[static_cast<std::size_t>(index)]; }
+    // The list's rows selected, ascending.
+    std::vector<int> SelectedRows() const;
+
+  signals:
+    // The first three menus follow the controls.
+    void menusEnabled(bool enable);
+    // The operation that the operator stopped to close the window has ended.
+    void closeWhenIdle();
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // How a control follows a window larger than the form: the list and its group grow,
+    // the previews stay beside the list, the gauge below it.
+    enum class Stretch { Grow, Right, Down };
+    struct StretchingControl {
+        QWidget* m_widget = nullptr;
+        Stretch m_stretch = Stretch::Grow;
+        QRect m_formRect;
+    };
+
+    void BuildForm();
+    int FirstSelectedRow() const;
+    void PreviewRow(int row);
+    // True when the preview slot holds a new item: only then do the frames show the
+    // current image.
+    bool PreviewShowsImage() const;
+    // The frames take the table's change on their next paint.
+    void FollowTableInPreviews();
+    void OnListDoubleClick();
+    // Runs one operation with the chosen port; the view counts as busy meanwhile.
+    template <typename Operation>
+    void RunOperation(Operation operation);
+
+    CLogoApp& m_app;
+    std::unique_ptr<CLogoSession> m_session;
+    QTableWidget* m_itemList = nullptr;
+    QProgressBar* m_memoryGauge = nullptr;
+    QLabel* m_memoryText = nullptr;
+    CPreviewWidget* m_original = nullptr;
+    CPreviewWidget* m_transfer = nullptr;
+    CPreviewPictures m_pictures;
+    std::array<QPushButton*, 5> m_buttons{};
+    QPointer<CProgressDlg> m_progressDlg;
+    int m_busy = 0;
+    bool m_controlsEnabled = true;
+    bool m_stoppedToClose = false;
+    QSize m_formSize;
+    std::vector<StretchingControl> m_stretching;
+};

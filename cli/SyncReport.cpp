@@ -1,0 +1,120 @@
+#include "cli/SyncReport.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/CTerminalOperator.h"
+
+namespace {
+
+std::string TwoDigits(int id) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", id);
+    return text;
+}
+
+int CountSteps(const CPortSync& port, std::initializer_list<SyncAction> actions) {
+    int count = 0;
+    for (const SyncStep& step : port.Plan()) {
+        for (SyncAction action : actions) count += step.action == action ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : " / ") + CTerminalOperator::ForTerminal(text);
+    }
+    return joined;
+}
+
+nlohmann::json StepJson(const SyncStep& step) {
+    nlohmann::json differences = nlohmann::json::array();
+    for (const SyncDifference& difference : step.differences) {
+        differences.push_back({{"field", difference.field},
+                               {"manifest", difference.wanted},
+                               {"printer", difference.held}});
+    }
+    return {{"id", step.id},
+            {"action", SyncActionName(step.action)},
+            {"name", step.name},
+            {"differences", differences}};
+}
+
+}  // namespace
+
+void PrintSyncPlan(std::ostream& out, const CPortSync& port) {
+    out << "plan for " << port.Port() << ":\n";
+    if (port.Plan().empty()) out << "  (nothing registered, nothing to send)\n";
+    for (const SyncStep& step : port.Plan()) {
+        std::string action(SyncActionName(step.action));
+        action.resize(8, ' ');
+        out << "  " << TwoDigits(step.id) << "  " << action << "\"" << step.name << "\"";
+        std::string details;
+        for (const SyncDifference& difference : step.differences) {
+            details += (details.empty() ? "" : "; ") + difference.field + ": " + difference.held +
+                       " -> " + difference.wanted;
+        }
+        if (!details.empty()) out << "  (" << details << ")";
+        out << '\n';
+    }
+}
+
+void PrintSyncResult(std::ostream& out, const CPortSync& port, bool dryRun) {
+    out << port.Port() << ": ";
+    if (port.Failed()) {
+        out << "failed while " << CPortSync::StageName(port.FailedAt());
+        const std::string texts = Joined(port.FailureTexts());
+        if (!texts.empty()) out << ": " << texts;
+        out << '\n';
+        for (const std::string& fault : port.Mismatches()) {
+            out << port.Port() << ": verify: " << fault << '\n';
+        }
+        return;
+    }
+    if (dryRun) {
+        out << "dry run: "
+            << CountSteps(port, {SyncAction::Add, SyncAction::Replace, SyncAction::Resend})
+            << " to send, " << CountSteps(port, {SyncAction::Delete})
+            << " to delete, nothing changed\n";
+        return;
+    }
+    out << "done: " << port.Deleted() << " deleted, " << port.Sent() << " sent, "
+        << CountSteps(port,
+                      {SyncAction::Add, SyncAction::Replace, SyncAction::Resend, SyncAction::Keep})
+        << " logo(s) verified\n";
+}
+
+nlohmann::json SyncJson(const std::vector<std::unique_ptr<CPortSync>>& ports, bool dryRun) {
+    nlohmann::json list = nlohmann::json::array();
+    bool allOk = true;
+    for (const auto& port : ports) {
+        nlohmann::json plan = nlohmann::json::array();
+        for (const SyncStep& step : port->Plan()) plan.push_back(StepJson(step));
+        nlohmann::json entry = {
+            {"port", port->Port()},
+            {"ok", !port->Failed()},
+            {"planned", port->Planned()},
+            {"plan", plan},
+        };
+        if (!dryRun) {
+            entry["deleted"] = port->Deleted();
+            entry["sent"] = port->Sent();
+            entry["verified"] = port->Verified();
+            entry["mismatches"] = port->Mismatches();
+        }
+        if (port->Failed()) {
+            entry["failed_while"] = CPortSync::StageName(port->FailedAt());
+            nlohmann::json texts = nlohmann::json::array();
+            for (const std::string& text : port->FailureTexts()) {
+                texts.push_back(CTerminalOperator::ForTerminal(text));
+            }
+            entry["messages"] = texts;
+        }
+        allOk = allOk && !port->Failed();
+        list.push_back(entry);
+    }
+    return {{"dry_run", dryRun}, {"ok", allOk}, {"ports", list}};
+}

@@ -1,0 +1,313 @@
+#include "ops/CSyncManifest.h"
+
+#include <toml++/toml.h>
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <system_error>
+
+#include "app/present/CModelProfile.h"
+#include "items/CItemTable.h"
+#include "ops/CLogoSession.h"
+#include "text/ShiftJis.h"
+
+namespace {
+
+// The manifest's files are only loaded, never sent: a link without a port.
+class CNoPortLink : public ISerialLink {
+  public:
+    bool OpenPort(const std::string&) override { return false; }
+    bool ConfigurePort() override { return false; }
+    bool WriteBytes(const std::uint8_t*, std::size_t, const IdleCallback&) override {
+        return false;
+    }
+    std::size_t ReadUpTo(std::uint8_t*, std::size_t, const IdleCallback&) override { return 0; }
+    bool ClosePort() override { return true; }
+};
+
+// Keeps what the loaders say about a file, to report it at the file's line.
+class CLoaderMessages : public IOperator {
+  public:
+    void ShowMessage(const std::string&, const std::string& text, MessageIcon) override {
+        m_texts.push_back(text);
+    }
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
+    std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
+    void EnableControls(bool) override {}
+    void RefreshItemList() override {}
+    void RepaintPreviews() override {}
+    void PumpEvents() override {}
+
+    // Every text since the last call, joined; empty when there was none.
+    std::string Take() {
+        std::string joined;
+        for (const std::string& text : m_texts) joined += (joined.empty() ? "" : " ") + text;
+        m_texts.clear();
+        return joined;
+    }
+
+  private:
+    std::vector<std::string> m_texts;
+};
+
+int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::optional<int> ModelNumber(std::string_view name) {
+    for (int model = 0; model < kModelCount; ++model) {
+        if (ModelProfile(model).m_modelName == name) return model;
+    }
+    return std::nullopt;
+}
+
+std::string ModelNames() {
+    std::string names;
+    for (int model = 0; model < kModelCount; ++model) {
+        names += (model == 0 ? "" : ", ") + std::string(ModelProfile(model).m_modelName);
+    }
+    return names;
+}
+
+bool ReadText(const std::filesystem::path& path, std::string& text, std::string& error) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        error = "cannot read the manifest: " + ec.message();
+        return false;
+    }
+    if (size > CSyncManifest::kMaxFileBytes) {
+        error = "the manifest is " + std::to_string(size) + " bytes, more than a manifest can be";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (!in) {
+        error = "cannot read the manifest";
+        return false;
+    }
+    text = content.str();
+    return true;
+}
+
+// What one [[logo]] table says, before its file is loaded.
+struct LogoEntry {
+    int line = 0;
+    int idLine = 0;
+    int fileLine = 0;
+    std::optional<int> id;
+    std::optional<std::string> name;  // Shift-JIS
+    std::string file;
+};
+
+class CManifestReader {
+  public:
+    CManifestReader(const std::filesystem::path& path, std::vector<ManifestError>& errors)
+        : m_folder(path.parent_path()), m_errors(errors) {}
+
+    void Read(const toml::table& root, std::optional<int>& model, std::vector<LogoEntry>& entries) {
+        bool modelGiven = false;
+        for (auto&& [key, value] : root) {
+            if (key.str() == "model") {
+                modelGiven = true;
+                const auto* name = value.as_string();
+                model = name ? ModelNumber(name->get()) : std::nullopt;
+                if (!model) Error(LineOf(value), "model must be one of " + ModelNames());
+            } else if (key.str() == "logo") {
+                ReadLogos(value, entries);
+            } else {
+                Error(static_cast<int>(key.source().begin.line),
+                      "unknown key " + Quoted(key.str()));
+            }
+        }
+        if (!modelGiven) Error(0, "the printer model is missing (model = \"NV210a\")");
+    }
+
+    std::filesystem::path Resolve(const std::string& file) const {
+        const std::filesystem::path written = std::filesystem::u8path(file);
+        const std::filesystem::path joined = written.is_absolute() ? written : m_folder / written;
+        std::error_code ec;
+        const std::filesystem::path absolute = std::filesystem::absolute(joined, ec);
+        return ec ? joined : absolute.lexically_normal();
+    }
+
+    void Error(int line, std::string text) { m_errors.push_back({line, std::move(text)}); }
+
+  private:
+    void ReadLogos(const toml::node& value, std::vector<LogoEntry>& entries) {
+        const toml::array* logos = value.as_array();
+        if (logos == nullptr || !logos->is_array_of_tables()) {
+            Error(LineOf(value), "logo must be tables written [[logo]]");
+            return;
+        }
+        for (const toml::node& node : *logos) entries.push_back(ReadLogo(*node.as_table()));
+    }
+
+    LogoEntry ReadLogo(const toml::table& table) {
+        LogoEntry entry;
+        entry.line = LineOf(table);
+        bool hasId = false;
+        bool hasFile = false;
+        for (auto&& [key, value] : table) {
+            const int line = LineOf(value);
+            if (key.str() == "id") {
+                hasId = true;
+                entry.idLine = line;
+                const auto* id = value.as_integer();
+                if (id != nullptr && id->get() >= 0 && id->get() < kItemCount) {
+                    entry.id = static_cast<int>(id->get());
+                } else {
+                    Error(line, "id must be a whole number from 0 to 99");
+                }
+            } else if (key.str() == "name") {
+                entry.name = ReadName(value, line);
+            } else if (key.str() == "file") {
+                hasFile = true;
+                entry.fileLine = line;
+                const auto* file = value.as_string();
+                if (file != nullptr && !file->get().empty()) {
+                    entry.file = file->get();
+                } else {
+                    Error(line, "file must be the path of a logo file");
+                }
+            } else {
+                Error(static_cast<int>(key.source().begin.line),
+                      "unknown key " + Quoted(key.str()));
+            }
+        }
+        if (!hasId) Error(entry.line, "the logo has no id");
+        if (!hasFile) Error(entry.line, "the logo has no file");
+        if (!table.contains("name")) Error(entry.line, "the logo has no name");
+        return entry;
+    }
+
+    std::optional<std::string> ReadName(const toml::node& value, int line) {
+        const auto* text = value.as_string();
+        if (text == nullptr) {
+            Error(line, "name must be a string");
+            return std::nullopt;
+        }
+        const std::optional<std::string> sjisName = sjis::FromUtf8(text->get());
+        if (!sjisName) {
+            Error(line, "name " + Quoted(text->get()) + " cannot be written in Shift-JIS");
+            return std::nullopt;
+        }
+        if (sjisName->size() > static_cast<std::size_t>(kMaxNameBytes)) {
+            Error(line, "name " + Quoted(text->get()) + " is " + std::to_string(sjisName->size()) +
+                            " bytes in Shift-JIS, more than 32");
+            return std::nullopt;
+        }
+        return sjisName;
+    }
+
+    std::filesystem::path m_folder;
+    std::vector<ManifestError>& m_errors;
+};
+
+}  // namespace
+
+bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<ManifestError>& errors) {
+    m_logos.clear();
+    errors.clear();
+    std::string text;
+    std::string readError;
+    if (!ReadText(path, text, readError)) {
+        errors.push_back({0, readError});
+        return false;
+    }
+    toml::table root;
+    try {
+        root = toml::parse(text, path.string());
+    } catch (const toml::parse_error& e) {
+        errors.push_back({static_cast<int>(e.source().begin.line), std::string(e.description())});
+        return false;
+    }
+
+    CManifestReader reader(path, errors);
+    std::optional<int> model;
+    std::vector<LogoEntry> entries;
+    reader.Read(root, model, entries);
+
+    // IDs first, so that a file is loaded only for a logo that could be kept.
+    std::map<int, int> firstLine;
+    std::vector<const LogoEntry*> unique;
+    for (const LogoEntry& entry : entries) {
+        if (!entry.id) continue;
+        const auto [it, inserted] = firstLine.emplace(*entry.id, entry.idLine);
+        if (!inserted) {
+            reader.Error(entry.idLine, "ID " + std::to_string(*entry.id) +
+                                           " is used twice (first at line " +
+                                           std::to_string(it->second) + ")");
+        } else {
+            unique.push_back(&entry);
+        }
+    }
+    if (unique.size() > static_cast<std::size_t>(kMaxItemsAtDownload)) {
+        reader.Error(unique[kMaxItemsAtDownload]->line,
+                     std::to_string(unique.size()) + " logos: a printer holds at most 80 IDs");
+    }
+
+    CLoaderMessages loaderMessages;
+    CLogoSession loader(loaderMessages, std::make_unique<CNoPortLink>());
+    std::int64_t memory = 0;
+    bool memoryReported = false;
+    std::vector<SyncLogo> logos;
+    for (const LogoEntry* entry : unique) {
+        if (entry->file.empty()) continue;
+        const std::filesystem::path file = reader.Resolve(entry->file);
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(file, ec)) {
+            reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " not found");
+            continue;
+        }
+        if (!loader.AddFile(file, *entry->id)) {
+            const std::string said = loaderMessages.Take();
+            reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " cannot be used" +
+                                              (said.empty() ? "" : ": " + said));
+            continue;
+        }
+        loaderMessages.Take();
+        if (!entry->name) continue;  // already reported
+        SyncLogo logo;
+        logo.line = entry->line;
+        logo.file = file;
+        logo.item = loader.m_items[*entry->id];
+        logo.item.m_name = *entry->name;
+        logo.item.BuildHeader();
+        memory += logo.item.GetMemoryNeed();
+        if (!memoryReported && CItemTable::GaugePosition(memory) >= kGaugeMax) {
+            memoryReported = true;
+            reader.Error(entry->line, "with this logo the logos need " + std::to_string(memory) +
+                                          " bytes: a printer holds less than 240 Kbyte (" +
+                                          std::to_string(kPrinterMemory) + " bytes)");
+        }
+        logos.push_back(std::move(logo));
+    }
+
+    if (!errors.empty()) {
+        std::stable_sort(
+            errors.begin(), errors.end(),
+            [](const ManifestError& a, const ManifestError& b) { return a.line < b.line; });
+        return false;
+    }
+    std::sort(logos.begin(), logos.end(),
+              [](const SyncLogo& a, const SyncLogo& b) { return a.item.m_id < b.item.m_id; });
+    m_model = *model;
+    m_logos = std::move(logos);
+    return true;
+}
+
+const SyncLogo* CSyncManifest::Find(int id) const {
+    for (const SyncLogo& logo : m_logos) {
+        if (logo.item.m_id == id) return &logo;
+    }
+    return nullptr;
+}
+
+std::int64_t CSyncManifest::MemoryNeed() const {
+    std::int64_t total = 0;
+    for (const SyncLogo& logo : m_logos) total += logo.item.GetMemoryNeed();
+    return total;
+}

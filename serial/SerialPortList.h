@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "serial/SerialPortScan.h"
+
+// One entry of the port dialog's list.
+struct SerialPortListEntry {
+    std::string port;  // what is stored as the chosen port: "COMn" or a device path
+    std::string text;  // what the list shows
+};
+
+namespace serial {
+
+// COM1 to COM20, then the devices found that no COM name stands for. A device that a COM
+// name stands for (/dev/ttyS<n-1>) is not listed twice: its COM entry names it, e.g.
+// "COM1  (/dev/ttyS0, on-board serial port)".
+std::vector<SerialPortListEntry> BuildPortList(const std::vector<SerialPortInfo>& devices);
+
+// The port of a name the operator typed: "COMn" (any case, n 1..20, blanks around it
+// dropped), or the absolute path of a character device that exists now. nullopt for
+// anything else, which is no port (the dialog then says so).
+std::optional<std::string> TypedPort(std::string_view text);
+
+}  // namespace serial
