@@ -33,7 +33,11 @@ int PageRows(const CKEditWindowData& data) {
 // Backspace and Delete: select the character beside the caret when nothing is selected.
 void DeleteBeside(CKEditWindowData& data, KECaretStep step) {
     KEBeginEdit(data, KE_EDIT_DELETE);
-    if (!data.m_hasSel) {
+    std::int32_t first = 0;
+    std::int32_t count = 0;
+    // An empty selection (anchor on the caret) counts as none.
+    if (!data.getSelection(first, count) || count == 0) {
+        data.clearSelection();
         const KEPos caret{data.m_caretCol, data.m_caretRow};
         const KEPos other = data.stepped(caret, step);
         const std::int32_t a = data.indexOf(caret);
