@@ -106,9 +106,8 @@ int main(int argc, char** argv) {
     WextlCreateWindowExA(0, "WextlDemoButton", "OK", child | WS_BORDER, 380, 10, 80, 26, frame,
                          reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
     HWND multi = WextlCreateWindowExA(
-        0, "KEDIT", "",
-        child | ES_MULTILINE | ES_WANTRETURN | ES_CHARFONT | WS_VSCROLL | WS_BORDER, 10, 46, 450,
-        220, frame, reinterpret_cast<HMENU>(kMultiId), nullptr, nullptr);
+        0, "KEDIT", "", child | ES_MULTILINE | ES_WANTRETURN | ES_CHARFONT | WS_VSCROLL | WS_BORDER,
+        10, 46, 450, 220, frame, reinterpret_cast<HMENU>(kMultiId), nullptr, nullptr);
     LOGFONTA font{};
     font.lfHeight = -18;
     font.lfCharSet = SHIFTJIS_CHARSET;

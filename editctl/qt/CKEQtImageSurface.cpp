@@ -18,37 +18,68 @@ CKEQtImageSurface::CKEQtImageSurface(int width, int height)
     m_image.fill(Qt::white);
 }
 
+QPainter& CKEQtImageSurface::painter() {
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+    }
+    return *m_painter;
+}
+
+void CKEQtImageSurface::endPainting() const { m_painter.reset(); }
+
+const QImage& CKEQtImageSurface::image() const {
+    endPainting();
+    return m_image;
+}
+
+void CKEQtImageSurface::useFont(const LOGFONTA* font) {
+    const bool isDefault = font == nullptr;
+    const bool same = m_hasFont && m_fontIsDefault == isDefault &&
+                      (isDefault || std::memcmp(&m_font, font, sizeof(LOGFONTA)) == 0);
+    if (same) {
+        return;
+    }
+    const QFont qfont = CKEQtTextMeasurer::fontFor(font);
+    painter().setFont(qfont);
+    m_metrics = std::make_unique<QFontMetrics>(qfont);
+    m_hasFont = true;
+    m_fontIsDefault = isDefault;
+    m_font = isDefault ? LOGFONTA{} : *font;
+}
+
 void CKEQtImageSurface::fillRect(const RECT& rect, COLORREF color) {
-    QPainter painter(&m_image);
-    painter.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                     ColorOf(color));
+    QPainter& p = painter();
+    p.setClipping(false);
+    p.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+               ColorOf(color));
 }
 
 void CKEQtImageSurface::drawChar(int x, int y, char16_t ch, const LOGFONTA* font, const RECT& clip,
                                  COLORREF text, COLORREF back, bool opaque) {
-    QPainter painter(&m_image);
-    const QFont qfont = CKEQtTextMeasurer::fontFor(font);
-    painter.setFont(qfont);
-    painter.setClipRect(QRect(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
-    const QFontMetrics metrics(qfont);
+    QPainter& p = painter();
+    useFont(font);
+    p.setClipRect(QRect(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
     const QChar qch(ch);
     if (opaque) {
-        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(qch), metrics.height()),
-                         ColorOf(back));
+        p.fillRect(QRect(x, y, m_metrics->horizontalAdvance(qch), m_metrics->height()),
+                   ColorOf(back));
     }
-    painter.setPen(ColorOf(text));
-    painter.drawText(QPoint(x, y + metrics.ascent()), QString(qch));
+    p.setPen(ColorOf(text));
+    p.drawText(QPoint(x, y + m_metrics->ascent()), QString(qch));
 }
 
 void CKEQtImageSurface::drawSurface(const IKESurface& source) {
-    const auto& image = static_cast<const CKEQtImageSurface&>(source).m_image;
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, image);
+    const QImage& image = static_cast<const CKEQtImageSurface&>(source).image();
+    QPainter& p = painter();
+    p.setClipping(false);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, image);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void CKEQtImageSurface::copyPixels(std::uint32_t* pixels, int width, int height,
                                    int strideBytes) const {
+    endPainting();
     const int w = std::min(width, m_image.width());
     for (int y = 0; y < std::min(height, m_image.height()); ++y) {
         auto* row =

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
+#include <memory>
 
 #include "editctl/window/IKESurface.h"
 
@@ -17,8 +20,19 @@ class CKEQtImageSurface : public IKESurface {
     void drawSurface(const IKESurface& source) override;
     void copyPixels(std::uint32_t* pixels, int width, int height, int strideBytes) const override;
 
-    const QImage& image() const { return m_image; }
+    const QImage& image() const;
 
   private:
+    // One painter for the surface's drawing, ended before its pixels are read; the font of
+    // the last character drawn is kept, since most characters share the control's font.
+    QPainter& painter();
+    void endPainting() const;
+    void useFont(const LOGFONTA* font);
+
     QImage m_image;
+    mutable std::unique_ptr<QPainter> m_painter;
+    bool m_hasFont = false;
+    bool m_fontIsDefault = false;
+    LOGFONTA m_font{};
+    std::unique_ptr<QFontMetrics> m_metrics;
 };
