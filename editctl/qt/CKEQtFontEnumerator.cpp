@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "editctl/qt/KECodePage.h"
+#include "editctl/qt/KEQtFamilyNames.h"
 
 namespace {
 
@@ -48,13 +49,13 @@ void CKEQtFontEnumerator::enumFamilies(KEFamilyProc proc, LPARAM record) {
         return;
     }
     const TEXTMETRICA metric{};
-    for (const QString& family : QFontDatabase::families()) {
-        const std::optional<std::string> name = kecp::ToAnsi(family, LF_FACESIZE - 1);
+    for (const KEQtFamily& family : KEQtDistinctFamilies(QFontDatabase::families())) {
+        const std::optional<std::string> name = kecp::ToAnsi(family.faceName, LF_FACESIZE - 1);
         if (!name || name->empty()) {
             continue;
         }
-        const LOGFONTA font = MakeLogFont(family, *name, QString());
-        if (proc(&font, &metric, FontType(family), record) == 0) {
+        const LOGFONTA font = MakeLogFont(family.queryName, *name, QString());
+        if (proc(&font, &metric, FontType(family.queryName), record) == 0) {
             return;
         }
     }
@@ -64,8 +65,15 @@ void CKEQtFontEnumerator::enumStyles(const char* faceName, KEStyleProc proc, LPA
     if (!available() || proc == nullptr || faceName == nullptr) {
         return;
     }
-    const QString family = kecp::FromAnsi(faceName, LF_FACESIZE);
-    if (!QFontDatabase::families().contains(family)) {
+    const QString face = kecp::FromAnsi(faceName, LF_FACESIZE);
+    QString family;
+    for (const KEQtFamily& candidate : KEQtDistinctFamilies(QFontDatabase::families())) {
+        if (candidate.faceName == face) {
+            family = candidate.queryName;
+            break;
+        }
+    }
+    if (family.isEmpty()) {
         return;
     }
     const NEWTEXTMETRICA metric{};
@@ -73,7 +81,7 @@ void CKEQtFontEnumerator::enumStyles(const char* faceName, KEStyleProc proc, LPA
     for (const QString& style : QFontDatabase::styles(family)) {
         ENUMLOGFONTA entry{};
         entry.elfLogFont = MakeLogFont(family, faceName, style);
-        const QString full = style == QLatin1String("Regular") ? family : family + u' ' + style;
+        const QString full = style == QLatin1String("Regular") ? face : face + u' ' + style;
         const std::optional<std::string> fullName = kecp::ToAnsi(full, LF_FULLFACESIZE - 1);
         const std::optional<std::string> styleName = kecp::ToAnsi(style, LF_FACESIZE - 1);
         CopyName(entry.elfFullName, LF_FULLFACESIZE, fullName.value_or(faceName));
