@@ -34,8 +34,8 @@ class CKEGdiObjects {
         COLORREF color;
         bool stock;
     };
-    CKEHandleTable<HFONT, LOGFONTA> m_fonts;
-    CKEHandleTable<HBRUSH, Brush> m_brushes;
-    CKEHandleTable<HDC, CKEDeviceContext> m_contexts;
+    CKEHandleTable<HFONT, LOGFONTA> m_fonts{0x1000'0000};
+    CKEHandleTable<HBRUSH, Brush> m_brushes{0x2000'0000};
+    CKEHandleTable<HDC, CKEDeviceContext> m_contexts{0x3000'0000};
     HBRUSH m_sysBrushes[32]{};
 };

@@ -9,6 +9,10 @@
 template <typename Handle, typename Object>
 class CKEHandleTable {
   public:
+    // Tables of different kinds get different bases, so that no two objects of any kind
+    // share a handle value.
+    explicit CKEHandleTable(std::uintptr_t base = 0x10000) : m_next(base) {}
+
     Handle add(std::unique_ptr<Object> object) {
         m_next += kStep;
         const Handle handle = reinterpret_cast<Handle>(m_next);
@@ -36,6 +40,6 @@ class CKEHandleTable {
   private:
     // Handles are spaced and start away from 0, so small integers are never valid handles.
     static constexpr std::uintptr_t kStep = 4;
-    std::uintptr_t m_next = 0x10000;
+    std::uintptr_t m_next;
     std::unordered_map<std::uintptr_t, std::unique_ptr<Object>> m_objects;
 };
