@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/CKEQtEditHost.h"
-#include "editctl/CKEQtFontEnumerator.h"
-#include "editctl/CKEQtTextMeasurer.h"
-#include "editctl/CKEditInfo.h"
-#include "editctl/KECodePage.h"
-#include "editctl/KEFontHandle.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/model/CKEditInfo.h"
+#include "editctl/model/KEFontHandle.h"
+#include "editctl/qt/CKEQtEditHost.h"
+#include "editctl/qt/CKEQtFontEnumerator.h"
+#include "editctl/qt/CKEQtTextMeasurer.h"
+#include "editctl/qt/KECodePage.h"
+#include "editctl/qt/KEQtFamilyNames.h"
 
 namespace {
 
@@ -68,6 +69,24 @@ TEST(QtFontEnumerator, ReportsOutlineFamiliesAsTrueTypeWithTheirStyles) {
     int calls = 0;
     enumerator.enumFamilies(&StopAtFirst, reinterpret_cast<LPARAM>(&calls));
     EXPECT_EQ(calls, 1);  // a callback's 0 ends the enumeration
+}
+
+TEST(QtFontEnumerator, FamiliesAreListedOnceWithoutFoundriesAndAliases) {
+    const std::vector<KEQtFamily> families = KEQtDistinctFamilies(
+        {"C059 [UKWN]", "C059 [urw]", "Sans Serif", "DejaVu Sans", "Monospace", "A [b] c"});
+    ASSERT_EQ(families.size(), 3u);
+    EXPECT_EQ(families[0].faceName, "C059");
+    EXPECT_EQ(families[0].queryName, "C059 [UKWN]");  // the first foundry is asked
+    EXPECT_EQ(families[1].faceName, "DejaVu Sans");
+    EXPECT_EQ(families[2].faceName, "A [b] c");  // brackets inside a name stay
+    // The real catalogue: no face name twice, none with a foundry.
+    const std::vector<KEQtFamily> real = KEQtDistinctFamilies(QFontDatabase::families());
+    for (std::size_t i = 0; i < real.size(); ++i) {
+        EXPECT_FALSE(real[i].faceName.endsWith(u']')) << real[i].faceName.toStdString();
+        for (std::size_t j = i + 1; j < real.size(); ++j) {
+            EXPECT_NE(real[i].faceName, real[j].faceName);
+        }
+    }
 }
 
 TEST(QtFontEnumerator, CatalogueAtLoadHasTheOutlineFamiliesOnly) {
