@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEditInfo.h"
 
 namespace {
 

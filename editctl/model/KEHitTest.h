@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEditInfo.h"
 
 // Turning mouse points into caret positions, and the word a double click selects.
 namespace kehit {

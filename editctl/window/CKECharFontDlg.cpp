@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/model/CKEditInfo.h"
 #include "editctl/model/KEAnsiText.h"
 #include "editctl/window/KEResources.h"
 #include "text/ShiftJis.h"

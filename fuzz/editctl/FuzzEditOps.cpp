@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/model/CKEditInfo.h"
 
 namespace {
 

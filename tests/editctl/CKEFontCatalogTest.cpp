@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "FakeEditHost.h"
-#include "editctl/CKEClassRegistry.h"
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/KEFontCallbacks.h"
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/model/KEFontCallbacks.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "EditStateChecks.h"
 #include "FakeEditHost.h"
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEditInfo.h"
 
 namespace {
 

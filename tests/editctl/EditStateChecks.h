@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEditInfo.h"
 
 // Everything an operation may change, as one comparable string.
 inline std::string Fingerprint(const CKEditInfo& info, bool withLimit = true) {

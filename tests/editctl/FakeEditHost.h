@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/IKEditHost.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/model/IKEditHost.h"
 
 // A window with fixed character widths: 'W' 20, space 4, U+3000 and above 16, anything else
 // 8; a character measured in a catalogue font is 2 wider. Rows are 16 pixels high.

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FakeEditHost.h"
-#include "editctl/CKEditInfo.h"
+#include "editctl/model/CKEditInfo.h"
 #include "editctl/model/KEClipboardText.h"
 #include "editctl/model/KEHitTest.h"
 #include "editctl/model/KENarrowPlatform.h"

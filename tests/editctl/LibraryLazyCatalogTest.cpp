@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
-#include "editctl/WextlWin32.h"
+#include "editctl/model/WextlWin32.h"
 
 namespace {
 

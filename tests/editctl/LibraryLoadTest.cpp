@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 
-#include "editctl/WextlWin32.h"
+#include "editctl/model/WextlWin32.h"
 
 namespace {
 

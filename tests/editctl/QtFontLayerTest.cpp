@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "editctl/CKEFontCatalog.h"
-#include "editctl/CKEQtEditHost.h"
-#include "editctl/CKEQtFontEnumerator.h"
-#include "editctl/CKEQtTextMeasurer.h"
-#include "editctl/CKEditInfo.h"
-#include "editctl/KECodePage.h"
-#include "editctl/KEFontHandle.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/qt/CKEQtEditHost.h"
+#include "editctl/qt/CKEQtFontEnumerator.h"
+#include "editctl/qt/CKEQtTextMeasurer.h"
+#include "editctl/model/CKEditInfo.h"
+#include "editctl/qt/KECodePage.h"
+#include "editctl/model/KEFontHandle.h"
 
 namespace {
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/CKEFontCatalog.h"
+
+// The library's application object: one per process, made when the library is loaded and
+// destroyed when it is unloaded. It registers the KEDIT class and owns the font catalogue.
+//
+// The catalogue comes from Qt's font database, which needs a QGuiApplication. If the host
+// has one when it loads the library, the catalogue is built during the load; otherwise it is
+// built on first use once a QGuiApplication exists. It is built once and never refreshed;
+// without a QGuiApplication it stays empty and every character uses the control's font.
+class CKEditApp {
+  public:
+    CKEditApp();
+    ~CKEditApp();
+    CKEditApp(const CKEditApp&) = delete;
+    CKEditApp& operator=(const CKEditApp&) = delete;
+
+    static CKEditApp& instance();
+
+    // False if the class could not be registered.
+    bool initialised() const { return m_initialised; }
+    CKEClassRegistry& classes() { return m_classes; }
+    // The catalogue, built now if it can be; null while it cannot.
+    const CKEFontCatalog* fontCatalog();
+
+  private:
+    void buildCatalogIfPossible();
+
+    CKEClassRegistry m_classes;
+    std::mutex m_catalogMutex;
+    std::unique_ptr<CKEFontCatalog> m_fontCatalog;
+    bool m_initialised = false;
+};

@@ -1,0 +1,3 @@
+#include "editctl/model/KEFontHandle.h"
+
+const LOGFONTA* KEFontLogFont(HFONT font) { return font == nullptr ? nullptr : &font->logFont; }
