@@ -1,5 +1,7 @@
 #include "editctl/model/CKEFontCatalog.h"
 
+#include "editctl/model/KEBoundedFontCallbacks.h"
+
 #include <cstring>
 #include <new>
 #include <string>
@@ -27,16 +29,16 @@ bool CKEFontCatalog::build(IKEFontEnumerator& enumerator, int typeFilter, int pi
     clear();
     try {
         m_typeFilter = typeFilter;
-        KEFamilyRecord counting{0, typeFilter, nullptr, nullptr, 0, 0};
+        KEFamilyRecord counting{0, typeFilter, nullptr, nullptr};
         enumerator.enumFamilies(&CB_FontFamilyCount, reinterpret_cast<LPARAM>(&counting));
         if (counting.count > 0) {
             m_families.resize(static_cast<std::size_t>(counting.count));
             m_familyTypes.resize(static_cast<std::size_t>(counting.count));
-            KEFamilyRecord collecting{
-                0, typeFilter, m_familyTypes.data(), m_families.data(), counting.count, 0};
-            enumerator.enumFamilies(&CB_FontFamilyInfo, reinterpret_cast<LPARAM>(&collecting));
-            m_families.resize(static_cast<std::size_t>(collecting.count));
-            m_familyTypes.resize(static_cast<std::size_t>(collecting.count));
+            KEBoundedFamilyRecord collecting{
+                {0, typeFilter, m_familyTypes.data(), m_families.data()}, counting.count, 0};
+            enumerator.enumFamilies(&CollectFamilyBounded, reinterpret_cast<LPARAM>(&collecting));
+            m_families.resize(static_cast<std::size_t>(collecting.record.count));
+            m_familyTypes.resize(static_cast<std::size_t>(collecting.record.count));
         }
         applyFilters(pitchFilter, verticalFilter, charsetFilter, options);
         collectFullNames(enumerator);
@@ -92,7 +94,7 @@ void CKEFontCatalog::applyFilters(int pitchFilter, int verticalFilter, int chars
 }
 
 void CKEFontCatalog::collectFullNames(IKEFontEnumerator& enumerator) {
-    KEFullNameRecord counting{0, 0, nullptr, 0, 0};
+    KEFullNameRecord counting{0, 0, nullptr};
     for (const LOGFONTA& family : m_families) {
         const std::string name(FixedName(family.lfFaceName, LF_FACESIZE));
         enumerator.enumStyles(name.c_str(), &CB_FontFullNameCount,
@@ -102,13 +104,13 @@ void CKEFontCatalog::collectFullNames(IKEFontEnumerator& enumerator) {
         return;
     }
     m_fullNames.resize(static_cast<std::size_t>(counting.count));
-    KEFullNameRecord collecting{0, 0, m_fullNames.data(), counting.count, 0};
+    KEBoundedFullNameRecord collecting{{0, 0, m_fullNames.data()}, counting.count, 0};
     for (const LOGFONTA& family : m_families) {
         const std::string name(FixedName(family.lfFaceName, LF_FACESIZE));
-        enumerator.enumStyles(name.c_str(), &CB_FontFullNameInfo,
+        enumerator.enumStyles(name.c_str(), &CollectFullNameBounded,
                               reinterpret_cast<LPARAM>(&collecting));
     }
-    m_fullNames.resize(static_cast<std::size_t>(collecting.count));
+    m_fullNames.resize(static_cast<std::size_t>(collecting.record.count));
 }
 
 void CKEFontCatalog::clear() {

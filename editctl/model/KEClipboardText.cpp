@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "editctl/model/KEAnsiText.h"
+#include "editctl/model/KEAnsiCodePage.h"
 
 namespace keclip {
 namespace {

@@ -1,5 +1,6 @@
 #include "editctl/model/KEFontCallbacks.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -22,11 +23,8 @@ int CB_FontFamilyCount(const LOGFONTA* /*logFont*/, const TEXTMETRICA* /*metric*
 int CB_FontFamilyInfo(const LOGFONTA* logFont, const TEXTMETRICA* /*metric*/, int fontType,
                       LPARAM record) {
     auto* rec = reinterpret_cast<KEFamilyRecord*>(record);
-    if (rec == nullptr || logFont == nullptr || !TypeAccepted(rec->typeFilter, fontType)) {
-        return 1;
-    }
-    if (rec->count < 0 || rec->count >= rec->capacity) {
-        ++rec->overflow;
+    if (rec == nullptr || logFont == nullptr || rec->families == nullptr || rec->types == nullptr ||
+        rec->count < 0 || !TypeAccepted(rec->typeFilter, fontType)) {
         return 1;
     }
     std::memcpy(&rec->families[rec->count], logFont, sizeof(LOGFONTA));
@@ -47,11 +45,8 @@ int CB_FontFullNameCount(const ENUMLOGFONTA* /*logFont*/, const NEWTEXTMETRICA* 
 int CB_FontFullNameInfo(const ENUMLOGFONTA* logFont, const NEWTEXTMETRICA* /*metric*/, int fontType,
                         LPARAM record) {
     auto* rec = reinterpret_cast<KEFullNameRecord*>(record);
-    if (rec == nullptr || logFont == nullptr || (fontType & TRUETYPE_FONTTYPE) == 0) {
-        return 1;
-    }
-    if (rec->count < 0 || rec->count >= rec->capacity) {
-        ++rec->overflow;
+    if (rec == nullptr || logFont == nullptr || rec->fullNames == nullptr || rec->count < 0 ||
+        (fontType & TRUETYPE_FONTTYPE) == 0) {
         return 1;
     }
     std::memcpy(&rec->fullNames[rec->count], logFont, sizeof(ENUMLOGFONTA));

@@ -1,6 +1,6 @@
 #include "editctl/model/KENarrowPlatform.h"
 
-#include "editctl/model/KEAnsiText.h"
+#include "editctl/model/KEAnsiCodePage.h"
 
 namespace kenarrow {
 
@@ -20,7 +20,10 @@ std::u16string Apply(std::u16string text, KEPlatformVersion version) {
                           text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
         const std::u16string_view character = std::u16string_view(text).substr(i, pair ? 2 : 1);
         // A surrogate pair is one character: it becomes one space.
-        out += keansi::IsRepresentable(character) ? character : u" ";
+        bool defaulted = false;
+        const bool lone = !pair && text[i] >= 0xD800 && text[i] <= 0xDFFF;
+        keansi::FromUtf16(character, &defaulted);
+        out += defaulted || lone ? std::u16string_view(u" ") : character;
         i += character.size();
     }
     text = std::move(out);

@@ -1,11 +1,12 @@
-#pragma once
+#ifndef WEXTL_WIN32_H
+#define WEXTL_WIN32_H
 
-// The Win32-shaped records, messages and constants of the KEDIT control's interface. Hosts
-// talk to the control in these terms, so the values are the Win32 ones; the records keep
-// their Win32 sizes so that code written against the Windows headers can share them.
+/* The Win32-shaped types, records, messages and constants of Wextl's interface. Hosts talk to
+   the library in these terms, so the values are the Win32 ones and the records keep their
+   Win32 layouts. Plain C, so that C hosts and C++ hosts share one definition. */
 
-#include <cstddef>
-#include <cstdint>
+#include <stddef.h>
+#include <stdint.h>
 
 #if defined(__GNUC__)
 #define WEXTL_API __attribute__((visibility("default")))
@@ -13,27 +14,53 @@
 #define WEXTL_API
 #endif
 
-using BYTE = std::uint8_t;
-using WORD = std::uint16_t;
-using DWORD = std::uint32_t;
-using LONG = std::int32_t;
-using UINT = std::uint32_t;
-using BOOL = std::int32_t;
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
+#ifdef __cplusplus
+#define WEXTL_STATIC_ASSERT(c) static_assert(c, #c)
+#else
+#define WEXTL_STATIC_ASSERT(c) _Static_assert(c, #c)
+#endif
 
-// Opaque handles. A window is whatever the window layer makes of it; a font handle is made
-// by WextlCreateFontIndirectA (KEFontHandle.h).
-using HWND = struct HWND__*;
-using HFONT = struct HFONT__*;
+typedef uint8_t BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef uint32_t UINT;
+typedef int32_t BOOL;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t UINT_PTR;
+typedef DWORD COLORREF;
+/* One UTF-16 code unit (not the platform's 32-bit wchar_t). */
+#ifdef __cplusplus
+typedef char16_t WCHAR;
+#else
+typedef uint16_t WCHAR;
+#endif
 
-using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+/* Opaque handles. Windows, device contexts, brushes, fonts and menus are entries of the
+   library's tables: a stale or made-up handle is refused, never followed. */
+typedef struct HWND__* HWND;
+typedef struct HFONT__* HFONT;
+typedef struct HBRUSH__* HBRUSH;
+typedef struct HDC__* HDC;
+typedef struct HMENU__* HMENU;
+typedef struct HINSTANCE__* HINSTANCE;
+typedef struct HICON__* HICON;
+typedef struct HCURSOR__* HCURSOR;
+typedef void* HGDIOBJ;
 
-constexpr int LF_FACESIZE = 32;
-constexpr int LF_FULLFACESIZE = 64;
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
-struct LOGFONTA {
+#define LF_FACESIZE 32
+#define LF_FULLFACESIZE 64
+
+#define LF_FACESIZE 32
+#define LF_FULLFACESIZE 64
+
+typedef struct tagLOGFONTA {
     LONG lfHeight;
     LONG lfWidth;
     LONG lfEscapement;
@@ -48,15 +75,15 @@ struct LOGFONTA {
     BYTE lfQuality;
     BYTE lfPitchAndFamily;
     char lfFaceName[LF_FACESIZE];
-};
+} LOGFONTA;
 
-struct ENUMLOGFONTA {
+typedef struct tagENUMLOGFONTA {
     LOGFONTA elfLogFont;
     char elfFullName[LF_FULLFACESIZE];
     char elfStyle[LF_FACESIZE];
-};
+} ENUMLOGFONTA;
 
-struct TEXTMETRICA {
+typedef struct tagTEXTMETRICA {
     LONG tmHeight;
     LONG tmAscent;
     LONG tmDescent;
@@ -77,9 +104,9 @@ struct TEXTMETRICA {
     BYTE tmStruckOut;
     BYTE tmPitchAndFamily;
     BYTE tmCharSet;
-};
+} TEXTMETRICA;
 
-struct NEWTEXTMETRICA {
+typedef struct tagNEWTEXTMETRICA {
     LONG tmHeight;
     LONG tmAscent;
     LONG tmDescent;
@@ -104,162 +131,374 @@ struct NEWTEXTMETRICA {
     UINT ntmSizeEM;
     UINT ntmCellHeight;
     UINT ntmAvgWidth;
-};
+} NEWTEXTMETRICA;
 
-struct RECT {
+typedef struct tagRECT {
     LONG left;
     LONG top;
     LONG right;
     LONG bottom;
-};
+} RECT;
 
-struct SIZE {
+typedef struct tagSIZE {
     LONG cx;
     LONG cy;
-};
+} SIZE;
 
-static_assert(sizeof(LOGFONTA) == 60);
-static_assert(sizeof(ENUMLOGFONTA) == 156);
-static_assert(sizeof(TEXTMETRICA) == 56);
-static_assert(sizeof(NEWTEXTMETRICA) == 72);
-static_assert(offsetof(LOGFONTA, lfFaceName) == 28);
-static_assert(offsetof(ENUMLOGFONTA, elfStyle) == 124);
+typedef struct tagPOINT {
+    LONG x;
+    LONG y;
+} POINT;
+
+typedef struct tagMSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+} MSG;
+
+typedef struct tagWNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    const char* lpszMenuName;
+    const char* lpszClassName;
+} WNDCLASSA;
+
+typedef struct tagCREATESTRUCTA {
+    void* lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    const char* lpszName;
+    const char* lpszClass;
+    DWORD dwExStyle;
+} CREATESTRUCTA;
+
+typedef struct tagSCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+} SCROLLINFO;
+
+typedef struct tagPAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+} PAINTSTRUCT;
+
+typedef struct tagCOMPOSITIONFORM {
+    DWORD dwStyle;
+    POINT ptCurrentPos;
+    RECT rcArea;
+} COMPOSITIONFORM;
+
+WEXTL_STATIC_ASSERT(sizeof(LOGFONTA) == 60);
+WEXTL_STATIC_ASSERT(sizeof(ENUMLOGFONTA) == 156);
+WEXTL_STATIC_ASSERT(sizeof(TEXTMETRICA) == 56);
+WEXTL_STATIC_ASSERT(sizeof(NEWTEXTMETRICA) == 72);
+WEXTL_STATIC_ASSERT(offsetof(LOGFONTA, lfFaceName) == 28);
+WEXTL_STATIC_ASSERT(offsetof(ENUMLOGFONTA, elfStyle) == 124);
+WEXTL_STATIC_ASSERT(sizeof(POINT) == 8);
+WEXTL_STATIC_ASSERT(sizeof(SCROLLINFO) == 28);
+WEXTL_STATIC_ASSERT(sizeof(WNDCLASSA) == (sizeof(void*) == 8 ? 72 : 40));
+
+#define RGB(r, g, b) ((COLORREF)(((BYTE)(r)) | ((WORD)((BYTE)(g)) << 8) | (((DWORD)(BYTE)(b)) << 16)))
+#define GetRValue(c) ((BYTE)((c)&0xFF))
+#define GetGValue(c) ((BYTE)(((c) >> 8) & 0xFF))
+#define GetBValue(c) ((BYTE)(((c) >> 16) & 0xFF))
+#define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xFFFF))
+#define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xFFFF))
+#define MAKELONG(a, b) ((LONG)(((WORD)(((UINT_PTR)(a)) & 0xFFFF)) | ((DWORD)((WORD)(((UINT_PTR)(b)) & 0xFFFF))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
 
 // Font enumeration.
-constexpr int RASTER_FONTTYPE = 0x0001;
-constexpr int DEVICE_FONTTYPE = 0x0002;
-constexpr int TRUETYPE_FONTTYPE = 0x0004;
-constexpr BYTE DEFAULT_PITCH = 0;
-constexpr BYTE FIXED_PITCH = 1;
-constexpr BYTE VARIABLE_PITCH = 2;
-constexpr BYTE FF_DONTCARE = 0x00;
-constexpr BYTE FF_ROMAN = 0x10;
-constexpr BYTE FF_SWISS = 0x20;
-constexpr BYTE FF_MODERN = 0x30;
-constexpr BYTE ANSI_CHARSET = 0;
-constexpr BYTE DEFAULT_CHARSET = 1;
-constexpr BYTE SHIFTJIS_CHARSET = 128;
-constexpr LONG FW_NORMAL = 400;
-constexpr LONG FW_BOLD = 700;
+#define RASTER_FONTTYPE 0x0001
+#define DEVICE_FONTTYPE 0x0002
+#define TRUETYPE_FONTTYPE 0x0004
+#define DEFAULT_PITCH 0
+#define FIXED_PITCH 1
+#define VARIABLE_PITCH 2
+#define FF_DONTCARE 0x00
+#define FF_ROMAN 0x10
+#define FF_SWISS 0x20
+#define FF_MODERN 0x30
+#define ANSI_CHARSET 0
+#define DEFAULT_CHARSET 1
+#define SHIFTJIS_CHARSET 128
+#define FW_NORMAL 400
+#define FW_BOLD 700
 
 // Window messages.
-constexpr UINT WM_CREATE = 0x0001;
-constexpr UINT WM_DESTROY = 0x0002;
-constexpr UINT WM_SETFOCUS = 0x0007;
-constexpr UINT WM_KILLFOCUS = 0x0008;
-constexpr UINT WM_SETTEXT = 0x000C;
-constexpr UINT WM_GETTEXT = 0x000D;
-constexpr UINT WM_GETTEXTLENGTH = 0x000E;
-constexpr UINT WM_PAINT = 0x000F;
-constexpr UINT WM_NEXTDLGCTL = 0x0028;
-constexpr UINT WM_SETFONT = 0x0030;
-constexpr UINT WM_GETDLGCODE = 0x0087;
-constexpr UINT WM_KEYDOWN = 0x0100;
-constexpr UINT WM_CHAR = 0x0102;
-constexpr UINT WM_SYSKEYDOWN = 0x0104;
-constexpr UINT WM_IME_COMPOSITION = 0x010F;
-constexpr UINT WM_COMMAND = 0x0111;
-constexpr UINT WM_TIMER = 0x0113;
-constexpr UINT WM_HSCROLL = 0x0114;
-constexpr UINT WM_VSCROLL = 0x0115;
-constexpr UINT WM_CTLCOLOREDIT = 0x0133;
-constexpr UINT WM_MOUSEMOVE = 0x0200;
-constexpr UINT WM_LBUTTONDOWN = 0x0201;
-constexpr UINT WM_LBUTTONUP = 0x0202;
-constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
-constexpr UINT WM_RBUTTONDOWN = 0x0204;
-constexpr UINT WM_CUT = 0x0300;
-constexpr UINT WM_COPY = 0x0301;
-constexpr UINT WM_PASTE = 0x0302;
-constexpr UINT WM_CLEAR = 0x0303;
-constexpr UINT WM_UNDO = 0x0304;
-constexpr UINT WM_USER = 0x0400;
-constexpr UINT DM_GETDEFID = WM_USER + 0;
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_NEXTDLGCTL 0x0028
+#define WM_SETFONT 0x0030
+#define WM_GETDLGCODE 0x0087
+#define WM_KEYDOWN 0x0100
+#define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_IME_COMPOSITION 0x010F
+#define WM_COMMAND 0x0111
+#define WM_TIMER 0x0113
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
+#define WM_CTLCOLOREDIT 0x0133
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
+#define WM_RBUTTONDOWN 0x0204
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
+#define WM_USER 0x0400
+#define DM_GETDEFID (WM_USER + 0)
 
 // Edit-control messages.
-constexpr UINT EM_GETSEL = 0x00B0;
-constexpr UINT EM_SETSEL = 0x00B1;
-constexpr UINT EM_GETMODIFY = 0x00B8;
-constexpr UINT EM_SETMODIFY = 0x00B9;
-constexpr UINT EM_LIMITTEXT = 0x00C5;
-constexpr UINT EM_CANUNDO = 0x00C6;
-constexpr UINT EM_UNDO = 0x00C7;
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_GETMODIFY 0x00B8
+#define EM_SETMODIFY 0x00B9
+#define EM_LIMITTEXT 0x00C5
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
 
 // The control's private messages.
-constexpr UINT KEM_GETTEXTLENGTH = WM_USER + 0x204;
-constexpr UINT KEM_GETTEXT = WM_USER + 0x20C;
-constexpr UINT KEM_SETTEXT = WM_USER + 0x218;
-static_assert(KEM_GETTEXTLENGTH == 0x0604 && KEM_GETTEXT == 0x060C && KEM_SETTEXT == 0x0618);
+#define KEM_GETTEXTLENGTH (WM_USER + 0x204)
+#define KEM_GETTEXT (WM_USER + 0x20C)
+#define KEM_SETTEXT (WM_USER + 0x218)
+WEXTL_STATIC_ASSERT(KEM_GETTEXTLENGTH == 0x0604 && KEM_GETTEXT == 0x060C && KEM_SETTEXT == 0x0618);
 
 // Notification codes sent to the parent in WM_COMMAND.
-constexpr WORD EN_SETFOCUS = 0x0100;
-constexpr WORD EN_KILLFOCUS = 0x0200;
-constexpr WORD EN_CHANGE = 0x0300;
-constexpr WORD EN_UPDATE = 0x0400;
-constexpr WORD EN_MAXTEXT = 0x0501;
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
 
 // Window and edit styles.
-constexpr DWORD ES_MULTILINE = 0x0004;
-constexpr DWORD ES_AUTOVSCROLL = 0x0040;
-constexpr DWORD ES_AUTOHSCROLL = 0x0080;
-constexpr DWORD ES_WANTRETURN = 0x1000;
-constexpr DWORD ES_CHARFONT = 0x8000;  // private: offers the change-character command
-constexpr DWORD WS_CHILD = 0x40000000;
-constexpr DWORD WS_VISIBLE = 0x10000000;
-constexpr DWORD WS_DISABLED = 0x08000000;
-constexpr DWORD WS_BORDER = 0x00800000;
-constexpr DWORD WS_VSCROLL = 0x00200000;
-constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
+#define ES_MULTILINE 0x0004
+#define ES_AUTOVSCROLL 0x0040
+#define ES_AUTOHSCROLL 0x0080
+#define ES_WANTRETURN 0x1000
+#define ES_CHARFONT 0x8000  // private: offers the change-character command
+#define WS_CHILD 0x40000000
+#define WS_VISIBLE 0x10000000
+#define WS_DISABLED 0x08000000
+#define WS_BORDER 0x00800000
+#define WS_VSCROLL 0x00200000
+#define WS_EX_CLIENTEDGE 0x00000200
 
 // Class styles and class attributes.
-constexpr UINT CS_DBLCLKS = 0x0008;
-constexpr UINT CS_PARENTDC = 0x0080;
-constexpr UINT CS_GLOBALCLASS = 0x4000;
-constexpr int COLOR_WINDOW = 5;
-constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
-constexpr int COLOR_BTNFACE = 15;
-constexpr int IDC_IBEAM = 32513;
+#define CS_DBLCLKS 0x0008
+#define CS_PARENTDC 0x0080
+#define CS_GLOBALCLASS 0x4000
+#define COLOR_WINDOW 5
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
+#define IDC_IBEAM 32513
 
 // Dialog and keyboard codes the control uses.
-constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
-constexpr WORD DC_HASDEFID = 0x534B;
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr UINT VK_BACK = 0x08;
-constexpr UINT VK_SHIFT = 0x10;
-constexpr UINT VK_CONTROL = 0x11;
-constexpr UINT VK_MENU = 0x12;
-constexpr UINT VK_PRIOR = 0x21;
-constexpr UINT VK_NEXT = 0x22;
-constexpr UINT VK_END = 0x23;
-constexpr UINT VK_HOME = 0x24;
-constexpr UINT VK_LEFT = 0x25;
-constexpr UINT VK_UP = 0x26;
-constexpr UINT VK_RIGHT = 0x27;
-constexpr UINT VK_DOWN = 0x28;
-constexpr UINT VK_INSERT = 0x2D;
-constexpr UINT VK_DELETE = 0x2E;
+#define DLGC_WANTALLKEYS 0x0004
+#define DC_HASDEFID 0x534B
+#define IDOK 1
+#define IDCANCEL 2
+#define VK_BACK 0x08
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
 
 // Scroll requests, mouse-key flags and the input-method result flag.
-constexpr int SB_LINEUP = 0;
-constexpr int SB_LINEDOWN = 1;
-constexpr int SB_PAGEUP = 2;
-constexpr int SB_PAGEDOWN = 3;
-constexpr int SB_THUMBPOSITION = 4;
-constexpr int SB_THUMBTRACK = 5;
-constexpr WPARAM MK_LBUTTON = 0x0001;
-constexpr WPARAM MK_RBUTTON = 0x0002;
-constexpr WPARAM MK_SHIFT = 0x0004;
-constexpr WPARAM MK_CONTROL = 0x0008;
-constexpr WPARAM MK_MBUTTON = 0x0010;
-constexpr LPARAM GCS_RESULTSTR = 0x0800;
+#define SB_LINEUP 0
+#define SB_LINEDOWN 1
+#define SB_PAGEUP 2
+#define SB_PAGEDOWN 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
+#define GCS_RESULTSTR 0x0800
 
 // Context-menu commands of the control.
-constexpr WORD KEDIT_CMD_UNDO = 32771;
-constexpr WORD KEDIT_CMD_CUT = 32772;
-constexpr WORD KEDIT_CMD_COPY = 32773;
-constexpr WORD KEDIT_CMD_PASTE = 32774;
-constexpr WORD KEDIT_CMD_DELETE = 32775;
-constexpr WORD KEDIT_CMD_DELETEALL = 32776;
-constexpr WORD KEDIT_CMD_CHARFONT = 32777;
+#define KEDIT_CMD_UNDO 32771
+#define KEDIT_CMD_CUT 32772
+#define KEDIT_CMD_COPY 32773
+#define KEDIT_CMD_PASTE 32774
+#define KEDIT_CMD_DELETE 32775
+#define KEDIT_CMD_DELETEALL 32776
+#define KEDIT_CMD_CHARFONT 32777
+
+/* More window messages. */
+#define WM_NULL 0x0000
+#define WM_MOVE 0x0003
+#define WM_SIZE 0x0005
+#define WM_ENABLE 0x000A
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_ERASEBKGND 0x0014
+#define WM_SHOWWINDOW 0x0018
+#define WM_SETCURSOR 0x0020
+#define WM_GETFONT 0x0031
+#define WM_CONTEXTMENU 0x007B
+#define WM_NCCREATE 0x0081
+#define WM_NCDESTROY 0x0082
+#define WM_KEYUP 0x0101
+#define WM_SYSKEYUP 0x0105
+#define WM_SYSCHAR 0x0106
+#define WM_IME_STARTCOMPOSITION 0x010D
+#define WM_IME_ENDCOMPOSITION 0x010E
+#define WM_INITDIALOG 0x0110
+#define WM_RBUTTONUP 0x0205
+#define WM_MBUTTONDOWN 0x0207
+#define WM_MBUTTONUP 0x0208
+#define WM_MOUSEWHEEL 0x020A
+#define WM_CAPTURECHANGED 0x0215
+
+/* Window long indexes, show commands, peeking. */
+#define GWLP_WNDPROC (-4)
+#define GWLP_HWNDPARENT (-8)
+#define GWL_ID (-12)
+#define GWLP_ID (-12)
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWLP_USERDATA (-21)
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+#define CW_USEDEFAULT ((int)0x80000000u)
+
+/* More window styles. */
+#define WS_OVERLAPPED 0x00000000
+#define WS_POPUP 0x80000000
+#define WS_CAPTION 0x00C00000
+#define WS_SYSMENU 0x00080000
+#define WS_THICKFRAME 0x00040000
+#define WS_MINIMIZEBOX 0x00020000
+#define WS_MAXIMIZEBOX 0x00010000
+#define WS_TABSTOP 0x00010000
+#define WS_HSCROLL 0x00100000
+#define WS_OVERLAPPEDWINDOW 0x00CF0000
+#define ES_LEFT 0x0000
+
+/* Scroll bars. */
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_TOP 6
+#define SB_BOTTOM 7
+#define SB_ENDSCROLL 8
+#define SIF_RANGE 0x0001
+#define SIF_PAGE 0x0002
+#define SIF_POS 0x0004
+#define SIF_DISABLENOSCROLL 0x0008
+#define SIF_TRACKPOS 0x0010
+#define SIF_ALL (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
+
+/* Colours, drawing and system metrics. */
+#define COLOR_WINDOWTEXT 8
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define TRANSPARENT 1
+#define OPAQUE 2
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+#define CLR_INVALID 0xFFFFFFFF
+#define SM_CXVSCROLL 2
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
+#define SM_CXEDGE 45
+#define SM_CYEDGE 46
+
+/* More keys. */
+#define VK_LBUTTON 0x01
+#define VK_RBUTTON 0x02
+#define VK_MBUTTON 0x04
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
+#define VK_F1 0x70
+#define VK_F10 0x79
+
+/* Dialog codes, menus, the clipboard, the input method, cursors, beeps. */
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_HASSETSEL 0x0008
+#define MF_BYCOMMAND 0x0000
+#define MF_ENABLED 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+#define MF_STRING 0x0000
+#define MF_POPUP 0x0010
+#define MF_BYPOSITION 0x0400
+#define MF_SEPARATOR 0x0800
+#define TPM_LEFTALIGN 0x0000
+#define TPM_RIGHTBUTTON 0x0002
+#define TPM_RETURNCMD 0x0100
+#define CF_TEXT 1
+#define CF_UNICODETEXT 13
+#define CFS_DEFAULT 0x0000
+#define CFS_RECT 0x0001
+#define CFS_POINT 0x0002
+#define GCS_COMPSTR 0x0008
+#define IMM_ERROR_NODATA (-1)
+#define IDC_ARROW 32512
+#define IDC_WAIT 32514
+#define MB_OK 0x00000000
+#define CP_ACP 0
+
+#endif /* WEXTL_WIN32_H */

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "editctl/window/CKECharFontDlg.h"
+#include "editctl/qt/KECodePage.h"
 #include "editctl/window/KECharFontLayout.h"
 #include "editctl/window/KEResources.h"
 
@@ -19,23 +19,24 @@ SIZE ToSize(const QSize& size) { return SIZE{size.width(), size.height()}; }
 
 }  // namespace
 
-CKEQtCharFontDialog::CKEQtCharFontDialog(const CKECharFontDlg& model, QWidget* parent)
+CKEQtCharFontDialog::CKEQtCharFontDialog(const std::vector<std::string>& entries, int selected,
+                                         QWidget* parent)
     : QDialog(parent),
-      m_label(new QLabel(QString::fromUtf8(keres::kCharFontLabel.text), this)),
+      m_label(new QLabel(QString::fromUtf8(KE_DLG_CHARFONT_PROMPT), this)),
       m_list(new QComboBox(this)),
-      m_ok(new QPushButton(QString::fromUtf8(keres::kCharFontOk.text), this)),
-      m_cancel(new QPushButton(QString::fromUtf8(keres::kCharFontCancel.text), this)) {
-    setWindowTitle(QString::fromUtf8(keres::kCharFontCaption));
+      m_ok(new QPushButton(QString::fromUtf8(KE_DLG_OK), this)),
+      m_cancel(new QPushButton(QString::fromUtf8(KE_DLG_CANCEL), this)) {
+    setWindowTitle(QString::fromUtf8(KE_DLG_CHARFONT_CAPTION));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    QFont font(QString::fromUtf8(keres::kCharFontDialogFont), keres::kCharFontDialogPointSize);
+    QFont font(QStringLiteral("ＭＳ ゴシック"), 9);  // the resource's font; Qt substitutes
     setFont(font);
 
-    for (int i = 0; i < model.entryCount(); ++i) {
-        m_list->addItem(QString::fromStdString(model.entryText(i)));
+    for (const std::string& entry : entries) {
+        m_list->addItem(kecp::FromAnsi(entry.c_str(), entry.size()));
     }
-    m_list->setCurrentIndex(model.selected());
+    m_list->setCurrentIndex(selected >= 0 && selected < m_list->count() ? selected : -1);
     m_list->setMaxVisibleItems(10);
     m_label->setBuddy(m_list);
     m_ok->setDefault(true);

@@ -1,17 +1,19 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <vector>
 
-class CKECharFontDlg;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-// Dialog 131 on Qt: the caption, the label, the list of CKECharFontDlg in its order with its
-// preselection, OK and Cancel, placed in dialog units of the dialog font.
+// Dialog 131 on Qt: the caption, the label, the list (CP932 entries, shown in their order)
+// with its preselection, OK and Cancel, placed in dialog units of the dialog font.
 class CKEQtCharFontDialog : public QDialog {
   public:
-    explicit CKEQtCharFontDialog(const CKECharFontDlg& model, QWidget* parent = nullptr);
+    CKEQtCharFontDialog(const std::vector<std::string>& entries, int selected,
+                        QWidget* parent = nullptr);
 
     // Runs the dialog: -2 for Cancel, -1 for OK with no entry selected, k for OK with entry k.
     int run();

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -11,9 +12,14 @@ QClipboard* Clipboard() {
     return QGuiApplication::instance() != nullptr ? QGuiApplication::clipboard() : nullptr;
 }
 
-std::vector<std::byte> ToBlock(const QByteArray& bytes, std::size_t terminator) {
-    std::vector<std::byte> block(static_cast<std::size_t>(bytes.size()) + terminator);
-    std::memcpy(block.data(), bytes.constData(), static_cast<std::size_t>(bytes.size()));
+const QMimeData* DesktopData() {
+    const QClipboard* clipboard = Clipboard();
+    return clipboard != nullptr ? clipboard->mimeData() : nullptr;
+}
+
+std::vector<std::byte> ToBlock(const char* bytes, std::size_t size, std::size_t terminator) {
+    std::vector<std::byte> block(size + terminator);
+    std::memcpy(block.data(), bytes, size);
     return block;
 }
 
@@ -31,51 +37,100 @@ QString TextOfBlock(const std::vector<std::byte>& block) {
 
 }  // namespace
 
-bool CKEQtClipboard::has(UINT format) const {
-    const QClipboard* clipboard = Clipboard();
-    const QMimeData* mime = clipboard != nullptr ? clipboard->mimeData() : nullptr;
-    if (mime == nullptr) {
+bool CKEQtClipboard::open(HWND) {
+    if (m_open || Clipboard() == nullptr) {
         return false;
     }
-    if (format == kUnicodeText) {
-        return mime->hasText();
-    }
-    return format == kText && mime->hasFormat(kAnsiMimeType);
+    m_open = true;
+    m_changed = false;
+    m_pending.clear();
+    return true;
 }
 
-std::vector<std::byte> CKEQtClipboard::get(UINT format) const {
-    if (!has(format)) {
-        return {};
+bool CKEQtClipboard::empty() {
+    if (!m_open) {
+        return false;
     }
-    const QMimeData* mime = Clipboard()->mimeData();
-    if (format == kUnicodeText) {
-        const QString text = mime->text();
-        QByteArray bytes(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-        return ToBlock(bytes, 2);
-    }
-    QByteArray bytes = mime->data(kAnsiMimeType);
-    // Whatever another program left under the type: the block ends with a 0 here.
-    return ToBlock(bytes, bytes.endsWith('\0') ? 0 : 1);
+    m_pending.clear();
+    m_changed = true;
+    return true;
 }
 
-void CKEQtClipboard::replace(const std::map<UINT, std::vector<std::byte>>& blocks) {
+bool CKEQtClipboard::setData(UINT format, std::vector<std::byte> data) {
+    if (!m_open || (format != CF_TEXT && format != CF_UNICODETEXT)) {
+        return false;
+    }
+    if (!m_changed) {
+        // Setting without emptying adds to what the clipboard holds.
+        for (UINT kept : {CF_TEXT, CF_UNICODETEXT}) {
+            if (auto block = getData(kept)) {
+                m_pending[kept] = std::move(*block);
+            }
+        }
+        m_changed = true;
+    }
+    m_pending[format] = std::move(data);
+    return true;
+}
+
+bool CKEQtClipboard::close() {
+    if (!m_open) {
+        return false;
+    }
+    m_open = false;
     QClipboard* clipboard = Clipboard();
-    if (clipboard == nullptr) {
-        return;
+    if (!m_changed || clipboard == nullptr) {
+        return true;
+    }
+    m_changed = false;
+    if (m_pending.empty()) {
+        clipboard->clear();
+        return true;
     }
     auto mime = std::make_unique<QMimeData>();
-    for (const auto& [format, block] : blocks) {
-        if (format == kUnicodeText) {
+    for (const auto& [format, block] : m_pending) {
+        if (format == CF_UNICODETEXT) {
             mime->setText(TextOfBlock(block));
-        } else if (format == kText) {
+        } else {
             const auto* bytes = reinterpret_cast<const char*>(block.data());
             const std::size_t length = strnlen(bytes, block.size());
             mime->setData(kAnsiMimeType, QByteArray(bytes, static_cast<qsizetype>(length)));
         }
     }
-    if (blocks.empty()) {
-        clipboard->clear();
-        return;
-    }
+    m_pending.clear();
     clipboard->setMimeData(mime.release());
+    return true;
+}
+
+bool CKEQtClipboard::isFormatAvailable(UINT format) const {
+    if (m_changed) {
+        return m_pending.count(format) != 0;
+    }
+    const QMimeData* mime = DesktopData();
+    if (mime == nullptr) {
+        return false;
+    }
+    if (format == CF_UNICODETEXT) {
+        return mime->hasText();
+    }
+    return format == CF_TEXT && mime->hasFormat(kAnsiMimeType);
+}
+
+std::optional<std::vector<std::byte>> CKEQtClipboard::getData(UINT format) const {
+    if (!m_open || !isFormatAvailable(format)) {
+        return std::nullopt;
+    }
+    if (m_changed) {
+        return m_pending.at(format);
+    }
+    const QMimeData* mime = DesktopData();
+    if (format == CF_UNICODETEXT) {
+        const QString text = mime->text();
+        return ToBlock(reinterpret_cast<const char*>(text.utf16()),
+                       static_cast<std::size_t>(text.size()) * 2, 2);
+    }
+    const QByteArray bytes = mime->data(kAnsiMimeType);
+    // Whatever another program left under the type: here the block ends with a 0.
+    return ToBlock(bytes.constData(), static_cast<std::size_t>(bytes.size()),
+                   bytes.endsWith('\0') ? 0 : 1);
 }

@@ -3,19 +3,29 @@
 #include <QAction>
 #include <QMenu>
 
-#include "editctl/window/KEResources.h"
+#include "editctl/window/CKEMenu.h"
 
-std::uint32_t CKEQtPopupMenu::track(const CKEPopupMenu& menu, QPoint screenPoint, QWidget* owner) {
-    QMenu popup(owner);
-    for (const CKEPopupMenu::Item& item : menu.items()) {
-        if ((item.flags & keres::MF_SEPARATOR) != 0) {
-            popup.addSeparator();
-            continue;
+namespace {
+
+void Fill(QMenu& target, const CKEMenu& menu) {
+    for (const CKEMenu::Item& item : menu.items()) {
+        if ((item.flags & MF_SEPARATOR) != 0) {
+            target.addSeparator();
+        } else if (item.popup != nullptr) {
+            Fill(*target.addMenu(QString::fromStdString(item.text)), *item.popup);
+        } else {
+            QAction* action = target.addAction(QString::fromStdString(item.text));
+            action->setData(static_cast<uint>(item.id));
+            action->setEnabled((item.flags & (MF_GRAYED | MF_DISABLED)) == 0);
         }
-        QAction* action = popup.addAction(QString::fromStdString(item.text));
-        action->setData(static_cast<uint>(item.id));
-        action->setEnabled((item.flags & keres::MF_GRAYED) == 0);
     }
+}
+
+}  // namespace
+
+UINT CKEQtPopupMenu::track(const CKEMenu& menu, QPoint screenPoint, QWidget* owner) {
+    QMenu popup(owner);
+    Fill(popup, menu);
     const QAction* chosen = popup.exec(screenPoint);
     return chosen != nullptr ? chosen->data().toUInt() : 0;
 }

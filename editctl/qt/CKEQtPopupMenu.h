@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QPoint>
-#include <vector>
 
-#include "editctl/window/CKEPopupMenu.h"
+#include "editctl/model/WextlWin32.h"
 
+class CKEMenu;
 class QWidget;
 
-// A window's context menu shown with QMenu, as TrackPopupMenu shows a pop-up.
+// A pop-up menu shown with QMenu, as TrackPopupMenu shows one.
 class CKEQtPopupMenu {
   public:
     // Shows `menu` at `screenPoint`, owned by `owner`; the chosen command, or 0 for none.
-    static std::uint32_t track(const CKEPopupMenu& menu, QPoint screenPoint, QWidget* owner);
+    static UINT track(const CKEMenu& menu, QPoint screenPoint, QWidget* owner);
 };

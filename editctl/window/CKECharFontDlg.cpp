@@ -5,7 +5,7 @@
 
 #include "editctl/model/CKEFontCatalog.h"
 #include "editctl/model/CKEditInfo.h"
-#include "editctl/model/KEAnsiText.h"
+#include "editctl/model/KEAnsiCodePage.h"
 #include "editctl/window/KEResources.h"
 #include "text/ShiftJis.h"
 
@@ -50,7 +50,7 @@ CKECharFontDlg CKECharFontDlg::forSelection(const CKEditInfo& info, std::int32_t
 
 void CKECharFontDlg::initialise(const CKEFontCatalog* catalog) {
     m_entries.clear();
-    m_entries.push_back(sjis::FromUtf8(keres::kNoCharFontText).value_or(std::string()));
+    m_entries.push_back(sjis::FromUtf8(KE_STR_NO_FONT).value_or(std::string()));
     std::vector<std::pair<std::u16string, std::string>> families;
     const int count = catalog != nullptr ? catalog->entryCount(false) : 0;
     for (int i = 0; i < count; ++i) {
@@ -111,7 +111,7 @@ const std::string& CKECharFontDlg::entryName(int index) const {
 
 std::string CKECharFontDlg::entryText(int index) const {
     if (index == 0) {
-        return keres::kNoCharFontText;
+        return KE_STR_NO_FONT;
     }
     return sjis::ToUtf8(entryName(index));
 }

@@ -2,15 +2,24 @@
 
 #include <algorithm>
 
-#include "editctl/window/KEResources.h"
-
 namespace kelayout {
 namespace {
+
+// Dialog 131 in dialog units: x, y, width, height.
+struct KEDialogRect {
+    LONG x, y, width, height;
+};
+constexpr LONG kDialogWidth = 187;
+constexpr LONG kDialogHeight = 51;
+constexpr KEDialogRect kOk{130, 7, 50, 14};
+constexpr KEDialogRect kCancel{130, 24, 50, 14};
+constexpr KEDialogRect kLabel{7, 7, 107, 8};
+constexpr KEDialogRect kList{7, 21, 104, 140};  // the height is the dropped-down list's
 
 LONG UnitsX(LONG units, KEBaseUnits base) { return units * base.x / 4; }
 LONG UnitsY(LONG units, KEBaseUnits base) { return units * base.y / 8; }
 
-RECT ToPixels(const keres::KEDialogControlResource& control, KEBaseUnits base) {
+RECT ToPixels(const KEDialogRect& control, KEBaseUnits base) {
     return ToPixels(control.x, control.y, control.width, control.height, base);
 }
 
@@ -42,17 +51,17 @@ KECharFontGeometry LayoutCharFont(KEBaseUnits base, const KECharFontMinimum& min
     const LONG marginX = UnitsX(7, base);
     const LONG marginY = UnitsY(7, base);
 
-    g.label = ToPixels(keres::kCharFontLabel, base);
+    g.label = ToPixels(kLabel, base);
     Grow(g.label, minimum.label);
 
-    // The resource's height of the list is its dropped-down height; closed, it is one row.
-    const keres::KEDialogControlResource& list = keres::kCharFontList;
+    // Closed, the list is one row high.
+    const KEDialogRect& list = kList;
     g.list = ToPixels(list.x, list.y, list.width, 12, base);
     Grow(g.list, SIZE{0, minimum.list.cy});
     MoveTo(g.list, g.list.left, std::max(g.list.top, g.label.bottom + gapY));
 
-    g.ok = ToPixels(keres::kCharFontOk, base);
-    g.cancel = ToPixels(keres::kCharFontCancel, base);
+    g.ok = ToPixels(kOk, base);
+    g.cancel = ToPixels(kCancel, base);
     Grow(g.ok, minimum.ok);
     Grow(g.cancel, minimum.cancel);
     // One column of buttons, as wide as the wider one, right of the label and the list.
@@ -63,9 +72,9 @@ KECharFontGeometry LayoutCharFont(KEBaseUnits base, const KECharFontMinimum& min
     MoveTo(g.cancel, column, std::max(g.cancel.top, g.ok.bottom + gapY));
     g.cancel.right = column + width;
 
-    g.dialog.cx = std::max(UnitsX(keres::kCharFontDialogWidth, base), g.ok.right + marginX);
-    g.dialog.cy = std::max(UnitsY(keres::kCharFontDialogHeight, base),
-                           std::max(g.list.bottom, g.cancel.bottom) + marginY);
+    g.dialog.cx = std::max(UnitsX(kDialogWidth, base), g.ok.right + marginX);
+    g.dialog.cy =
+        std::max(UnitsY(kDialogHeight, base), std::max(g.list.bottom, g.cancel.bottom) + marginY);
     return g;
 }
 

@@ -1,6 +1,6 @@
 // The Qt-free pieces behind the mouse, the clipboard, the context menu and the
 // change-character dialog: hit testing, word bounds, clipboard blocks from untrusted data,
-// the narrow-platform rule, the menu copy and the dialog's list and choice.
+// the narrow-platform rule and the change-character dialog's list and choice.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,8 +12,6 @@
 #include "editctl/model/KEHitTest.h"
 #include "editctl/model/KENarrowPlatform.h"
 #include "editctl/window/CKECharFontDlg.h"
-#include "editctl/window/CKEPopupMenu.h"
-#include "editctl/window/KEResources.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -133,27 +131,6 @@ TEST(NarrowPlatform, OnlyANarrowPlatformReplacesWhatCp932CannotHold) {
               u"a\u3042  b");
     EXPECT_EQ(kenarrow::Apply(text, KEPlatformVersion{kenarrow::kPlatformWin32NT, 3}),
               u"a\u3042  b");
-}
-
-TEST(ContextMenu, TheCopyLosesOnlyTheChangeCharacterItemAndItsSeparator) {
-    CKEPopupMenu menu = CKEPopupMenu::loadContextMenu();
-    ASSERT_EQ(menu.items().size(), 10U);
-    EXPECT_EQ(menu.items()[3].text, "ｺﾋﾟｰ(&C)");
-    EXPECT_TRUE(menu.deleteAt(keres::kCharFontSeparatorPosition));
-    EXPECT_TRUE(menu.deleteCommand(32777));
-    EXPECT_FALSE(menu.deleteCommand(32777));
-    EXPECT_FALSE(menu.deleteAt(8));
-    int separators = 0;
-    for (const auto& item : menu.items()) {
-        separators += (item.flags & keres::MF_SEPARATOR) != 0 ? 1 : 0;
-    }
-    EXPECT_EQ(separators, 2);
-    EXPECT_EQ(menu.items().size(), 8U);
-    EXPECT_TRUE(menu.enable(32772, false));
-    EXPECT_EQ(menu.items()[2].flags, keres::MF_GRAYED);
-    EXPECT_TRUE(menu.enable(32772, true));
-    EXPECT_EQ(menu.items()[2].flags, keres::MF_ENABLED);
-    EXPECT_FALSE(menu.enable(0, false));  // separators carry no command
 }
 
 struct FontControl : Control {

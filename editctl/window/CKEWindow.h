@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/WextlWin32.h"
+#include "editctl/window/CKEInputContext.h"
+#include "editctl/window/CKEScrollBar.h"
+#include "editctl/window/IKEWindowPeer.h"
+
+// One window as the window system keeps it: its class, styles, ID, parent, window slots,
+// rectangle, text, scroll bars and its peer in the toolkit.
+struct CKEWindow {
+    HWND hwnd = nullptr;
+    KEWindowClass windowClass;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    LONG_PTR id = 0;
+    HWND parent = nullptr;
+    std::vector<HWND> children;
+    // Window extra bytes, in pointer-sized slots: slot 0 at offset 0, and so on.
+    std::vector<LONG_PTR> slots;
+    LONG_PTR userData = 0;
+    RECT rect{0, 0, 0, 0};  // in the parent's client coordinates (screen for top level)
+    std::string text;       // the window text of WM_SETTEXT, in CP932
+    HFONT font = nullptr;   // WM_SETFONT of the default procedure
+    bool destroying = false;
+    bool needsPaint = false;
+    bool needsErase = false;
+    CKEScrollBar vertical;
+    CKEScrollBar horizontal;
+    CKEInputContext inputContext;
+    std::unique_ptr<IKEWindowPeer> peer;
+
+    bool isChild() const { return (style & WS_CHILD) != 0; }
+};

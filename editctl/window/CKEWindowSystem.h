@@ -1,0 +1,139 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/WextlWin32.h"
+#include "editctl/window/CKECaret.h"
+#include "editctl/window/CKEGdiObjects.h"
+#include "editctl/window/CKEHandleTable.h"
+#include "editctl/window/CKEKeyState.h"
+#include "editctl/window/CKEMessageQueue.h"
+#include "editctl/window/CKETimerList.h"
+#include "editctl/window/CKEWindow.h"
+#include "editctl/window/IKEPlatform.h"
+
+class IKESurface;
+
+// The small window system the control lives in, in Win32's own terms: window classes,
+// windows behind a handle table, send and post, the default procedure, focus, capture,
+// timers, the key state, the one system caret, scroll bars, invalidation and painting.
+// Every call that takes a window refuses a null, stale or made-up handle (0, false or null,
+// and no effect). One system serves one thread; the library makes one per process, tests
+// make their own over a fake platform (the one made last is current()).
+class CKEWindowSystem {
+  public:
+    CKEWindowSystem(IKEPlatform& platform, CKEClassRegistry& classes);
+    ~CKEWindowSystem();
+    CKEWindowSystem(const CKEWindowSystem&) = delete;
+    CKEWindowSystem& operator=(const CKEWindowSystem&) = delete;
+
+    // The system window procedures belong to (null if none exists).
+    static CKEWindowSystem* current();
+
+    IKEPlatform& platform() { return m_platform; }
+    CKEClassRegistry& classes() { return m_classes; }
+    CKEGdiObjects& gdi() { return m_gdi; }
+
+    // Windows.
+    HWND createWindow(DWORD exStyle, const char* className, const char* windowName, DWORD style,
+                      int x, int y, int width, int height, HWND parent, LONG_PTR menuOrId,
+                      void* param);
+    bool destroyWindow(HWND hwnd);
+    CKEWindow* window(HWND hwnd) const;
+    bool isWindow(HWND hwnd) const { return window(hwnd) != nullptr; }
+    HWND getParent(HWND hwnd) const;
+    LONG_PTR getWindowLongPtr(HWND hwnd, int index) const;
+    LONG_PTR setWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
+    bool getClientRect(HWND hwnd, RECT& rect) const;
+    bool getWindowRect(HWND hwnd, RECT& rect) const;
+    bool moveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint);
+    bool showWindow(HWND hwnd, int command);
+    bool clientToScreen(HWND hwnd, POINT& point) const;
+    bool screenToClient(HWND hwnd, POINT& point) const;
+
+    // Messages.
+    LRESULT sendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool postMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void postQuitMessage(int exitCode);
+    // GetMessageA: waits for a message (posted, a due timer, a paint); 0 for WM_QUIT.
+    int getMessage(MSG& msg, HWND hwnd, UINT first, UINT last);
+    bool peekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT removeFlags);
+    LRESULT dispatchMessage(const MSG& msg);
+    // Dispatches what is posted and what timers are due until nothing is left or `timeoutMs`
+    // has passed; the number of messages dispatched.
+    int pumpMessages(int timeoutMs);
+    LRESULT defWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Focus and capture.
+    HWND setFocus(HWND hwnd);
+    HWND getFocus() const { return m_focus; }
+    HWND setCapture(HWND hwnd);
+    bool releaseCapture();
+    HWND getCapture() const { return m_capture; }
+
+    // Timers.
+    UINT_PTR setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs);
+    bool killTimer(HWND hwnd, UINT_PTR id);
+
+    // Keys.
+    short getKeyState(int virtualKey) const { return m_keys.get(virtualKey); }
+    CKEKeyState& keyState() { return m_keys; }
+
+    // The system caret.
+    bool createCaret(HWND hwnd, int width, int height);
+    bool destroyCaret();
+    bool setCaretPos(int x, int y);
+    bool getCaretPos(POINT& pos) const;
+    bool showCaret(HWND hwnd);
+    bool hideCaret(HWND hwnd);
+    const CKECaret& caret() const { return m_caret; }
+
+    // Scroll bars (SB_VERT, SB_HORZ).
+    int setScrollInfo(HWND hwnd, int bar, const SCROLLINFO& info, bool redraw);
+    bool getScrollInfo(HWND hwnd, int bar, SCROLLINFO& info) const;
+    bool getScrollRange(HWND hwnd, int bar, int& min, int& max) const;
+
+    // Invalidation and painting. A peer repaints a window with paint(); BeginPaint then hands
+    // out a context on that surface. printWindow paints into 0xAARRGGBB pixels.
+    bool invalidateRect(HWND hwnd, const RECT* rect, bool erase);
+    bool updateWindow(HWND hwnd);
+    bool paint(HWND hwnd, IKESurface& target);
+    bool printWindow(HWND hwnd, std::uint32_t* pixels, int width, int height, int strideBytes);
+    HDC beginPaint(HWND hwnd, PAINTSTRUCT& paint);
+    bool endPaint(HWND hwnd, const PAINTSTRUCT& paint);
+
+    // The input method: a finished composition arrives as WM_IME_COMPOSITION with
+    // GCS_RESULTSTR while the window's context holds the string.
+    CKEInputContext* inputContext(HWND hwnd) const;
+    bool commitComposition(HWND hwnd, std::u16string_view text);
+
+    void messageBeep(UINT type) { m_platform.beep(type); }
+
+    // Called by peers when the toolkit changes what the window system keeps.
+    void peerResized(HWND hwnd, int width, int height);
+    void peerFocusChanged(HWND hwnd, bool focused);
+
+  private:
+    void destroyTree(HWND hwnd);
+    LRESULT callProc(CKEWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
+    RECT clientRectOf(const CKEWindow& window) const;
+    LRESULT defaultPaint(CKEWindow& window);
+
+    IKEPlatform& m_platform;
+    CKEClassRegistry& m_classes;
+    CKEGdiObjects m_gdi;
+    CKEHandleTable<HWND, CKEWindow> m_windows;
+    CKEMessageQueue m_queue;
+    CKETimerList m_timers;
+    CKEKeyState m_keys;
+    CKECaret m_caret;
+    HWND m_focus = nullptr;
+    HWND m_capture = nullptr;
+    IKESurface* m_paintTarget = nullptr;
+    HWND m_paintWindow = nullptr;
+    CKEWindowSystem* m_previous = nullptr;
+};

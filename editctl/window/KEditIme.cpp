@@ -1,0 +1,32 @@
+// A finished input-method composition: the result string is inserted as typing.
+#include "editctl/window/KEditIme.h"
+
+#include <string>
+
+#include "editctl/model/KENarrowPlatform.h"
+#include "editctl/window/CKEInputContext.h"
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/CKEditWindowData.h"
+#include "editctl/window/KEditEditing.h"
+
+LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
+    CKEWindowSystem& system = data.system();
+    CKEInputContext* context = system.inputContext(data.hwnd());
+    if ((lParam & GCS_RESULTSTR) == 0 || context == nullptr) {
+        return system.defWindowProc(data.hwnd(), WM_IME_COMPOSITION, wParam, lParam);
+    }
+    const std::u16string text = kenarrow::Apply(context->result);
+    // The selection goes first and is not part of the undo step: an undo after replacing a
+    // selection with input-method text does not bring the selection back.
+    if (!data.deleteSelection()) {
+        return 0;
+    }
+    if (data.m_lastEdit != KE_EDIT_INSERT) {
+        data.takeSnapshot();
+    }
+    if (data.insertText(text)) {
+        KEAnnounce(data);
+    }
+    data.m_lastEdit = KE_EDIT_INSERT;
+    return 0;
+}
