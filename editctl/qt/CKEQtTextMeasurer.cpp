@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "editctl/model/KEFontHandle.h"
 #include "editctl/qt/CKEQtFontEnumerator.h"
 #include "editctl/qt/KECodePage.h"
+#include "editctl/model/KEFontHandle.h"
 
 CKEQtTextMeasurer::CKEQtTextMeasurer() = default;
 CKEQtTextMeasurer::~CKEQtTextMeasurer() = default;
