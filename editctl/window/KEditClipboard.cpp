@@ -10,6 +10,7 @@
 #include "editctl/window/CKEWindowSystem.h"
 #include "editctl/window/CKEditWindowData.h"
 #include "editctl/window/IKEClipboard.h"
+#include "editctl/window/KEditCaret.h"
 #include "editctl/window/KEditEditing.h"
 
 namespace {
@@ -88,11 +89,18 @@ LRESULT KEDIT_WM_Paste(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
     }
     const std::u16string text = kenarrow::Apply(*read);
     SnapshotFor(data, KE_EDIT_INSERT);
+    // Clipboard text is untrusted: a refused insertion gives the deleted selection back.
+    CKEditInfo rollback;
+    if (!data.copyTo(rollback)) {
+        return 0;
+    }
     if (!data.deleteSelection()) {
         return 0;
     }
     if (data.insertText(text)) {
         KEAnnounce(data);
+    } else {
+        KERestoreAfterRefusal(data, rollback);
     }
     data.m_lastEdit = KE_EDIT_INSERT;
     return 0;
@@ -105,6 +113,16 @@ LRESULT KEDIT_WM_Clear(CKEditWindowData& data, WPARAM, LPARAM) {
         data.m_lastEdit = KE_EDIT_DELETE;
     }
     return 0;
+}
+
+void KERestoreAfterRefusal(CKEditWindowData& data, const CKEditInfo& rollback) {
+    if (!data.m_hasSel && !rollback.m_hasSel) {
+        return;  // nothing was deleted
+    }
+    if (rollback.copyTo(data)) {
+        data.host().updateScrollRange();
+        KEPlaceCaret(data);
+    }
 }
 
 bool KEPastePossible(CKEditWindowData& data) {

@@ -7,6 +7,7 @@
 #include "editctl/window/CKEInputContext.h"
 #include "editctl/window/CKEWindowSystem.h"
 #include "editctl/window/CKEditWindowData.h"
+#include "editctl/window/KEditClipboard.h"
 #include "editctl/window/KEditEditing.h"
 
 LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
@@ -18,7 +19,8 @@ LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lP
     const std::u16string text = kenarrow::Apply(context->result);
     // The selection goes first and is not part of the undo step: an undo after replacing a
     // selection with input-method text does not bring the selection back.
-    if (!data.deleteSelection()) {
+    CKEditInfo rollback;
+    if (!data.copyTo(rollback) || !data.deleteSelection()) {
         return 0;
     }
     if (data.m_lastEdit != KE_EDIT_INSERT) {
@@ -26,6 +28,8 @@ LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lP
     }
     if (data.insertText(text)) {
         KEAnnounce(data);
+    } else {
+        KERestoreAfterRefusal(data, rollback);  // untrusted text: the selection comes back
     }
     data.m_lastEdit = KE_EDIT_INSERT;
     return 0;
