@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/model/WextlWin32.h"
@@ -14,8 +16,7 @@
 #include "editctl/window/CKETimerList.h"
 #include "editctl/window/CKEWindow.h"
 #include "editctl/window/IKEPlatform.h"
-
-class IKESurface;
+#include "editctl/window/IKESurface.h"
 
 // The small window system the control lives in, in Win32's own terms: window classes,
 // windows behind a handle table, send and post, the default procedure, focus, capture,
@@ -133,7 +134,9 @@ class CKEWindowSystem {
     CKECaret m_caret;
     HWND m_focus = nullptr;
     HWND m_capture = nullptr;
+    std::vector<HWND> m_order;  // live windows in creation order
     IKESurface* m_paintTarget = nullptr;
+    std::unique_ptr<IKESurface> m_scratch;
     HWND m_paintWindow = nullptr;
     CKEWindowSystem* m_previous = nullptr;
 };

@@ -16,8 +16,6 @@ class IKEWindowPeer {
     virtual void setGeometry(const RECT& windowRect) = 0;
     virtual void setVisible(bool visible) = 0;
     virtual void setTitle(const char* ansiTitle) = 0;
-    // The screen position of the client area's top-left corner.
-    virtual POINT clientOrigin() const = 0;
 
     // Invalidation: schedule a repaint, or repaint now (UpdateWindow). A peer repaints by
     // asking the window system to paint the window into a surface (CKEWindowSystem::paint).
