@@ -72,7 +72,6 @@ class FakePeer : public IKEWindowPeer {
     void setGeometry(const RECT&) override {}
     void setVisible(bool) override {}
     void setTitle(const char*) override {}
-    POINT clientOrigin() const override { return POINT{100, 50}; }
     void invalidate() override {}
     void updateNow() override {}
     void setScrollBar(const SCROLLINFO&, bool) override {}
