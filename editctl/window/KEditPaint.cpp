@@ -1,0 +1,129 @@
+#include "editctl/window/KEditPaint.h"
+
+#include <algorithm>
+
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/CKEditWindowData.h"
+
+namespace {
+
+bool Selected(const CKEditWindowData& data, std::int32_t col, std::int32_t row) {
+    if (!data.m_hasSel) {
+        return false;
+    }
+    KEPos first{data.m_anchorCol, data.m_anchorRow};
+    KEPos second{data.m_selEndCol, data.m_selEndRow};
+    if (second.row < first.row || (second.row == first.row && second.col < first.col)) {
+        std::swap(first, second);
+    }
+    if (row < first.row || row > second.row) {
+        return false;
+    }
+    if (first.row == second.row) {
+        return col >= first.col && col < second.col;
+    }
+    if (row == first.row) {
+        return col >= first.col;
+    }
+    return row < second.row || col < second.col;
+}
+
+}  // namespace
+
+LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
+    CKEWindowSystem& system = data.system();
+    const HWND hwnd = data.hwnd();
+    PAINTSTRUCT ps{};
+    const HDC dc = system.beginPaint(hwnd, ps);
+    CKEDeviceContext* target = system.gdi().context(dc);
+    if (target == nullptr || target->surface == nullptr) {
+        system.endPaint(hwnd, ps);
+        return 0;
+    }
+    RECT client{};
+    system.getClientRect(hwnd, client);
+    std::unique_ptr<IKESurface> buffer =
+        system.platform().createSurface(client.right, client.bottom);
+    if (!buffer) {
+        system.endPaint(hwnd, ps);
+        return 0;
+    }
+    // The off-screen context: the parent colours it through WM_CTLCOLOREDIT.
+    auto memory = std::make_unique<CKEDeviceContext>(*target);
+    memory->surface = buffer.get();
+    memory->origin = POINT{data.m_scrollX, data.m_scrollY};
+    memory->font = data.m_font;
+    const HDC memoryDc = system.gdi().addContext(std::move(memory));
+    CKEDeviceContext& mem = *system.gdi().context(memoryDc);
+
+    const DWORD style = static_cast<DWORD>(system.getWindowLongPtr(hwnd, GWL_STYLE));
+    IKEPlatform& platform = system.platform();
+    if ((style & WS_DISABLED) != 0) {
+        buffer->fillRect(client, platform.sysColor(COLOR_BTNFACE));
+    } else if (const HWND parent = system.getParent(hwnd)) {
+        const auto brush = reinterpret_cast<HBRUSH>(
+            system.sendMessage(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(memoryDc),
+                               reinterpret_cast<LPARAM>(hwnd)));
+        COLORREF color = 0;
+        if (brush != nullptr && system.gdi().brushColor(brush, color)) {
+            buffer->fillRect(client, color);
+        }
+    }
+    // The parent may have destroyed the control while it chose the colours.
+    if (KEditDataOf(hwnd) != &data) {
+        system.gdi().removeContext(memoryDc);
+        system.endPaint(hwnd, ps);
+        return 0;
+    }
+
+    const int h = std::max(data.rowHeight(), 1);
+    const RECT area = data.textRect();
+    const bool focused = system.getFocus() == hwnd;
+    const LOGFONTA* controlFont = system.gdi().logFont(data.m_font);
+    const CKEFontCatalog* catalog = platform.fontCatalog();
+    const LONG fontHeight = data.fontMetrics().height;
+    const COLORREF highlightText = platform.sysColor(COLOR_HIGHLIGHTTEXT);
+    const COLORREF highlight = platform.sysColor(COLOR_HIGHLIGHT);
+    const auto rowCount = static_cast<std::int32_t>(data.m_rows.size());
+    const auto originX = mem.origin.x;
+    const auto originY = mem.origin.y;
+    for (std::int32_t r = std::max(0, (data.m_marginY + data.m_scrollY) / h); r < rowCount; ++r) {
+        const int y = data.m_marginY + r * h;
+        if (y > area.bottom) {
+            break;
+        }
+        const CKELine& row = *data.m_rows[static_cast<std::size_t>(r)];
+        int x = data.m_marginX;
+        for (std::int32_t c = 0; c < row.m_count && x <= area.right; ++c) {
+            const auto index = static_cast<std::size_t>(row.m_start + c);
+            const CKEChar& attr = data.m_chars[index];
+            const RECT cell{x, y, x + attr.m_width, y + h};
+            const RECT clip{std::max(cell.left, area.left), std::max(cell.top, area.top),
+                            std::min(cell.right, area.right), std::min(cell.bottom, area.bottom)};
+            const char16_t ch = data.m_text[index];
+            if (clip.left < clip.right && clip.top < clip.bottom && ch != u'\r' && ch != u'\n') {
+                LOGFONTA face{};
+                const LOGFONTA* font = controlFont;
+                if (attr.faceName() != nullptr && catalog != nullptr &&
+                    catalog->getLogFont(attr.faceName(), face)) {
+                    face.lfHeight = -fontHeight;
+                    face.lfWidth = 0;
+                    font = &face;
+                }
+                const bool selected = focused && Selected(data, c, r);
+                const RECT deviceClip{clip.left - originX, clip.top - originY, clip.right - originX,
+                                      clip.bottom - originY};
+                buffer->drawChar(x - originX, y - originY, ch, font, deviceClip,
+                                 selected ? highlightText : mem.textColor,
+                                 selected ? highlight : mem.backColor,
+                                 selected || mem.backMode == OPAQUE);
+            }
+            x += attr.m_width;
+        }
+    }
+    system.gdi().removeContext(memoryDc);
+    target->surface->drawSurface(*buffer);
+    system.endPaint(hwnd, ps);
+    return 0;
+}
