@@ -67,6 +67,11 @@ struct Control {
         send(EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&end));
         return {first, end};
     }
+    // Dispatches everything posted and due (the virtual clock stands still meanwhile).
+    void pump() {
+        while (system.pumpMessages(0) > 0) {
+        }
+    }
     void click(int x, int y, WPARAM keys = 0) {
         send(WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
         send(WM_LBUTTONUP, keys, MAKELPARAM(x, y));
@@ -134,7 +139,7 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     std::vector<int> positions;
     for (int tick = 0; tick < 3; ++tick) {
         c.platform.m_clock.m_now += 100;
-        c.system.pumpMessages(0);
+        c.pump();
         c.system.getScrollInfo(c.edit, SB_VERT, info);
         positions.push_back(info.nPos);
     }
@@ -143,7 +148,7 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     EXPECT_GT(c.selection().second, after);
     // Ticks come only every 100 ms.
     c.platform.m_clock.m_now += 50;
-    c.system.pumpMessages(0);
+    c.pump();
     c.system.getScrollInfo(c.edit, SB_VERT, info);
     EXPECT_EQ(info.nPos, 64);
     // Release: the capture and the timer end; later ticks change nothing.
@@ -151,7 +156,7 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     EXPECT_EQ(c.system.getCapture(), nullptr);
     const auto held = c.selection();
     c.platform.m_clock.m_now += 300;
-    c.system.pumpMessages(0);
+    c.pump();
     EXPECT_EQ(c.selection(), held);
     // A move without the capture does not select.
     c.send(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1, 1));
@@ -309,12 +314,12 @@ TEST(ContextMenu, ItemsEnablingAndTheChosenCommand) {
     record.answer = 32776;
     c.send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
     EXPECT_EQ(record.menus[1].size(), 8U);  // the copy lost its item for good
-    c.system.pumpMessages(0);
+    c.pump();
     EXPECT_EQ(c.text(), u"");
     // A grayed command is not chosen, even if the hook names it.
     record.answer = 32772;
     c.send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
-    c.system.pumpMessages(0);
+    c.pump();
     EXPECT_TRUE(c.platform.m_menus.empty());  // the hook took the place of the menu
 }
 
