@@ -21,9 +21,14 @@ UINT CKEUiHook::askMenu(const CKEMenu& menu, HWND owner, POINT screenPoint) {
     if (g_hook == nullptr) {
         return 0;
     }
-    std::vector<WEXTL_UIITEM> items;
+    std::vector<std::string> texts;
     for (const CKEMenu::Item& item : menu.items()) {
-        items.push_back(WEXTL_UIITEM{item.id, item.flags, item.text.c_str()});
+        texts.push_back(item.text);
+    }
+    std::vector<WEXTL_UIITEM> items;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const CKEMenu::Item& item = menu.items()[i];
+        items.push_back(WEXTL_UIITEM{item.id, item.flags, texts[i].c_str()});
     }
     WEXTL_UIREQUEST request{};
     request.kind = WEXTL_UI_CONTEXTMENU;
@@ -32,12 +37,18 @@ UINT CKEUiHook::askMenu(const CKEMenu& menu, HWND owner, POINT screenPoint) {
     request.count = static_cast<int>(items.size());
     request.items = items.data();
     request.selected = -1;
-    const int answer = g_hook(&request, g_context);
-    // Only a command the menu offers enabled counts as chosen.
+    // Only a command the menu offers enabled counts as chosen. Decided from a copy of the
+    // items: the hook may destroy the window and its menu with it.
+    std::vector<UINT> enabled;
     for (const CKEMenu::Item& item : menu.items()) {
-        if (answer > 0 && item.id == static_cast<UINT>(answer) &&
-            (item.flags & (MF_SEPARATOR | MF_GRAYED | MF_POPUP)) == 0) {
-            return item.id;
+        if ((item.flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED | MF_POPUP)) == 0) {
+            enabled.push_back(item.id);
+        }
+    }
+    const int answer = g_hook(&request, g_context);
+    for (const UINT id : enabled) {
+        if (answer > 0 && id == static_cast<UINT>(answer)) {
+            return id;
         }
     }
     return 0;

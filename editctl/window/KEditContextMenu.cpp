@@ -55,6 +55,7 @@ LRESULT KEDIT_WM_RButtonDown(CKEditWindowData& data, WPARAM wParam, LPARAM lPara
     Enable(*popup, KEDIT_CMD_PASTE, KEPastePossible(data));
     Enable(*popup, KEDIT_CMD_DELETEALL, true);
 
+    // The menu runs a modal loop (or a host's hook): only the handle is used afterwards.
     const UINT chosen = CKEUiHook::isSet() ? CKEUiHook::askMenu(*popup, hwnd, point)
                                            : system.platform().trackPopupMenu(*popup, point, hwnd);
     // As TrackPopupMenu does, the command reaches the control after the menu has closed.
@@ -71,6 +72,7 @@ LRESULT KEDIT_CharFontCommand(CKEditWindowData& data) {
         return 0;
     }
     CKEWindowSystem& system = data.system();
+    const HWND hwnd = data.hwnd();
     CKECharFontDlg dlg = CKECharFontDlg::forSelection(data, first, count);
     dlg.initialise(system.platform().fontCatalog());
 
@@ -81,7 +83,7 @@ LRESULT KEDIT_CharFontCommand(CKEditWindowData& data) {
         for (int i = 0; i < dlg.entryCount(); ++i) {
             texts.push_back(dlg.entryText(i));
         }
-        const int answer = CKEUiHook::askDialog(data.hwnd(), texts, selection);
+        const int answer = CKEUiHook::askDialog(hwnd, texts, selection);
         ok = answer != -2;
         selection = answer;
     } else {
@@ -89,9 +91,15 @@ LRESULT KEDIT_CharFontCommand(CKEditWindowData& data) {
         for (int i = 0; i < dlg.entryCount(); ++i) {
             entries.push_back(dlg.entryName(i));
         }
-        ok = system.platform().runCharFontDialog(data.hwnd(), entries, selection) == IDOK;
+        ok = system.platform().runCharFontDialog(hwnd, entries, selection) == IDOK;
     }
-    if (!ok) {
+    // The dialog runs a modal loop (or a host's hook): the window may be gone, or its
+    // selection changed, by the time it returns.
+    CKEditWindowData* alive = KEditDataOf(hwnd);
+    std::int32_t firstNow = 0;
+    std::int32_t countNow = 0;
+    if (!ok || alive != &data || !data.getSelection(firstNow, countNow) || firstNow != first ||
+        countNow != count) {
         return 0;
     }
     dlg.confirm(selection);

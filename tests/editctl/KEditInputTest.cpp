@@ -389,4 +389,22 @@ TEST(ChangeCharacter, DialogPreselectsAppliesAndTakesAwayFontsWithoutUndo) {
     EXPECT_EQ(faces(), "Z---Z");
 }
 
+int DestroyingHook(const WEXTL_UIREQUEST* request, void*) {
+    CKEWindowSystem::current()->destroyWindow(request->owner);
+    return request->kind == WEXTL_UI_CONTEXTMENU ? 32776 : 1;
+}
+
+TEST(ChangeCharacter, AWindowDestroyedWhileTheMenuOrTheDialogIsOpenIsLeftAlone) {
+    for (const UINT message : {WM_RBUTTONDOWN, WM_COMMAND}) {
+        FontControl c;
+        c.setText(u"ab");
+        c.send(EM_SETSEL, 0, 2);
+        CKEUiHook::set(&DestroyingHook, nullptr);
+        c.send(message, message == WM_COMMAND ? 32777 : 0, 0);
+        c.pump();
+        CKEUiHook::set(nullptr, nullptr);
+        EXPECT_FALSE(c.system.isWindow(c.edit));
+    }
+}
+
 }  // namespace
