@@ -96,7 +96,8 @@ LRESULT KEDIT_WM_Timer(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
 
 LRESULT KEDIT_WM_LButtonDblClk(CKEditWindowData& data, WPARAM, LPARAM) {
     const kehit::KEWordBounds word = kehit::WordAt(data, KEPos{data.m_caretCol, data.m_caretRow});
-    data.m_hasSel = true;
+    // No word (a click past a row's end, an empty text): no empty selection either.
+    data.m_hasSel = !(word.start == word.end);
     data.m_anchorCol = word.start.col;
     data.m_anchorRow = word.start.row;
     data.m_caretCol = data.m_selEndCol = word.end.col;

@@ -119,6 +119,12 @@ TEST(Mouse, ClicksShiftClicksAndDoubleClicks) {
     c.send(WM_LBUTTONUP, 0, MAKELPARAM(12, 3));
     EXPECT_EQ(c.selection(), (std::pair<DWORD, DWORD>{0, 4}));
     EXPECT_EQ(c.text(), u"foo bar\r\nxy");
+    // Past the row's end there is no word: the caret stays, nothing is selected.
+    c.send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(190, 3));
+    c.send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(190, 3));
+    EXPECT_EQ(c.selection(), (std::pair<DWORD, DWORD>{7, 7}));
+    EXPECT_EQ(c.send(WM_COPY), 0);
+    EXPECT_TRUE(c.platform.m_clipboard.m_blocks.empty());
 }
 
 TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
