@@ -9,7 +9,7 @@
 
 class CKEFontCatalog;
 class CKEMenu;
-class CKEWindow;
+struct CKEWindow;
 class IKEClipboard;
 class IKEClock;
 class IKESurface;
