@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: all deps configure build test run bench fuzz format clean
+.PHONY: demo all deps configure build test run bench fuzz format clean
 
 all: build
 
@@ -30,6 +30,9 @@ test: build
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)
+
+demo: build
+	$(BUILD_DIR)/editctl/demo/wextl-demo
 
 bench: build
 	./scripts/run-benchmarks.sh $(BUILD_DIR)

@@ -1,5 +1,7 @@
 #include "editctl/api/CKEditApp.h"
 
+#include <QApplication>
+
 #include "editctl/qt/CKEQtFontEnumerator.h"
 #include "editctl/window/KEditWindowProc.h"
 
@@ -26,6 +28,13 @@ CKEditApp::CKEditApp() {
 }
 
 CKEditApp::~CKEditApp() {
+    // Windows are torn down only while Qt still runs; at process exit Qt may be gone.
+    if (QApplication::instance() != nullptr) {
+        m_windows.reset();
+    } else {
+        (void)m_windows.release();
+    }
+    (void)m_platform.release();
     std::lock_guard lock(m_catalogMutex);
     m_fontCatalog.reset();
 }
@@ -40,6 +49,25 @@ void CKEditApp::buildCatalogIfPossible() {
     if (catalog->buildForLoad(enumerator)) {
         m_fontCatalog = std::move(catalog);
     }
+}
+
+CKEWindowSystem* CKEditApp::windows() {
+    if (m_windows) {
+        return m_windows.get();
+    }
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "wextl";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);  // lives as long as the process
+    }
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return nullptr;  // widgets need a QApplication, not a plain core or GUI one
+    }
+    m_platform = std::make_unique<CKEQtPlatform>([this] { return fontCatalog(); });
+    m_windows = std::make_unique<CKEWindowSystem>(*m_platform, m_classes, &m_gdi);
+    m_platform->setSystem(m_windows.get());
+    return m_windows.get();
 }
 
 const CKEFontCatalog* CKEditApp::fontCatalog() {

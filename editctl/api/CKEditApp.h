@@ -5,6 +5,8 @@
 
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/model/CKEFontCatalog.h"
+#include "editctl/qt/CKEQtPlatform.h"
+#include "editctl/window/CKEWindowSystem.h"
 
 // The library's application object: one per process, made when the library is loaded and
 // destroyed when it is unloaded. It registers the KEDIT class and owns the font catalogue.
@@ -27,11 +29,19 @@ class CKEditApp {
     CKEClassRegistry& classes() { return m_classes; }
     // The catalogue, built now if it can be; null while it cannot.
     const CKEFontCatalog* fontCatalog();
+    // The window system on Qt, made on first use (with a QApplication if the host has
+    // none); null if it cannot be made.
+    CKEWindowSystem* windows();
+    // Fonts and brushes, which hosts may make before any window exists.
+    CKEGdiObjects& gdi() { return m_gdi; }
 
   private:
     void buildCatalogIfPossible();
 
     CKEClassRegistry m_classes;
+    CKEGdiObjects m_gdi;
+    std::unique_ptr<CKEQtPlatform> m_platform;
+    std::unique_ptr<CKEWindowSystem> m_windows;
     std::mutex m_catalogMutex;
     std::unique_ptr<CKEFontCatalog> m_fontCatalog;
     bool m_initialised = false;

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <vector>
 
-#include "editctl/model/KEClipboardText.h"
 #include "editctl/window/CKEInputContext.h"
 #include "editctl/window/CKEUiHook.h"
 #include "editctl/window/CKEWindowSystem.h"
@@ -37,11 +36,6 @@ BOOL WextlGetCursorPos(POINT* point) {
     }
     *point = system->platform().cursorPos();
     return 1;
-}
-
-HWND WextlGetCapture(void) {
-    CKEWindowSystem* system = CKEWindowSystem::current();
-    return system != nullptr ? system->getCapture() : nullptr;
 }
 
 BOOL WextlOpenClipboard(HWND owner) {
@@ -93,18 +87,6 @@ size_t WextlGetClipboardData(UINT format, void* buffer, size_t capacity) {
     }
     std::memcpy(buffer, block->data(), block->size());
     return block->size();
-}
-
-BOOL WextlImmCommitStringW(HWND hwnd, const WCHAR* text) {
-    CKEWindowSystem* system = CKEWindowSystem::current();
-    if (system == nullptr || text == nullptr) {
-        return 0;
-    }
-    // Read up to the terminator, and no further than any text may reach: a longer string is
-    // refused by the limit anyway. Unpaired surrogates do not reach the text.
-    const std::u16string result =
-        keclip::FromUnicodeBlock(text, (keclip::kMaxPasteUnits + 1) * sizeof(WCHAR));
-    return system->commitComposition(hwnd, result) ? 1 : 0;
 }
 
 BOOL WextlImmGetCompositionWindow(HWND hwnd, COMPOSITIONFORM* form) {

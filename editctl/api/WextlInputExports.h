@@ -1,8 +1,8 @@
 #pragma once
 
-// The C interface of the control's input paths besides the keyboard: the mouse cursor and
-// capture, the clipboard, the input method and the UI hook for the context menu and the
-// change-character dialog.
+/* The C interface of the control's input paths besides the keyboard: the mouse cursor, the
+   clipboard, the composition window and the UI hook for the context menu and the
+   change-character dialog. */
 
 #include "editctl/model/WextlUiHook.h"
 #include "editctl/model/WextlWin32.h"
@@ -11,10 +11,9 @@
 extern "C" {
 #endif
 
-/* The mouse cursor in screen coordinates, and the window that holds the mouse capture. */
+/* The mouse cursor in screen coordinates. */
 WEXTL_API BOOL WextlSetCursorPos(int x, int y);
 WEXTL_API BOOL WextlGetCursorPos(POINT* point);
-WEXTL_API HWND WextlGetCapture(void);
 
 /* The clipboard, as Win32's: CF_TEXT (0-terminated CP932) and CF_UNICODETEXT (0-terminated
    UTF-16). SetClipboardData copies `bytes` bytes (the terminator included). GetClipboardData
@@ -28,10 +27,7 @@ WEXTL_API BOOL WextlIsClipboardFormatAvailable(UINT format);
 WEXTL_API BOOL WextlSetClipboardData(UINT format, const void* data, size_t bytes);
 WEXTL_API size_t WextlGetClipboardData(UINT format, void* buffer, size_t capacity);
 
-/* What an input method does on a finished composition: `text` (0-terminated UTF-16) reaches
-   the window as WM_IME_COMPOSITION with GCS_RESULTSTR. And where the composition window was
-   last placed. */
-WEXTL_API BOOL WextlImmCommitStringW(HWND hwnd, const WCHAR* text);
+/* Where the composition window was last placed. */
 WEXTL_API BOOL WextlImmGetCompositionWindow(HWND hwnd, COMPOSITIONFORM* form);
 
 /* While a hook is set, the context menu and the change-character dialog are not shown: the

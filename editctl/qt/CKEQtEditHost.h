@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "editctl/qt/CKEQtTextMeasurer.h"
 #include "editctl/model/IKEditHost.h"
+#include "editctl/qt/CKEQtTextMeasurer.h"
 
 // The measuring half of a KEDIT window's host on Qt: text measured with QFontMetrics, face
 // names found in the library's font catalogue. The window layer adds style, client

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "editctl/model/KEFontHandle.h"
 #include "editctl/qt/CKEQtFontEnumerator.h"
 #include "editctl/qt/KECodePage.h"
-#include "editctl/model/KEFontHandle.h"
 
 CKEQtTextMeasurer::CKEQtTextMeasurer() = default;
 CKEQtTextMeasurer::~CKEQtTextMeasurer() = default;
@@ -52,16 +52,22 @@ const QFontMetrics* CKEQtTextMeasurer::metricsFor(const LOGFONTA* logFont) {
     return m_lastMetrics.get();
 }
 
-KEFontMetrics CKEQtTextMeasurer::fontMetrics(HFONT font) {
-    const QFontMetrics* metrics = metricsFor(KEFontLogFont(font));
+KEFontMetrics CKEQtTextMeasurer::fontMetrics(HFONT font) { return metricsOf(KEFontLogFont(font)); }
+
+SIZE CKEQtTextMeasurer::charExtent(HFONT font, const LOGFONTA* faceFont, char16_t ch) {
+    return extentOf(faceFont != nullptr ? faceFont : KEFontLogFont(font), ch);
+}
+
+KEFontMetrics CKEQtTextMeasurer::metricsOf(const LOGFONTA* logFont) {
+    const QFontMetrics* metrics = metricsFor(logFont);
     if (metrics == nullptr) {
         return KEFontMetrics{};
     }
     return KEFontMetrics{metrics->averageCharWidth(), metrics->height()};
 }
 
-SIZE CKEQtTextMeasurer::charExtent(HFONT font, const LOGFONTA* faceFont, char16_t ch) {
-    const QFontMetrics* metrics = metricsFor(faceFont != nullptr ? faceFont : KEFontLogFont(font));
+SIZE CKEQtTextMeasurer::extentOf(const LOGFONTA* logFont, char16_t ch) {
+    const QFontMetrics* metrics = metricsFor(logFont);
     if (metrics == nullptr) {
         return SIZE{0, 0};
     }

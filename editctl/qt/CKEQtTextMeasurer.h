@@ -20,6 +20,9 @@ class CKEQtTextMeasurer {
     static QFont fontFor(const LOGFONTA* logFont);
 
     KEFontMetrics fontMetrics(HFONT font);
+    // The same for a LOGFONTA (null: the default font).
+    KEFontMetrics metricsOf(const LOGFONTA* logFont);
+    SIZE extentOf(const LOGFONTA* logFont, char16_t ch);
     SIZE charExtent(HFONT font, const LOGFONTA* faceFont, char16_t ch);
 
   private:

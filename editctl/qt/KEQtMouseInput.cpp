@@ -24,7 +24,8 @@ LPARAM PointParam(const QPointF& point) {
 
 }  // namespace
 
-std::optional<KEMouseMessage> KETranslateMouseEvent(const QMouseEvent& event) {
+std::optional<KEMouseMessage> KETranslateMouseEvent(const QMouseEvent& event,
+                                                    const QPoint& clientOrigin) {
     const Qt::MouseButton button = event.button();
     UINT message = 0;
     switch (event.type()) {
@@ -60,5 +61,5 @@ std::optional<KEMouseMessage> KETranslateMouseEvent(const QMouseEvent& event) {
     }
     // Qt reports the buttons held after the event, as the MK_ flags of Win32 do.
     return KEMouseMessage{message, KeyFlags(event.buttons(), event.modifiers()),
-                          PointParam(event.position())};
+                          PointParam(event.position() - QPointF(clientOrigin))};
 }

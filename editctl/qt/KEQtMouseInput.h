@@ -5,6 +5,7 @@
 #include "editctl/model/WextlWin32.h"
 
 class QMouseEvent;
+class QPoint;
 
 // Qt's mouse events in the window system's terms: the button message with the MK_ flags of
 // the buttons and modifiers held, and the point in client coordinates. The peer sends the
@@ -15,4 +16,6 @@ struct KEMouseMessage {
     LPARAM lParam = 0;
 };
 
-std::optional<KEMouseMessage> KETranslateMouseEvent(const QMouseEvent& event);
+// `clientOrigin` is where the client area starts in the widget.
+std::optional<KEMouseMessage> KETranslateMouseEvent(const QMouseEvent& event,
+                                                    const QPoint& clientOrigin);

@@ -10,7 +10,7 @@
 #include "editctl/window/CKEScrollBar.h"
 #include "editctl/window/IKEWindowPeer.h"
 
-// One window as the window system keeps it: its class, styles, ID, parent, window slots,
+// One window as the window system keeps it: its class, styles, ID, parent, window extraSlots,
 // rectangle, text, scroll bars and its peer in the toolkit.
 struct CKEWindow {
     HWND hwnd = nullptr;
@@ -21,8 +21,8 @@ struct CKEWindow {
     LONG_PTR id = 0;
     HWND parent = nullptr;
     std::vector<HWND> children;
-    // Window extra bytes, in pointer-sized slots: slot 0 at offset 0, and so on.
-    std::vector<LONG_PTR> slots;
+    // Window extra bytes, in pointer-sized extraSlots: slot 0 at offset 0, and so on.
+    std::vector<LONG_PTR> extraSlots;
     LONG_PTR userData = 0;
     RECT rect{0, 0, 0, 0};  // in the parent's client coordinates (screen for top level)
     std::string text;       // the window text of WM_SETTEXT, in CP932

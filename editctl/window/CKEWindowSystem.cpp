@@ -29,8 +29,12 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 }  // namespace
 
-CKEWindowSystem::CKEWindowSystem(IKEPlatform& platform, CKEClassRegistry& classes)
-    : m_platform(platform), m_classes(classes), m_previous(g_current) {
+CKEWindowSystem::CKEWindowSystem(IKEPlatform& platform, CKEClassRegistry& classes,
+                                 CKEGdiObjects* gdi)
+    : m_platform(platform),
+      m_classes(classes),
+      m_gdi(gdi != nullptr ? *gdi : m_ownGdi),
+      m_previous(g_current) {
     g_current = this;
 }
 
@@ -83,8 +87,8 @@ HWND CKEWindowSystem::createWindow(DWORD exStyle, const char* className, const c
     w.id = (style & WS_CHILD) != 0 ? menuOrId : 0;
     if (windowClass.windowExtra > 0) {
         const auto extra = static_cast<std::size_t>(windowClass.windowExtra);
-        w.slots.assign(std::max<std::size_t>(1, (extra + sizeof(LONG_PTR) - 1) / sizeof(LONG_PTR)),
-                       0);
+        w.extraSlots.assign(
+            std::max<std::size_t>(1, (extra + sizeof(LONG_PTR) - 1) / sizeof(LONG_PTR)), 0);
     }
     if (x == CW_USEDEFAULT) {
         x = kDefaultX;
@@ -196,7 +200,7 @@ LONG_PTR CKEWindowSystem::getWindowLongPtr(HWND hwnd, int index) const {
         return 0;
     }
     const auto slot = static_cast<std::size_t>(index) / sizeof(LONG_PTR);
-    return slot < w->slots.size() ? w->slots[slot] : 0;
+    return slot < w->extraSlots.size() ? w->extraSlots[slot] : 0;
 }
 
 LONG_PTR CKEWindowSystem::setWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
@@ -231,10 +235,10 @@ LONG_PTR CKEWindowSystem::setWindowLongPtr(HWND hwnd, int index, LONG_PTR value)
         return 0;
     }
     const auto slot = static_cast<std::size_t>(index) / sizeof(LONG_PTR);
-    if (slot >= w->slots.size()) {
+    if (slot >= w->extraSlots.size()) {
         return 0;
     }
-    w->slots[slot] = value;
+    w->extraSlots[slot] = value;
     return previous;
 }
 

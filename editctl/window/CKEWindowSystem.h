@@ -26,7 +26,8 @@
 // make their own over a fake platform (the one made last is current()).
 class CKEWindowSystem {
   public:
-    CKEWindowSystem(IKEPlatform& platform, CKEClassRegistry& classes);
+    // `gdi` (if given) holds the drawing objects, so that they can outlive the system.
+    CKEWindowSystem(IKEPlatform& platform, CKEClassRegistry& classes, CKEGdiObjects* gdi = nullptr);
     ~CKEWindowSystem();
     CKEWindowSystem(const CKEWindowSystem&) = delete;
     CKEWindowSystem& operator=(const CKEWindowSystem&) = delete;
@@ -126,7 +127,8 @@ class CKEWindowSystem {
 
     IKEPlatform& m_platform;
     CKEClassRegistry& m_classes;
-    CKEGdiObjects m_gdi;
+    CKEGdiObjects m_ownGdi;
+    CKEGdiObjects& m_gdi;
     CKEHandleTable<HWND, CKEWindow> m_windows;
     CKEMessageQueue m_queue;
     CKETimerList m_timers;

@@ -58,7 +58,7 @@ w.WextlOpenClipboard.argtypes = [HWND]
 w.WextlSetClipboardData.argtypes = [C.c_uint, C.c_void_p, C.c_size_t]
 w.WextlGetClipboardData.restype = C.c_size_t
 w.WextlGetClipboardData.argtypes = [C.c_uint, C.c_void_p, C.c_size_t]
-w.WextlImmCommitStringW.argtypes = [HWND, C.c_void_p]
+w.WextlImmCommitStringW.argtypes = [HWND, C.c_void_p, C.c_int]
 w.WextlSetUiHook.argtypes = [UIHOOK, C.c_void_p]
 w.WextlGetCapture.restype = HWND
 
@@ -154,7 +154,7 @@ check("paste of CF_TEXT alone", text(edit), "foo 日本 baz")
 # Input method: committed text replaces the selection.
 send(edit, EM_SETSEL, 0, 3)
 committed = C.create_string_buffer("漢字".encode("utf-16-le") + b"\0\0")
-w.WextlImmCommitStringW(edit, committed)
+w.WextlImmCommitStringW(edit, committed, 2)
 check("committed text", text(edit), "漢字 日本 baz")
 
 # The menu and the dialog through the hook.

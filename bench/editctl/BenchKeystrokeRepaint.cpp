@@ -1,0 +1,112 @@
+// One keystroke with its repaint, as a user sees it: WM_CHAR through the KEDIT procedure and
+// the repaint of a 640 x 480 view (WextlPrintWindow's path) in a text of 65,520 characters,
+// at its start, middle and end; and the same work for QPlainTextEdit (a key event, grab()).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/qt/CKEQtPlatform.h"
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/KEditWindowProc.h"
+
+namespace {
+
+constexpr int kLength = 65520;
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+std::u16string MakeText() {
+    std::u16string text;
+    while (static_cast<int>(text.size()) + 62 <= kLength - 2) {
+        text += u"The quick brown fox jumps over the lazy dog, 日本語のテキスト。\r\n";
+    }
+    text.resize(kLength - 2, u'x');
+    return text;
+}
+
+struct Kedit {
+    Kedit() : platform([] { return nullptr; }), system(platform, classes) {
+        platform.setSystem(&system);
+        KEWindowClass kedit;
+        kedit.windowProc = &KEditWindowProc;
+        kedit.windowExtra = 4;
+        kedit.className = "KEDIT";
+        classes.registerClass(kedit);
+        edit = system.createWindow(0, "KEDIT", "",
+                                   ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, 0,
+                                   kWidth + 17, kHeight, nullptr, 0, nullptr);
+        LOGFONTA font{};
+        font.lfHeight = -16;
+        system.sendMessage(edit, WM_SETFONT,
+                           reinterpret_cast<WPARAM>(system.gdi().createFont(font)), 0);
+        system.sendMessage(edit, EM_LIMITTEXT, kLength, 0);
+        const std::u16string text = MakeText();
+        system.sendMessage(edit, KEM_SETTEXT, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    CKEQtPlatform platform;
+    CKEClassRegistry classes;
+    CKEWindowSystem system;
+    HWND edit = nullptr;
+};
+
+void BM_KeditKeystrokeAndRepaint(benchmark::State& state) {
+    Kedit k;
+    const int at = static_cast<int>(state.range(0)) * (kLength - 2) / 2;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
+    for (auto _ : state) {
+        state.PauseTiming();
+        k.system.sendMessage(k.edit, EM_SETSEL, at, at);
+        state.ResumeTiming();
+        k.system.sendMessage(k.edit, WM_CHAR, 'a', 0);
+        k.system.printWindow(k.edit, pixels.data(), kWidth, kHeight, kWidth * 4);
+        state.PauseTiming();
+        k.system.sendMessage(k.edit, WM_CHAR, 8, 0);  // keep the text at its length
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KeditKeystrokeAndRepaint)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_QPlainTextEditKeystrokeAndRepaint(benchmark::State& state) {
+    QPlainTextEdit edit;
+    edit.resize(kWidth, kHeight);
+    edit.setPlainText(QString::fromStdU16String(MakeText()));
+    const int at = static_cast<int>(state.range(0)) * (edit.document()->characterCount() - 1) / 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTextCursor cursor = edit.textCursor();
+        cursor.setPosition(at);
+        edit.setTextCursor(cursor);
+        state.ResumeTiming();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(&edit, &press);
+        benchmark::DoNotOptimize(edit.grab());
+        state.PauseTiming();
+        QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(&edit, &back);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QPlainTextEditKeystrokeAndRepaint)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

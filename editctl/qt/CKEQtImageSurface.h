@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "editctl/window/IKESurface.h"
+
+// A painting surface on a QImage (32-bit ARGB), drawn with QPainter.
+class CKEQtImageSurface : public IKESurface {
+  public:
+    CKEQtImageSurface(int width, int height);
+
+    int width() const override { return m_image.width(); }
+    int height() const override { return m_image.height(); }
+    void fillRect(const RECT& rect, COLORREF color) override;
+    void drawChar(int x, int y, char16_t ch, const LOGFONTA* font, const RECT& clip, COLORREF text,
+                  COLORREF back, bool opaque) override;
+    void drawSurface(const IKESurface& source) override;
+    void copyPixels(std::uint32_t* pixels, int width, int height, int strideBytes) const override;
+
+    const QImage& image() const;
+
+  private:
+    // One painter for the surface's drawing, ended before its pixels are read; the font of
+    // the last character drawn is kept, since most characters share the control's font.
+    QPainter& painter();
+    void endPainting() const;
+    void useFont(const LOGFONTA* font);
+
+    QImage m_image;
+    mutable std::unique_ptr<QPainter> m_painter;
+    bool m_hasFont = false;
+    bool m_fontIsDefault = false;
+    LOGFONTA m_font{};
+    std::unique_ptr<QFontMetrics> m_metrics;
+};

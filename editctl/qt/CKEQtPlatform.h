@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <functional>
+
+#include "editctl/qt/CKEQtClipboard.h"
+#include "editctl/qt/CKEQtTextMeasurer.h"
+#include "editctl/window/IKEClipboard.h"
+#include "editctl/window/IKEClock.h"
+#include "editctl/window/IKEPlatform.h"
+
+class CKEWindowSystem;
+class QEventLoop;
+
+// The window system's platform on Qt: a widget per window, QImage surfaces, QFontMetrics,
+// Qt's event loop and a steady clock. The clipboard, the pop-up menu and the dialog answer
+// "not available" until their Qt parts exist.
+class CKEQtPlatform : public IKEPlatform, public IKEClock, public IKEClipboard {
+  public:
+    explicit CKEQtPlatform(std::function<const CKEFontCatalog*()> catalog);
+    void setSystem(CKEWindowSystem* system) { m_system = system; }
+
+    std::unique_ptr<IKEWindowPeer> createPeer(HWND hwnd, const CKEWindow& window) override;
+    std::unique_ptr<IKESurface> createSurface(int width, int height) override;
+    KEFontMetrics fontMetrics(const LOGFONTA* font) override;
+    SIZE charExtent(const LOGFONTA* font, char16_t ch) override;
+    const CKEFontCatalog* fontCatalog() override;
+    IKEClock& clock() override { return *this; }
+    void processEvents(int maxWaitMs) override;
+    void wake() override;
+    void beep(UINT type) override;
+    COLORREF sysColor(int index) const override;
+    int systemMetric(int index) const override;
+    POINT cursorPos() const override;
+    IKEClipboard& clipboard() override { return *this; }
+    UINT trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) override;
+    int runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
+                          int& selection) override;
+
+    std::uint64_t nowMs() const override;
+
+    bool open(HWND owner) override;
+    bool close() override;
+    bool empty() override;
+    bool setData(UINT format, std::vector<std::byte> data) override;
+    bool isFormatAvailable(UINT format) const override;
+    std::optional<std::vector<std::byte>> getData(UINT format) const override;
+
+  private:
+    std::function<const CKEFontCatalog*()> m_catalog;
+    CKEQtTextMeasurer m_measurer;
+    CKEQtClipboard m_desktopClipboard;
+    QElapsedTimer m_clock;
+    CKEWindowSystem* m_system = nullptr;
+    QEventLoop* m_waiting = nullptr;
+};
