@@ -141,7 +141,7 @@ buf = C.create_string_buffer(need)
 w.WextlGetClipboardData(CF_UNICODETEXT, buf, need)
 check("CF_UNICODETEXT text", buf.raw[:-2].decode("utf-16-le"), "foo bar baz")
 ansi = C.create_string_buffer(64)
-check("CF_TEXT size", w.WextlGetClipboardData(CF_TEXT, ansi, 64), 24)
+check("CF_TEXT size", w.WextlGetClipboardData(CF_TEXT, ansi, 64), 12)
 check("CF_TEXT bytes", ansi.value, b"foo bar baz")
 w.WextlEmptyClipboard()
 sjis = "日本".encode("cp932") + b"\0"
@@ -186,6 +186,9 @@ check("dialog caption", requests[1][1], "文字の変更".encode())
 check("dialog first entry", requests[1][2][0][2], "(変更しない)".encode())
 check("dialog preselection", requests[1][3], 0)
 w.WextlSetUiHook(UIHOOK(), None)
+w.WextlDestroyWindow.argtypes = [HWND]
+w.WextlDestroyWindow(host)  # the host window and its KEDIT child, before the library unloads
+w.WextlPumpMessages(0)
 
 if failures:
     print("\n".join(failures))
