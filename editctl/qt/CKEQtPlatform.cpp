@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <utility>
 
+#include "editctl/qt/CKEQtCharFontDialog.h"
 #include "editctl/qt/CKEQtImageSurface.h"
+#include "editctl/qt/CKEQtPopupMenu.h"
 #include "editctl/qt/CKEQtWindowWidget.h"
 #include "editctl/window/CKEWindowSystem.h"
 
@@ -98,22 +100,44 @@ POINT CKEQtPlatform::cursorPos() const {
     return POINT{pos.x(), pos.y()};
 }
 
-UINT CKEQtPlatform::trackPopupMenu(const CKEMenu& /*menu*/, POINT /*screenPos*/, HWND /*owner*/) {
-    return 0;
+namespace {
+
+// The widget of a window, to own a menu or a dialog (null: none).
+QWidget* WidgetOf(CKEWindowSystem* system, HWND hwnd) {
+    CKEWindow* window = system != nullptr ? system->window(hwnd) : nullptr;
+    return window != nullptr ? dynamic_cast<CKEQtWindowWidget*>(window->peer.get()) : nullptr;
 }
 
-int CKEQtPlatform::runCharFontDialog(HWND /*owner*/, const std::vector<std::string>& /*entries*/,
-                                     int& /*selection*/) {
-    return IDCANCEL;
+}  // namespace
+
+UINT CKEQtPlatform::trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) {
+    return CKEQtPopupMenu::track(menu, QPoint(screenPos.x, screenPos.y), WidgetOf(m_system, owner));
+}
+
+int CKEQtPlatform::runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
+                                     int& selection) {
+    // Created without an explicit parent: the host's active window owns it.
+    (void)owner;
+    CKEQtCharFontDialog dialog(entries, selection, QApplication::activeWindow());
+    const int answer = dialog.run();
+    if (answer == -2) {
+        return IDCANCEL;
+    }
+    selection = answer;
+    return IDOK;
 }
 
 std::uint64_t CKEQtPlatform::nowMs() const { return static_cast<std::uint64_t>(m_clock.elapsed()); }
 
-bool CKEQtPlatform::open(HWND /*owner*/) { return false; }
-bool CKEQtPlatform::close() { return false; }
-bool CKEQtPlatform::empty() { return false; }
-bool CKEQtPlatform::setData(UINT /*format*/, std::vector<std::byte> /*data*/) { return false; }
-bool CKEQtPlatform::isFormatAvailable(UINT /*format*/) const { return false; }
-std::optional<std::vector<std::byte>> CKEQtPlatform::getData(UINT /*format*/) const {
-    return std::nullopt;
+bool CKEQtPlatform::open(HWND owner) { return m_desktopClipboard.open(owner); }
+bool CKEQtPlatform::close() { return m_desktopClipboard.close(); }
+bool CKEQtPlatform::empty() { return m_desktopClipboard.empty(); }
+bool CKEQtPlatform::setData(UINT format, std::vector<std::byte> data) {
+    return m_desktopClipboard.setData(format, std::move(data));
+}
+bool CKEQtPlatform::isFormatAvailable(UINT format) const {
+    return m_desktopClipboard.isFormatAvailable(format);
+}
+std::optional<std::vector<std::byte>> CKEQtPlatform::getData(UINT format) const {
+    return m_desktopClipboard.getData(format);
 }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <functional>
 
+#include "editctl/qt/CKEQtClipboard.h"
 #include "editctl/qt/CKEQtTextMeasurer.h"
 #include "editctl/window/IKEClipboard.h"
 #include "editctl/window/IKEClock.h"
@@ -48,6 +49,7 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock, public IKEClipboard {
   private:
     std::function<const CKEFontCatalog*()> m_catalog;
     CKEQtTextMeasurer m_measurer;
+    CKEQtClipboard m_desktopClipboard;
     QElapsedTimer m_clock;
     CKEWindowSystem* m_system = nullptr;
     QEventLoop* m_waiting = nullptr;

@@ -34,9 +34,17 @@ class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Mouse and input method (CKEQtWindowWidgetInput.cpp).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   private:
     void sendKey(QKeyEvent* event, bool down);
+    void sendMouse(QMouseEvent* event);
     QPoint clientOffset() const;
 
     CKEWindowSystem& m_system;

@@ -6,6 +6,7 @@
 
 #include "editctl/window/IKEClock.h"
 #include "editctl/window/IKESurface.h"
+#include "editctl/window/KEMouseKeyState.h"
 
 namespace {
 
@@ -351,6 +352,7 @@ LRESULT CKEWindowSystem::callProc(CKEWindow& w, UINT message, WPARAM wParam, LPA
     if (IsKeyMessage(message)) {
         m_keys.onMessage(message, wParam);
     }
+    KEFollowMouseButtons(m_keys, message);
     WNDPROC proc = w.proc;
     return proc != nullptr ? proc(w.hwnd, message, wParam, lParam) : 0;
 }

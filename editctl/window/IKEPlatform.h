@@ -9,7 +9,7 @@
 
 class CKEFontCatalog;
 class CKEMenu;
-class CKEWindow;
+struct CKEWindow;
 class IKEClipboard;
 class IKEClock;
 class IKESurface;
@@ -45,6 +45,8 @@ class IKEPlatform {
     virtual COLORREF sysColor(int index) const = 0;
     virtual int systemMetric(int index) const = 0;
     virtual POINT cursorPos() const = 0;  // screen coordinates
+    // Moves the mouse cursor (SetCursorPos); false where the toolkit cannot.
+    virtual bool setCursorPos(POINT /*screenPos*/) { return false; }
     virtual IKEClipboard& clipboard() = 0;
 
     // Shows `menu` at `screenPos` for `owner` and waits for the choice: the chosen command id,

@@ -2,6 +2,7 @@
 
 #include "editctl/window/CKEWindowSystem.h"
 #include "editctl/window/CKEditWindowData.h"
+#include "editctl/window/KEditContextMenu.h"
 #include "editctl/window/KEditEditing.h"
 
 LRESULT KEDIT_WM_Command(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
@@ -27,6 +28,8 @@ LRESULT KEDIT_WM_Command(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
             KESelectAll(data);
             system.sendMessage(hwnd, WM_CLEAR, 0, 0);
             return 0;
+        case KEDIT_CMD_CHARFONT:
+            return KEDIT_CharFontCommand(data);
         default:
             return system.defWindowProc(hwnd, WM_COMMAND, wParam, lParam);
     }

@@ -2,9 +2,13 @@
 
 #include "editctl/window/CKEWindowSystem.h"
 #include "editctl/window/CKEditWindowData.h"
+#include "editctl/window/KEditClipboard.h"
 #include "editctl/window/KEditCommands.h"
+#include "editctl/window/KEditContextMenu.h"
+#include "editctl/window/KEditIme.h"
 #include "editctl/window/KEditKeyboard.h"
 #include "editctl/window/KEditLifecycle.h"
+#include "editctl/window/KEditMouse.h"
 #include "editctl/window/KEditPaint.h"
 #include "editctl/window/KEditScroll.h"
 #include "editctl/window/KEditTextMessages.h"
@@ -70,7 +74,28 @@ LRESULT KEditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return KEDIT_KEM_GetText(data, wParam, lParam);
         case KEM_SETTEXT:
             return KEDIT_KEM_SetText(data, wParam, lParam);
-        // Mouse, clipboard, input method and context menu: their handler files add cases.
+        case WM_LBUTTONDOWN:
+            return KEDIT_WM_LButtonDown(data, wParam, lParam);
+        case WM_MOUSEMOVE:
+            return KEDIT_WM_MouseMove(data, wParam, lParam);
+        case WM_LBUTTONUP:
+            return KEDIT_WM_LButtonUp(data, wParam, lParam);
+        case WM_LBUTTONDBLCLK:
+            return KEDIT_WM_LButtonDblClk(data, wParam, lParam);
+        case WM_TIMER:
+            return KEDIT_WM_Timer(data, wParam, lParam);
+        case WM_RBUTTONDOWN:
+            return KEDIT_WM_RButtonDown(data, wParam, lParam);
+        case WM_CUT:
+            return KEDIT_WM_Cut(data, wParam, lParam);
+        case WM_COPY:
+            return KEDIT_WM_Copy(data, wParam, lParam);
+        case WM_PASTE:
+            return KEDIT_WM_Paste(data, wParam, lParam);
+        case WM_CLEAR:
+            return KEDIT_WM_Clear(data, wParam, lParam);
+        case WM_IME_COMPOSITION:
+            return KEDIT_WM_ImeComposition(data, wParam, lParam);
         default:
             return system->defWindowProc(hwnd, message, wParam, lParam);
     }

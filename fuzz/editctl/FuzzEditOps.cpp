@@ -1,11 +1,14 @@
 // Runs the bytes as a sequence of edit operations on a KEDIT state and traps as soon as the
 // layout stops describing the text or a refused operation changed anything.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "editctl/model/CKEFontCatalog.h"
 #include "editctl/model/CKEditInfo.h"
+#include "editctl/model/KEClipboardText.h"
+#include "editctl/model/KEHitTest.h"
 
 namespace {
 
@@ -106,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string before = State(info);
         const int notes = host.m_notes;
         bool ok = true;
-        switch (next() % 8) {
+        switch (next() % 11) {
             case 0:
             case 1: {
                 std::u16string text;
@@ -138,6 +141,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 6:
                 info.moveCaret(static_cast<KECaretStep>(next() % 6), (next() & 1) != 0);
                 break;
+            case 7: {
+                // A click anywhere, 16-bit coordinates as the mouse messages carry them.
+                const auto x = static_cast<std::int16_t>(next() << 8 | next());
+                const auto y = static_cast<std::int16_t>(next() << 8 | next());
+                const KEPos at = kehit::PositionAtPoint(info, x, y);
+                Check(at.row >= 0 && at.row < static_cast<std::int32_t>(info.m_rows.size()));
+                Check(at.col >= 0 && at.col <= info.rowEndColumn(at.row));
+                info.moveCaretTo(at, (next() & 1) != 0);
+                break;
+            }
+            case 8: {
+                const kehit::KEWordBounds word =
+                    kehit::WordAt(info, KEPos{info.m_caretCol, info.m_caretRow});
+                Check(word.start.row == word.end.row && word.start.col <= word.end.col);
+                Check(word.end.col <= info.rowEndColumn(word.end.row));
+                break;
+            }
+            case 9: {
+                // Pasted bytes from another program, in either format.
+                const bool unicode = (next() & 1) != 0;
+                const std::size_t wanted = next();
+                const std::size_t n = std::min(wanted, size - pos);
+                const std::u16string text = unicode ? keclip::FromUnicodeBlock(data + pos, n)
+                                                    : keclip::FromAnsiBlock(data + pos, n);
+                pos += n;
+                ok = info.insertText(text);
+                break;
+            }
             default:
                 ok = info.replaceAll(u"ab\r\ncd\nef\rg");
                 break;

@@ -1,0 +1,104 @@
+#include "editctl/api/WextlInputExports.h"
+
+#include <cstring>
+#include <vector>
+
+#include "editctl/window/CKEInputContext.h"
+#include "editctl/window/CKEUiHook.h"
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/IKEClipboard.h"
+
+namespace {
+
+// The clipboard of the window system this thread's windows belong to, or null.
+IKEClipboard* Clipboard() {
+    CKEWindowSystem* system = CKEWindowSystem::current();
+    return system != nullptr ? &system->platform().clipboard() : nullptr;
+}
+
+// A data block from a host is copied within the size it gives; blocks beyond this are
+// refused rather than allocated.
+constexpr size_t kMaxClipboardBytes = 64 * 1024 * 1024;
+
+}  // namespace
+
+extern "C" {
+
+BOOL WextlSetCursorPos(int x, int y) {
+    CKEWindowSystem* system = CKEWindowSystem::current();
+    return system != nullptr && system->platform().setCursorPos(POINT{x, y}) ? 1 : 0;
+}
+
+BOOL WextlGetCursorPos(POINT* point) {
+    CKEWindowSystem* system = CKEWindowSystem::current();
+    if (system == nullptr || point == nullptr) {
+        return 0;
+    }
+    *point = system->platform().cursorPos();
+    return 1;
+}
+
+BOOL WextlOpenClipboard(HWND owner) {
+    IKEClipboard* clipboard = Clipboard();
+    return clipboard != nullptr && clipboard->open(owner) ? 1 : 0;
+}
+
+BOOL WextlCloseClipboard(void) {
+    IKEClipboard* clipboard = Clipboard();
+    return clipboard != nullptr && clipboard->close() ? 1 : 0;
+}
+
+BOOL WextlEmptyClipboard(void) {
+    IKEClipboard* clipboard = Clipboard();
+    return clipboard != nullptr && clipboard->empty() ? 1 : 0;
+}
+
+BOOL WextlIsClipboardFormatAvailable(UINT format) {
+    IKEClipboard* clipboard = Clipboard();
+    return clipboard != nullptr && clipboard->isFormatAvailable(format) ? 1 : 0;
+}
+
+BOOL WextlSetClipboardData(UINT format, const void* data, size_t bytes) {
+    IKEClipboard* clipboard = Clipboard();
+    if (clipboard == nullptr || (data == nullptr && bytes != 0) || bytes > kMaxClipboardBytes) {
+        return 0;
+    }
+    std::vector<std::byte> block(bytes);
+    if (bytes != 0) {
+        std::memcpy(block.data(), data, bytes);
+    }
+    return clipboard->setData(format, std::move(block)) ? 1 : 0;
+}
+
+size_t WextlGetClipboardData(UINT format, void* buffer, size_t capacity) {
+    IKEClipboard* clipboard = Clipboard();
+    if (clipboard == nullptr) {
+        return 0;
+    }
+    const std::optional<std::vector<std::byte>> block = clipboard->getData(format);
+    if (!block) {
+        return 0;
+    }
+    if (buffer == nullptr) {
+        return block->size();
+    }
+    if (capacity < block->size()) {
+        return 0;
+    }
+    std::memcpy(buffer, block->data(), block->size());
+    return block->size();
+}
+
+BOOL WextlImmGetCompositionWindow(HWND hwnd, COMPOSITIONFORM* form) {
+    CKEWindowSystem* system = CKEWindowSystem::current();
+    const CKEInputContext* context = system != nullptr ? system->inputContext(hwnd) : nullptr;
+    if (context == nullptr || form == nullptr) {
+        return 0;
+    }
+    *form = context->form;
+    return 1;
+}
+
+void WextlSetUiHook(WEXTL_UIHOOK hook, void* context) { CKEUiHook::set(hook, context); }
+
+}  // extern "C"

@@ -1,0 +1,137 @@
+// Cut, copy, paste and clear. Both text formats are written; CF_UNICODETEXT is preferred
+// when reading, and what the clipboard holds is read as untrusted data (KEClipboardText).
+#include "editctl/window/KEditClipboard.h"
+
+#include <optional>
+#include <string>
+
+#include "editctl/model/KEClipboardText.h"
+#include "editctl/model/KENarrowPlatform.h"
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/CKEditWindowData.h"
+#include "editctl/window/IKEClipboard.h"
+#include "editctl/window/KEditCaret.h"
+#include "editctl/window/KEditEditing.h"
+
+namespace {
+
+IKEClipboard& Clipboard(CKEditWindowData& data) { return data.system().platform().clipboard(); }
+
+// Places the selected characters in both formats; the success of the last placement.
+bool WriteSelection(CKEditWindowData& data) {
+    std::int32_t first = 0;
+    std::int32_t count = 0;
+    if (!data.getSelection(first, count)) {
+        return false;
+    }
+    IKEClipboard& clipboard = Clipboard(data);
+    if (!clipboard.open(data.hwnd())) {
+        return false;
+    }
+    const std::u16string_view text =
+        std::u16string_view(data.m_text)
+            .substr(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+    clipboard.empty();
+    clipboard.setData(CF_UNICODETEXT, keclip::UnicodeBlock(text));
+    const bool placed = clipboard.setData(CF_TEXT, keclip::AnsiBlock(text));
+    clipboard.close();
+    return placed;
+}
+
+// The clipboard's text, or nothing if it cannot be opened or holds none.
+std::optional<std::u16string> ReadText(CKEditWindowData& data) {
+    IKEClipboard& clipboard = Clipboard(data);
+    if (!clipboard.open(data.hwnd())) {
+        return std::nullopt;
+    }
+    std::optional<std::u16string> text;
+    if (auto block = clipboard.isFormatAvailable(CF_UNICODETEXT) ? clipboard.getData(CF_UNICODETEXT)
+                                                                 : std::nullopt) {
+        text = keclip::FromUnicodeBlock(block->data(), block->size());
+    } else if (auto ansi = clipboard.isFormatAvailable(CF_TEXT) ? clipboard.getData(CF_TEXT)
+                                                                : std::nullopt) {
+        text = keclip::FromAnsiBlock(ansi->data(), ansi->size());
+    }
+    clipboard.close();
+    return text;
+}
+
+void SnapshotFor(CKEditWindowData& data, KELastEdit kind) {
+    if (data.m_lastEdit != kind) {
+        data.takeSnapshot();
+    }
+}
+
+}  // namespace
+
+LRESULT KEDIT_WM_Copy(CKEditWindowData& data, WPARAM, LPARAM) {
+    if (data.m_hasSel) {
+        WriteSelection(data);
+    }
+    return 0;
+}
+
+LRESULT KEDIT_WM_Cut(CKEditWindowData& data, WPARAM, LPARAM) {
+    if (!data.m_hasSel || !WriteSelection(data)) {
+        return 0;
+    }
+    SnapshotFor(data, KE_EDIT_DELETE);
+    if (data.deleteSelection()) {
+        data.m_lastEdit = KE_EDIT_DELETE;
+    }
+    return 0;
+}
+
+LRESULT KEDIT_WM_Paste(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
+    const std::optional<std::u16string> read = ReadText(data);
+    if (!read) {
+        return data.system().defWindowProc(data.hwnd(), WM_PASTE, wParam, lParam);
+    }
+    const std::u16string text = kenarrow::Apply(*read);
+    SnapshotFor(data, KE_EDIT_INSERT);
+    // Clipboard text is untrusted: a refused insertion gives the deleted selection back.
+    CKEditInfo rollback;
+    if (!data.copyTo(rollback)) {
+        return 0;
+    }
+    if (!data.deleteSelection()) {
+        return 0;
+    }
+    if (data.insertText(text)) {
+        KEAnnounce(data);
+    } else {
+        KERestoreAfterRefusal(data, rollback);
+    }
+    data.m_lastEdit = KE_EDIT_INSERT;
+    return 0;
+}
+
+LRESULT KEDIT_WM_Clear(CKEditWindowData& data, WPARAM, LPARAM) {
+    SnapshotFor(data, KE_EDIT_DELETE);
+    if (data.deleteSelection()) {
+        KEAnnounce(data);
+        data.m_lastEdit = KE_EDIT_DELETE;
+    }
+    return 0;
+}
+
+void KERestoreAfterRefusal(CKEditWindowData& data, const CKEditInfo& rollback) {
+    if (!data.m_hasSel && !rollback.m_hasSel) {
+        return;  // nothing was deleted
+    }
+    if (rollback.copyTo(data)) {
+        data.host().updateScrollRange();
+        KEPlaceCaret(data);
+    }
+}
+
+bool KEPastePossible(CKEditWindowData& data) {
+    IKEClipboard& clipboard = Clipboard(data);
+    if (!clipboard.open(data.hwnd())) {
+        return false;
+    }
+    const bool text =
+        clipboard.isFormatAvailable(CF_UNICODETEXT) || clipboard.isFormatAvailable(CF_TEXT);
+    clipboard.close();
+    return text;
+}
