@@ -28,8 +28,10 @@ CKEditApp::CKEditApp() {
 }
 
 CKEditApp::~CKEditApp() {
-    // Windows are torn down only while Qt still runs; at process exit Qt may be gone.
-    if (QApplication::instance() != nullptr) {
+    // Windows are torn down only while the host's Qt still runs. The library's own
+    // application is never destroyed, so this runs at process exit, after Qt's platform
+    // plugin has freed its statics: its windows are left to the process's end.
+    if (QApplication::instance() != nullptr && !m_ownsApplication) {
         m_windows.reset();
     } else {
         (void)m_windows.release();
@@ -60,6 +62,7 @@ CKEWindowSystem* CKEditApp::windows() {
         static char name[] = "wextl";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);  // lives as long as the process
+        m_ownsApplication = true;
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         return nullptr;  // widgets need a QApplication, not a plain core or GUI one

@@ -45,4 +45,6 @@ class CKEditApp {
     std::mutex m_catalogMutex;
     std::unique_ptr<CKEFontCatalog> m_fontCatalog;
     bool m_initialised = false;
+    // The library made the QApplication itself; it lives until the process ends.
+    bool m_ownsApplication = false;
 };
