@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "app/CModelProfile.h"
+#include "app/present/CModelProfile.h"
 
 void PictureOptions::AddOptions(CLI::App& command, bool withModel) {
     if (withModel) {
