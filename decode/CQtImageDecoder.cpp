@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "decode/CWarningWatch.h"
 #include "imaging/PictureFileNames.h"
 
 namespace {
@@ -13,6 +14,9 @@ void EnsureApplication() {
     static char option[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
+    // A terminal session without a runtime folder is normal for a command line; Qt's note
+    // about it would only confuse the operator.
+    CWarningWatch quiet("XDG_RUNTIME_DIR not set");
     static QGuiApplication application(argc, argv);
 }
 

@@ -64,12 +64,15 @@ inline constexpr std::string_view kPortNameInvalidSuffix =
 inline constexpr std::string_view kOverwriteQuestionFormat =
     "ID%02dは既にプリンタにデータが登録されています。\r\n上書きしますか？";
 // Adding files.
-inline constexpr std::string_view kNoFreeSlot = "アイテム数が99を超えたのでファイルを追加できませんでした。";
+inline constexpr std::string_view kNoFreeSlot =
+    "アイテム数が99を超えたのでファイルを追加できませんでした。";
 inline constexpr std::string_view kItemTooLargeSuffix =
     "\r\nは必要メモリ容量が44Kbyteを超える為、追加できません。";
 // Download.
-inline constexpr std::string_view kDownloadMemoryFull = "新規登録データが最大メモリ容量を超えています。";
-inline constexpr std::string_view kDownloadTooManyIds = "プリンタに登録されるID数が80アイテムを超えています。";
+inline constexpr std::string_view kDownloadMemoryFull =
+    "新規登録データが最大メモリ容量を超えています。";
+inline constexpr std::string_view kDownloadTooManyIds =
+    "プリンタに登録されるID数が80アイテムを超えています。";
 inline constexpr std::string_view kWaitingForPrinter = "プリンタの応答を待っています。";
 inline constexpr std::string_view kDownloadSending = "データ送信中です。";
 inline constexpr std::string_view kDownloadFailed = "データ送信に失敗しました。";
@@ -78,12 +81,14 @@ inline constexpr std::string_view kDownloadDone = "データ送信を完了し�
 inline constexpr std::string_view kInfoReading = "プリンタから情報を取得中です。";
 inline constexpr std::string_view kInfoFailed = "情報取得に失敗しました。";
 inline constexpr std::string_view kInfoBroken =
-    "情報取得に失敗しました。\r\nプリンタを再起動し、PCとケーブルの接続を確認してから再試行してください。";
+    "情報取得に失敗しました。\r\nプリンタを再起動し、PCとケーブルの接続を確認してから再試行してくだ"
+    "さい。";
 inline constexpr std::string_view kInfoDone = "情報取得を完了しました。";
 // Deletion.
 inline constexpr std::string_view kDeleteNothingSelected = "削除するIDを選択してください。";
 inline constexpr std::string_view kDeleteRegisteredQuestion =
-    "削除項目に登録済みIDが含まれています。\r\n登録済みIDに関してはプリンタに登録されているデータも削除されます。\r\n実行しますか？";
+    "削除項目に登録済みIDが含まれています。\r\n登録済みIDに関してはプリンタに登録されているデータも"
+    "削除されます。\r\n実行しますか？";
 inline constexpr std::string_view kDeleting = "データの削除中です。";
 inline constexpr std::string_view kDeleteFailed = "データの削除に失敗しました。";
 inline constexpr std::string_view kDeleteDone = "データの削除を完了しました。";
@@ -96,7 +101,8 @@ inline constexpr std::string_view kAllClearFailed = "登録データの削除に
 
 // ---- Application (app/) ----
 // Model dialog and title.
-inline constexpr std::string_view kSelectPrinterCaption = "NV210a/NV430a/NV450aロゴダウンロードツール";
+inline constexpr std::string_view kSelectPrinterCaption =
+    "NV210a/NV430a/NV450aロゴダウンロードツール";
 inline constexpr std::string_view kSelectPrinterGroup = "プリンタ機種を選択してください";
 inline constexpr std::string_view kModelRadio0 = "ミニノクタ(NV210a,NV218a,NV218b,NV218c)";
 inline constexpr std::string_view kModelRadio1 = "ノクタ(NV430a)";
@@ -142,6 +148,9 @@ inline constexpr std::string_view kMemoryNeedFormat = "%dbyte";
 inline constexpr std::string_view kAddFileTitle = "ファイル追加";
 inline constexpr std::string_view kFilterBmp = "BMPﾌｧｲﾙ(*.bmp)";
 inline constexpr std::string_view kFilterPld = "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)";
+// Our own third filter: the pictures the decoder of other formats reads.
+inline constexpr std::string_view kFilterPictures =
+    "画像ファイル (*.png;*.jpg;*.jpeg;*.gif;*.webp;*.tif;*.tiff;*.svg)";
 inline constexpr std::string_view kAddFileInitialName = "*.bmp";
 inline constexpr std::string_view kConvertTitle = "bmp→pld変換";
 // Item settings dialog.

@@ -92,6 +92,7 @@ CLogoView::CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* 
     : QWidget(parent),
       m_app(app),
       m_session(std::make_unique<CLogoSession>(*this, std::move(link))) {
+    m_session->m_reader.SetDecoder(&m_decoder);
     setObjectName("CLogoView");
     setAcceptDrops(true);
     BuildForm();
@@ -345,6 +346,7 @@ int CLogoView::FirstSelectedRow() const {
 
 void CLogoView::PreviewRow(int row) {
     m_session->m_previewSlot = row;
+    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;
     m_session->ShowItemImage(row);
     RepaintPreviews();
 }
@@ -401,6 +403,7 @@ void CLogoView::RunOperation(Operation operation) {
         return;
     }
     m_session->m_portName = m_app.m_comPort;
+    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;  // SVG at the model's size
     EnableControls(false);
     ++m_busy;
     operation();
@@ -433,7 +436,8 @@ void CLogoView::OnAddFile() {
     QFileDialog dialog(window(), Qs(texts::kAddFileTitle));
     dialog.setObjectName("addFileDialog");
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilters({Qs(texts::kFilterBmp), Qs(texts::kFilterPld)});
+    dialog.setNameFilters(
+        {Qs(texts::kFilterBmp), Qs(texts::kFilterPld), Qs(texts::kFilterPictures)});
     dialog.setDefaultSuffix("Bitmap");
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.selectFile(Qs(texts::kAddFileInitialName));

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#include "decode/CQtImageDecoder.h"
+
 #include "app/dialogs/CProgressDlg.h"
 #include "app/view/CPreviewPictures.h"
 #include "host/IOperator.h"
@@ -116,6 +118,7 @@ class CLogoView : public QWidget, public IOperator {
     void RunOperation(Operation operation);
 
     CLogoApp& m_app;
+    CQtImageDecoder m_decoder;  // before the session, which reads pictures through it
     std::unique_ptr<CLogoSession> m_session;
     QTableWidget* m_itemList = nullptr;
     QProgressBar* m_memoryGauge = nullptr;

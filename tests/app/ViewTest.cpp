@@ -861,7 +861,9 @@ void ViewTest::addFileDialog() {
     f.View().Button(0)->click();
     QCOMPARE(f.m_driver.Pending(), 0);
     QCOMPARE(title, QString("ファイル追加"));
-    QCOMPARE(filters, (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)"}));
+    QCOMPARE(filters,
+             (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)",
+                          "画像ファイル (*.png;*.jpg;*.jpeg;*.gif;*.webp;*.tif;*.tiff;*.svg)"}));
     QCOMPARE(initialName, QString("*.bmp"));
     QVERIFY2(nameLabel.startsWith("ファイル名"), qPrintable(nameLabel));  // Qt's text, in Japanese
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);

@@ -109,12 +109,17 @@ TEST_F(CliProgramTest, ShowDrawsTheTransferImage) {
 }
 
 TEST_F(CliProgramTest, ShowRefusals) {
-    bmptest::WriteFile(folder / "logo.jpeg", SmallLogo());
-    const Outcome other = Run("show logo.jpeg");
+    bmptest::WriteFile(folder / "logo.txt", SmallLogo());
+    const Outcome other = Run("show logo.txt");
     EXPECT_EQ(other.status, 1);
     EXPECT_EQ(other.err,
-              "エラー: " + (folder / "logo.jpeg").string() + "\nは未対応のファイル形式です。\n");
+              "エラー: " + (folder / "logo.txt").string() + "\nは未対応のファイル形式です。\n");
     EXPECT_EQ(other.out, "");
+    // A picture name goes to the decoder, which cannot read a bitmap in disguise.
+    bmptest::WriteFile(folder / "logo.jpeg", SmallLogo());
+    const Outcome disguised = Run("show logo.jpeg");
+    EXPECT_EQ(disguised.status, 1);
+    EXPECT_EQ(disguised.err, "エラー: BMPファイルのオープンに失敗しました。\n");
 
     const Outcome missing = Run("show missing.pld");
     EXPECT_EQ(missing.status, 1);
