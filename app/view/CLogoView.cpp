@@ -23,6 +23,7 @@
 #include "app/dialogs/CProgressDlg.h"
 #include "app/dialogs/CProgressDlgDisplay.h"
 #include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/FileDialogPatterns.h"
 #include "app/dialogs/QtText.h"
 #include "app/dialogs/TextFit.h"
 #include "app/present/ItemListText.h"
@@ -438,6 +439,7 @@ void CLogoView::OnAddFile() {
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters(
         {Qs(texts::kFilterBmp), Qs(texts::kFilterPld), Qs(texts::kFilterPictures)});
+    FollowSemicolonPatterns(dialog);
     dialog.setDefaultSuffix("Bitmap");
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.selectFile(Qs(texts::kAddFileInitialName));

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -844,7 +845,7 @@ void ViewTest::addFileDialog() {
     QVERIFY(f.Start());
     const QString a = f.Bitmap("a.bmp", 8, 8);
     const QString b = f.Bitmap("b.bmp", 8, 8);
-    QStringList filters;
+    QStringList filters, pictureFilters, bmpFilters;
     QString title, initialName, nameLabel;
     f.m_driver.Then([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -854,6 +855,17 @@ void ViewTest::addFileDialog() {
         initialName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         nameLabel = dialog->findChild<QLabel*>("fileNameLabel")->text();
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
+        // The picture filter's semicolon-separated patterns each select files.
+        auto* files = dialog->findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(files != nullptr);
+        files->setCurrentIndex(2);
+        emit files->activated(2);  // as the combo box signals a choice
+        emit files->textActivated(files->itemText(2));
+        pictureFilters = dialog->findChild<QFileSystemModel*>()->nameFilters();
+        files->setCurrentIndex(0);
+        emit files->activated(0);  // as the combo box signals a choice
+        emit files->textActivated(files->itemText(0));
+        bmpFilters = dialog->findChild<QFileSystemModel*>()->nameFilters();
         dialog->setDirectory(f.m_dir.path());
         dialog->selectFile("\"a.bmp\" \"b.bmp\"");
         static_cast<QDialog*>(dialog)->accept();
@@ -864,6 +876,9 @@ void ViewTest::addFileDialog() {
     QCOMPARE(filters,
              (QStringList{"BMPﾌｧｲﾙ(*.bmp)", "ﾐﾆﾉｸﾀ/ﾉｸﾀﾛｺﾞﾃﾞｰﾀ(*.pld)",
                           "画像ファイル (*.png;*.jpg;*.jpeg;*.gif;*.webp;*.tif;*.tiff;*.svg)"}));
+    QCOMPARE(pictureFilters, (QStringList{"*.png", "*.jpg", "*.jpeg", "*.gif", "*.webp", "*.tif",
+                                          "*.tiff", "*.svg"}));
+    QCOMPARE(bmpFilters, QStringList{"*.bmp"});
     QCOMPARE(initialName, QString("*.bmp"));
     QVERIFY2(nameLabel.startsWith("ファイル名"), qPrintable(nameLabel));  // Qt's text, in Japanese
     QCOMPARE(f.Session().m_items[0].m_state, ITEM_NEW);
