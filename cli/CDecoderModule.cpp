@@ -3,9 +3,32 @@
 #include <dlfcn.h>
 
 #include <iostream>
+#include <system_error>
+#include <vector>
 
 #include "decode/DecoderModule.h"
 #include "imaging/PictureFileNames.h"
+
+namespace {
+
+// Where the module may be, by full path first: a search by name follows the run path of the
+// caller of dlopen, which is not the program when a sanitizer's runtime intercepts the call.
+std::vector<std::filesystem::path> ModuleCandidates() {
+    std::vector<std::filesystem::path> candidates;
+#if defined(STAMPIX_DECODER_INSTALL_DIR) && defined(STAMPIX_DECODER_BUILD_DIR)
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        candidates.push_back(program.parent_path() / STAMPIX_DECODER_INSTALL_DIR /
+                             kDecoderModuleName);
+    }
+    candidates.push_back(std::filesystem::path(STAMPIX_DECODER_BUILD_DIR) / kDecoderModuleName);
+#endif
+    candidates.push_back(kDecoderModuleName);  // through the run path
+    return candidates;
+}
+
+}  // namespace
 
 CDecoderModule::~CDecoderModule() {
     m_decoder.reset();
@@ -19,8 +42,10 @@ bool CDecoderModule::Handles(const std::filesystem::path& path) const {
 IImageDecoder* CDecoderModule::Loaded() {
     if (m_tried) return m_decoder.get();
     m_tried = true;
-    // Found through the program's run path: the build folder, or the installed library folder.
-    m_handle = ::dlopen(kDecoderModuleName, RTLD_NOW | RTLD_LOCAL);
+    for (const std::filesystem::path& candidate : ModuleCandidates()) {
+        m_handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (m_handle != nullptr) break;
+    }
     if (m_handle == nullptr) {
         std::cerr << "stampix-cli: pictures other than BMP cannot be read: " << ::dlerror() << '\n';
         return nullptr;
