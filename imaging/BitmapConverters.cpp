@@ -61,17 +61,6 @@ std::array<std::uint8_t, 12> MaskEntries(const std::array<std::uint32_t, 3>& mas
     return entries;
 }
 
-// Runs `convertRow(sourceRow, transferRow)` over every row of expanded run-length data.
-template <typename RowFunction>
-void ConvertRows(const std::uint8_t* source, std::size_t sourceStride, CurrentImage& image,
-                 std::size_t height, RowFunction convertRow) {
-    const std::size_t transferStride = image.TransferStride();
-    std::uint8_t* transfer = image.transferBits->data();
-    for (std::size_t y = 0; y < height; ++y) {
-        convertRow(source + y * sourceStride, transfer + y * transferStride);
-    }
-}
-
 // Expands run-length data into a new index buffer; nullptr (after message 105) when it
 // cannot be allocated.
 using RleDecoder = void (*)(std::span<std::uint8_t>, std::span<const std::uint8_t>, std::int32_t,
@@ -86,6 +75,26 @@ std::unique_ptr<ImageBlock> ExpandRunLength(const BitmapInfoHeader& header, std:
         FailNoMemory(image, op);
         return nullptr;
     }
+}
+
+// Run-length data is read whole and expanded before `convertRow(sourceRow, transferRow)`
+// runs over its rows.
+template <typename RowFunction>
+bool ConvertRunLength(CByteSource& file, const BitmapInfoHeader& header, std::size_t stride,
+                      RleDecoder decode, CurrentImage& image, IOperator& op,
+                      RowFunction convertRow) {
+    const std::size_t encodedSize =
+        static_cast<std::size_t>(std::min<std::uint64_t>(header.imageSize, file.Remaining()));
+    if (!ReadPixelBlocks(file, encodedSize, image, op)) return false;
+    const std::unique_ptr<ImageBlock> indices = ExpandRunLength(header, stride, decode, image, op);
+    if (!indices) return false;
+    const std::size_t transferStride = image.TransferStride();
+    std::uint8_t* transfer = image.transferBits->data();
+    for (std::size_t y = 0; y < SizeOf(header).height; ++y) {
+        convertRow(indices->data() + y * stride, transfer + y * transferStride);
+    }
+    if (!image.keepSourcePixels) image.sourceBits.reset();
+    return true;
 }
 
 }  // namespace
@@ -116,7 +125,6 @@ bool ConvertBitmap4(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     if (!StoreImageHeaders(header, table, 16, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride4(width);
     const auto pairs = binarize::NibblePairTable(black);
     const auto convertRow = [&](const std::uint8_t* src, std::uint8_t* dst) {
@@ -124,17 +132,7 @@ bool ConvertBitmap4(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     };
     MoveToPixels(file, header);
     if (!runLength) return ConvertPixelRows(file, stride, image, op, convertRow);
-
-    // Run-length data is read whole and expanded before its rows are converted.
-    const std::size_t encodedSize =
-        static_cast<std::size_t>(std::min<std::uint64_t>(header.imageSize, file.Remaining()));
-    if (!ReadPixelBlocks(file, encodedSize, image, op)) return false;
-    const std::unique_ptr<ImageBlock> indices =
-        ExpandRunLength(header, stride, DecodeRle4, image, op);
-    if (!indices) return false;
-    ConvertRows(indices->data(), stride, image, height, convertRow);
-    if (!image.keepSourcePixels) image.sourceBits.reset();
-    return true;
+    return ConvertRunLength(file, header, stride, DecodeRle4, image, op, convertRow);
 }
 
 bool ConvertBitmap8(CByteSource& file, const BitmapInfoHeader& header, CurrentImage& image,
@@ -147,24 +145,13 @@ bool ConvertBitmap8(CByteSource& file, const BitmapInfoHeader& header, CurrentIm
     if (!StoreImageHeaders(header, table, 256, image, op)) return false;
 
     const std::size_t width = SizeOf(header).width;
-    const std::size_t height = SizeOf(header).height;
     const std::size_t stride = Stride8(width);
     const auto convertRow = [&](const std::uint8_t* src, std::uint8_t* dst) {
         binarize::Row8(src, width, black, dst);
     };
     MoveToPixels(file, header);
     if (!runLength) return ConvertPixelRows(file, stride, image, op, convertRow);
-
-    // Run-length data is read whole and expanded before its rows are converted.
-    const std::size_t encodedSize =
-        static_cast<std::size_t>(std::min<std::uint64_t>(header.imageSize, file.Remaining()));
-    if (!ReadPixelBlocks(file, encodedSize, image, op)) return false;
-    const std::unique_ptr<ImageBlock> indices =
-        ExpandRunLength(header, stride, DecodeRle8, image, op);
-    if (!indices) return false;
-    ConvertRows(indices->data(), stride, image, height, convertRow);
-    if (!image.keepSourcePixels) image.sourceBits.reset();
-    return true;
+    return ConvertRunLength(file, header, stride, DecodeRle8, image, op, convertRow);
 }
 
 bool ConvertBitmap16(CByteSource& file, const BitmapInfoHeader& header, CurrentImage& image,
