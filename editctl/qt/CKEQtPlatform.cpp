@@ -128,16 +128,3 @@ int CKEQtPlatform::runCharFontDialog(HWND owner, const std::vector<std::string>&
 }
 
 std::uint64_t CKEQtPlatform::nowMs() const { return static_cast<std::uint64_t>(m_clock.elapsed()); }
-
-bool CKEQtPlatform::open(HWND owner) { return m_desktopClipboard.open(owner); }
-bool CKEQtPlatform::close() { return m_desktopClipboard.close(); }
-bool CKEQtPlatform::empty() { return m_desktopClipboard.empty(); }
-bool CKEQtPlatform::setData(UINT format, std::vector<std::byte> data) {
-    return m_desktopClipboard.setData(format, std::move(data));
-}
-bool CKEQtPlatform::isFormatAvailable(UINT format) const {
-    return m_desktopClipboard.isFormatAvailable(format);
-}
-std::optional<std::vector<std::byte>> CKEQtPlatform::getData(UINT format) const {
-    return m_desktopClipboard.getData(format);
-}

@@ -15,7 +15,7 @@ class QEventLoop;
 // The window system's platform on Qt: a widget per window, QImage surfaces, QFontMetrics,
 // Qt's event loop and a steady clock. The clipboard, the pop-up menu and the dialog answer
 // "not available" until their Qt parts exist.
-class CKEQtPlatform : public IKEPlatform, public IKEClock, public IKEClipboard {
+class CKEQtPlatform : public IKEPlatform, public IKEClock {
   public:
     explicit CKEQtPlatform(std::function<const CKEFontCatalog*()> catalog);
     void setSystem(CKEWindowSystem* system) { m_system = system; }
@@ -32,19 +32,12 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock, public IKEClipboard {
     COLORREF sysColor(int index) const override;
     int systemMetric(int index) const override;
     POINT cursorPos() const override;
-    IKEClipboard& clipboard() override { return *this; }
+    IKEClipboard& clipboard() override { return m_desktopClipboard; }
     UINT trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) override;
     int runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
                           int& selection) override;
 
     std::uint64_t nowMs() const override;
-
-    bool open(HWND owner) override;
-    bool close() override;
-    bool empty() override;
-    bool setData(UINT format, std::vector<std::byte> data) override;
-    bool isFormatAvailable(UINT format) const override;
-    std::optional<std::vector<std::byte>> getData(UINT format) const override;
 
   private:
     std::function<const CKEFontCatalog*()> m_catalog;
