@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/qt/CKEQtPlatform.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/KEditWindowProc.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/qt/CKEQtFontEnumerator.h"
-#include "editctl/window/KEditWindowProc.h"
 
 namespace {
 

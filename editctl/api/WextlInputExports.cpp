@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "editctl/control/CKEUiHook.h"
 #include "editctl/window/CKEInputContext.h"
-#include "editctl/window/CKEUiHook.h"
 #include "editctl/window/CKEWindowSystem.h"
 #include "editctl/window/IKEClipboard.h"
 

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "editctl/control/KECharFontLayout.h"
+#include "editctl/control/KEResources.h"
 #include "editctl/qt/KECodePage.h"
-#include "editctl/window/KECharFontLayout.h"
-#include "editctl/window/KEResources.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "editctl/control/CKEUiHook.h"
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
-#include "editctl/window/CKEUiHook.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditWindowProc.h"
 #include "tests/editctl/FakeInputPlatform.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FakePlatform.h"
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/KEditWindowProc.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "FakeEditHost.h"
+#include "editctl/control/CKECharFontDlg.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/model/KEClipboardText.h"
 #include "editctl/model/KEHitTest.h"
 #include "editctl/model/KENarrowPlatform.h"
-#include "editctl/window/CKECharFontDlg.h"
 #include "text/ShiftJis.h"
 
 namespace {

@@ -9,11 +9,11 @@
 
 #include "FakeEditHost.h"
 #include "FakeInputPlatform.h"
+#include "editctl/control/CKEUiHook.h"
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
-#include "editctl/window/CKEUiHook.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditWindowProc.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // menus by position and by command, timers on a clock, drawing-object handles.
 #include <gtest/gtest.h>
 
+#include "editctl/control/KEResources.h"
 #include "editctl/window/CKEGdiObjects.h"
 #include "editctl/window/CKEScrollBar.h"
 #include "editctl/window/CKETimerList.h"
-#include "editctl/window/KEResources.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
 // Mouse selection: a click moves the caret (Shift extends), a captured drag extends the
 // selection and, outside the client area, scrolls ten times a second through the auto-scroll
 // timer, and a double click selects the word at the caret.
-#include "editctl/window/KEditMouse.h"
+#include "editctl/control/KEditMouse.h"
 
 #include <algorithm>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditCaret.h"
 #include "editctl/model/KEHitTest.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditCaret.h"
 
 namespace {
 

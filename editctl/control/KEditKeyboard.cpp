@@ -1,11 +1,11 @@
-#include "editctl/window/KEditKeyboard.h"
+#include "editctl/control/KEditKeyboard.h"
 
 #include <algorithm>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEAnsiCodePage.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditEditing.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "editctl/window/KEditCaret.h"
+#include "editctl/control/KEditCaret.h"
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditScroll.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditScroll.h"
 
 POINT KECaretTextPos(const CKEditWindowData& data) {
     std::int64_t x = data.m_marginX;

@@ -1,13 +1,13 @@
-#include "editctl/window/KEditTextMessages.h"
+#include "editctl/control/KEditTextMessages.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEAnsiCodePage.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditEditing.h"
 
 namespace {
 

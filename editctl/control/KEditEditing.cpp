@@ -1,4 +1,4 @@
-#include "editctl/window/KEditEditing.h"
+#include "editctl/control/KEditEditing.h"
 
 #include "editctl/window/CKEWindowSystem.h"
 

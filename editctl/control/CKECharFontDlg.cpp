@@ -1,12 +1,12 @@
-#include "editctl/window/CKECharFontDlg.h"
+#include "editctl/control/CKECharFontDlg.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "editctl/control/KEResources.h"
 #include "editctl/model/CKEFontCatalog.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/model/KEAnsiCodePage.h"
-#include "editctl/window/KEResources.h"
 #include "text/ShiftJis.h"
 
 namespace {

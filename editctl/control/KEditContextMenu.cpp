@@ -1,14 +1,14 @@
 // The context menu (the window's copy of menu 129) and the change-character command.
-#include "editctl/window/KEditContextMenu.h"
+#include "editctl/control/KEditContextMenu.h"
 
 #include <string>
 #include <vector>
 
-#include "editctl/window/CKECharFontDlg.h"
-#include "editctl/window/CKEUiHook.h"
+#include "editctl/control/CKECharFontDlg.h"
+#include "editctl/control/CKEUiHook.h"
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditClipboard.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditClipboard.h"
 
 namespace {
 

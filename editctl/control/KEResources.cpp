@@ -1,4 +1,4 @@
-#include "editctl/window/KEResources.h"
+#include "editctl/control/KEResources.h"
 
 const char* const KE_STR_NO_FONT = "(変更しない)";
 const char* const KE_DLG_CHARFONT_CAPTION = "文字の変更";

@@ -1,7 +1,7 @@
-#include "editctl/window/CKEUiHook.h"
+#include "editctl/control/CKEUiHook.h"
 
+#include "editctl/control/KEResources.h"
 #include "editctl/window/CKEMenu.h"
-#include "editctl/window/KEResources.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "editctl/window/KEditCommands.h"
+#include "editctl/control/KEditCommands.h"
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditContextMenu.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditContextMenu.h"
-#include "editctl/window/KEditEditing.h"
 
 LRESULT KEDIT_WM_Command(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
     CKEWindowSystem& system = data.system();

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "editctl/control/CKEditWindowHost.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/window/CKEMenu.h"
-#include "editctl/window/CKEditWindowHost.h"
 
 class CKEWindowSystem;
 

@@ -1,10 +1,10 @@
-#include "editctl/window/CKEditWindowHost.h"
+#include "editctl/control/CKEditWindowHost.h"
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditCaret.h"
+#include "editctl/control/KEditEditing.h"
+#include "editctl/control/KEditScroll.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditCaret.h"
-#include "editctl/window/KEditEditing.h"
-#include "editctl/window/KEditScroll.h"
 
 CKEditWindowHost::CKEditWindowHost(CKEWindowSystem& system, HWND hwnd, CKEditWindowData& data)
     : m_system(system), m_hwnd(hwnd), m_data(data) {}

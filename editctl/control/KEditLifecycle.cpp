@@ -1,12 +1,12 @@
-#include "editctl/window/KEditLifecycle.h"
+#include "editctl/control/KEditLifecycle.h"
 
 #include <new>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEResources.h"
+#include "editctl/control/KEditCaret.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEResources.h"
-#include "editctl/window/KEditCaret.h"
-#include "editctl/window/KEditEditing.h"
 
 LRESULT KEDIT_WM_Create(HWND hwnd, const CREATESTRUCTA* /*create*/) {
     CKEWindowSystem* system = CKEWindowSystem::current();

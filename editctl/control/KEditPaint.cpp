@@ -1,10 +1,10 @@
-#include "editctl/window/KEditPaint.h"
+#include "editctl/control/KEditPaint.h"
 
 #include <algorithm>
 
+#include "editctl/control/CKEditWindowData.h"
 #include "editctl/model/CKEFontCatalog.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
 
 namespace {
 

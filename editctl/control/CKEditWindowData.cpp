@@ -1,7 +1,7 @@
-#include "editctl/window/CKEditWindowData.h"
+#include "editctl/control/CKEditWindowData.h"
 
+#include "editctl/control/KEditWindowProc.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/KEditWindowProc.h"
 
 CKEditWindowData::CKEditWindowData(CKEWindowSystem& system, HWND hwnd)
     : m_system(system), m_window(hwnd), m_host(system, hwnd, *this) {}

@@ -1,17 +1,17 @@
 // Cut, copy, paste and clear. Both text formats are written; CF_UNICODETEXT is preferred
 // when reading, and what the clipboard holds is read as untrusted data (KEClipboardText).
-#include "editctl/window/KEditClipboard.h"
+#include "editctl/control/KEditClipboard.h"
 
 #include <optional>
 #include <string>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditCaret.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEClipboardText.h"
 #include "editctl/model/KENarrowPlatform.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
 #include "editctl/window/IKEClipboard.h"
-#include "editctl/window/KEditCaret.h"
-#include "editctl/window/KEditEditing.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "editctl/window/KEditScroll.h"
+#include "editctl/control/KEditScroll.h"
 
 #include <algorithm>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditCaret.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditCaret.h"
 
 namespace {
 

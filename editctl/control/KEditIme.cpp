@@ -1,16 +1,16 @@
 // A finished input-method composition: the result string is inserted as typing.
-#include "editctl/window/KEditIme.h"
+#include "editctl/control/KEditIme.h"
 
 #include <algorithm>
 #include <string>
 
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditClipboard.h"
+#include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEClipboardText.h"
 #include "editctl/model/KENarrowPlatform.h"
 #include "editctl/window/CKEInputContext.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/CKEditWindowData.h"
-#include "editctl/window/KEditClipboard.h"
-#include "editctl/window/KEditEditing.h"
 
 LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
     CKEWindowSystem& system = data.system();

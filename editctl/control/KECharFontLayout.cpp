@@ -1,4 +1,4 @@
-#include "editctl/window/KECharFontLayout.h"
+#include "editctl/control/KECharFontLayout.h"
 
 #include <algorithm>
 

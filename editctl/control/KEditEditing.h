@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editctl/window/CKEditWindowData.h"
+#include "editctl/control/CKEditWindowData.h"
 
 // Steps that every editing path shares (keys, clipboard, input method, menu commands).
 
