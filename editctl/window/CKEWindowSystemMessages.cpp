@@ -1,0 +1,215 @@
+// The window system's messages: send, post, the queue, timers and the default procedure.
+#include <algorithm>
+#include <cstring>
+
+#include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/IKEClock.h"
+#include "editctl/window/KEMouseKeyState.h"
+
+namespace {
+
+bool IsKeyMessage(UINT message) {
+    return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+           message == WM_SYSKEYUP;
+}
+
+}  // namespace
+
+LRESULT CKEWindowSystem::callProc(CKEWindow& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsKeyMessage(message)) {
+        m_keys.onMessage(message, wParam);
+    }
+    KEFollowMouseButtons(m_keys, message);
+    WNDPROC proc = w.proc;
+    return proc != nullptr ? proc(w.hwnd, message, wParam, lParam) : 0;
+}
+
+LRESULT CKEWindowSystem::sendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr) {
+        return 0;
+    }
+    return callProc(*w, message, wParam, lParam);
+}
+
+bool CKEWindowSystem::postMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd != nullptr && window(hwnd) == nullptr) {
+        return false;
+    }
+    MSG msg{hwnd,
+            message,
+            wParam,
+            lParam,
+            static_cast<DWORD>(m_platform.clock().nowMs()),
+            m_platform.cursorPos()};
+    m_queue.post(msg);
+    m_platform.wake();
+    return true;
+}
+
+void CKEWindowSystem::postQuitMessage(int exitCode) {
+    m_queue.postQuit(exitCode);
+    m_platform.wake();
+}
+
+bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove) {
+    if (std::optional<MSG> posted = m_queue.peek(hwnd, first, last, remove)) {
+        msg = *posted;
+        return true;
+    }
+    if (m_queue.quitPosted()) {
+        msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(m_queue.exitCode()), 0, 0, {0, 0}};
+        if (remove) {
+            m_queue.clearQuit();
+        }
+        return true;
+    }
+    const bool timerWanted = (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
+    if (timerWanted) {
+        const std::uint64_t now = m_platform.clock().nowMs();
+        if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
+            msg = MSG{
+                due->hwnd, WM_TIMER, due->id, 0, static_cast<DWORD>(now), m_platform.cursorPos()};
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CKEWindowSystem::peekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT removeFlags) {
+    m_platform.processEvents(0);
+    return takeNextMessage(msg, hwnd, first, last, (removeFlags & PM_REMOVE) != 0);
+}
+
+int CKEWindowSystem::getMessage(MSG& msg, HWND hwnd, UINT first, UINT last) {
+    if (hwnd != nullptr && window(hwnd) == nullptr) {
+        return -1;
+    }
+    for (;;) {
+        m_platform.processEvents(0);
+        if (takeNextMessage(msg, hwnd, first, last, true)) {
+            return msg.message == WM_QUIT ? 0 : 1;
+        }
+        int wait = 100;
+        if (std::optional<std::uint64_t> next = m_timers.nextDue()) {
+            const std::uint64_t now = m_platform.clock().nowMs();
+            wait = *next <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(*next - now, 100));
+        }
+        m_platform.processEvents(wait);
+    }
+}
+
+LRESULT CKEWindowSystem::dispatchMessage(const MSG& msg) {
+    if (msg.message == WM_TIMER && msg.lParam != 0) {
+        auto callback = reinterpret_cast<TIMERPROC>(msg.lParam);
+        if (msg.hwnd == nullptr || window(msg.hwnd) != nullptr) {
+            callback(msg.hwnd, WM_TIMER, msg.wParam, msg.time);
+        }
+        return 0;
+    }
+    return sendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+}
+
+int CKEWindowSystem::pumpMessages(int timeoutMs) {
+    IKEClock& clock = m_platform.clock();
+    const std::uint64_t start = clock.nowMs();
+    const auto timeout = static_cast<std::uint64_t>(std::max(timeoutMs, 0));
+    int dispatched = 0;
+    for (;;) {
+        m_platform.processEvents(0);
+        MSG msg{};
+        const std::uint64_t now = clock.nowMs();
+        // A quit request stays for the host's own loop: only posted messages and due timers.
+        if (std::optional<MSG> posted = m_queue.peek(nullptr, 0, 0, true)) {
+            msg = *posted;
+        } else if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
+            msg = MSG{
+                due->hwnd, WM_TIMER, due->id, 0, static_cast<DWORD>(now), m_platform.cursorPos()};
+        } else {
+            break;
+        }
+        dispatchMessage(msg);
+        ++dispatched;
+        if (clock.nowMs() - start >= timeout) {
+            break;
+        }
+    }
+    return dispatched;
+}
+
+LRESULT CKEWindowSystem::defWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr) {
+        return 0;
+    }
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+            return reinterpret_cast<LRESULT>(
+                m_gdi.sysColorBrush(COLOR_WINDOW, m_platform.sysColor(COLOR_WINDOW)));
+        case WM_SETTEXT: {
+            w->text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+            if (w->peer) {
+                w->peer->setTitle(w->text.c_str());
+            }
+            invalidateRect(hwnd, nullptr, true);
+            return 1;
+        }
+        case WM_GETTEXTLENGTH:
+            return static_cast<LRESULT>(w->text.size());
+        case WM_GETTEXT: {
+            auto* buffer = reinterpret_cast<char*>(lParam);
+            if (buffer == nullptr || wParam == 0) {
+                return 0;
+            }
+            const std::size_t n = std::min<std::size_t>(wParam - 1, w->text.size());
+            std::memcpy(buffer, w->text.data(), n);
+            buffer[n] = '\0';
+            return static_cast<LRESULT>(n);
+        }
+        case WM_SETFONT:
+            w->font = reinterpret_cast<HFONT>(wParam);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(w->font);
+        case WM_CLOSE:
+            destroyWindow(hwnd);
+            return 0;
+        case WM_PAINT:
+            return defaultPaint(*w);
+        case WM_ERASEBKGND: {
+            CKEDeviceContext* dc = m_gdi.context(reinterpret_cast<HDC>(wParam));
+            const int background = w->windowClass.background;
+            if (dc == nullptr || dc->surface == nullptr || background <= 0) {
+                return 0;
+            }
+            dc->surface->fillRect(clientRectOf(*w), m_platform.sysColor(background - 1));
+            return 1;
+        }
+        case WM_SETCURSOR:
+            if (w->peer) {
+                w->peer->setCursor(w->windowClass.cursor != 0 ? w->windowClass.cursor : IDC_ARROW);
+            }
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+LRESULT CKEWindowSystem::defaultPaint(CKEWindow& w) {
+    PAINTSTRUCT ps{};
+    if (beginPaint(w.hwnd, ps) != nullptr) {
+        endPaint(w.hwnd, ps);
+    }
+    return 0;
+}
+
+UINT_PTR CKEWindowSystem::setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs) {
+    if (hwnd != nullptr && window(hwnd) == nullptr) {
+        return 0;
+    }
+    const UINT_PTR result = m_timers.set(hwnd, id, intervalMs, m_platform.clock().nowMs());
+    m_platform.wake();
+    return result == 0 && hwnd != nullptr ? 1 : result;
+}
+
+bool CKEWindowSystem::killTimer(HWND hwnd, UINT_PTR id) { return m_timers.kill(hwnd, id); }
