@@ -6,6 +6,8 @@
 CKEditWindowData::CKEditWindowData(CKEWindowSystem& system, HWND hwnd)
     : m_system(system), m_window(hwnd), m_host(system, hwnd, *this) {}
 
+bool CKEditWindowData::alive() const { return KEditDataOf(m_window) == this; }
+
 CKEditWindowData* KEditDataOf(HWND hwnd) {
     CKEWindowSystem* system = CKEWindowSystem::current();
     if (system == nullptr) {

@@ -6,6 +6,7 @@
 #include "editctl/control/CKEditWindowHost.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/window/CKEMenu.h"
+#include "editctl/window/IKEWindowState.h"
 
 class CKEWindowSystem;
 
@@ -14,14 +15,19 @@ enum KELastEdit : std::int32_t { KE_EDIT_NONE = 0, KE_EDIT_INSERT = 1, KE_EDIT_D
 
 // The record that a KEDIT window's slot 0 points to, from WM_CREATE to WM_DESTROY: the edit
 // state followed by the pending lead byte, the window's own context menu, the auto-scroll
-// timer and the kind of the last edit.
-class CKEditWindowData : public CKEditInfo {
+// timer and the kind of the last edit. The window system owns it (IKEWindowState): a
+// handler whose window a host destroyed during a call-out still finds it, and asks alive()
+// before it goes on.
+class CKEditWindowData : public CKEditInfo, public IKEWindowState {
   public:
     CKEditWindowData(CKEWindowSystem& system, HWND hwnd);
 
     CKEWindowSystem& system() const { return m_system; }
     HWND hwnd() const { return m_window; }
     CKEditWindowHost& host() { return m_host; }
+    // False once the window is destroyed (or its record replaced): every handler asks this
+    // after a call-out to the host (a notification, WM_CTLCOLOREDIT, a menu, a dialog).
+    bool alive() const;
 
     std::int32_t m_leadByte = 0;
     std::unique_ptr<CKEMenu> m_menu;

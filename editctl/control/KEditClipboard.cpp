@@ -56,29 +56,22 @@ std::optional<std::u16string> ReadText(CKEditWindowData& data) {
     return text;
 }
 
-void SnapshotFor(CKEditWindowData& data, KELastEdit kind) {
-    if (data.m_lastEdit != kind) {
-        data.takeSnapshot();
-    }
-}
-
 }  // namespace
 
 LRESULT KEDIT_WM_Copy(CKEditWindowData& data, WPARAM, LPARAM) {
-    if (data.m_hasSel) {
+    if (data.hasSelection()) {
         WriteSelection(data);
     }
     return 0;
 }
 
 LRESULT KEDIT_WM_Cut(CKEditWindowData& data, WPARAM, LPARAM) {
-    if (!data.m_hasSel || !WriteSelection(data)) {
+    if (!data.hasSelection() || !WriteSelection(data)) {
         return 0;
     }
-    SnapshotFor(data, KE_EDIT_DELETE);
-    if (data.deleteSelection()) {
-        data.m_lastEdit = KE_EDIT_DELETE;
-    }
+    KEEdit cut{KE_EDIT_DELETE};
+    cut.announce = false;
+    KEReplaceSelection(data, cut);
     return 0;
 }
 
@@ -88,41 +81,13 @@ LRESULT KEDIT_WM_Paste(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
         return data.system().defWindowProc(data.hwnd(), WM_PASTE, wParam, lParam);
     }
     const std::u16string text = kenarrow::Apply(*read);
-    SnapshotFor(data, KE_EDIT_INSERT);
-    // Clipboard text is untrusted: a refused insertion gives the deleted selection back.
-    CKEditInfo rollback;
-    if (!data.copyTo(rollback)) {
-        return 0;
-    }
-    if (!data.deleteSelection()) {
-        return 0;
-    }
-    if (data.insertText(text)) {
-        KEAnnounce(data);
-    } else {
-        KERestoreAfterRefusal(data, rollback);
-    }
-    data.m_lastEdit = KE_EDIT_INSERT;
+    KEReplaceSelection(data, KEEdit{KE_EDIT_INSERT, text});
     return 0;
 }
 
 LRESULT KEDIT_WM_Clear(CKEditWindowData& data, WPARAM, LPARAM) {
-    SnapshotFor(data, KE_EDIT_DELETE);
-    if (data.deleteSelection()) {
-        KEAnnounce(data);
-        data.m_lastEdit = KE_EDIT_DELETE;
-    }
+    KEReplaceSelection(data, KEEdit{KE_EDIT_DELETE});
     return 0;
-}
-
-void KERestoreAfterRefusal(CKEditWindowData& data, const CKEditInfo& rollback) {
-    if (!data.m_hasSel && !rollback.m_hasSel) {
-        return;  // nothing was deleted
-    }
-    if (rollback.copyTo(data)) {
-        data.host().updateScrollRange();
-        KEPlaceCaret(data);
-    }
 }
 
 bool KEPastePossible(CKEditWindowData& data) {

@@ -25,7 +25,7 @@ LRESULT KEDIT_WM_Command(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
             system.sendMessage(hwnd, WM_CLEAR, 0, 0);
             return 0;
         case KEDIT_CMD_DELETEALL:
-            KESelectAll(data);
+            data.selectAll();
             system.sendMessage(hwnd, WM_CLEAR, 0, 0);
             return 0;
         case KEDIT_CMD_CHARFONT:

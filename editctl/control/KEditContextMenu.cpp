@@ -35,6 +35,9 @@ LRESULT KEDIT_WM_RButtonDown(CKEditWindowData& data, WPARAM wParam, LPARAM lPara
     CKEWindowSystem& system = data.system();
     const HWND hwnd = data.hwnd();
     system.setFocus(hwnd);
+    if (!data.alive()) {
+        return 0;  // the focus change's notifications destroyed the window
+    }
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     system.clientToScreen(hwnd, point);
     CKEMenu* popup = data.m_menu != nullptr ? data.m_menu->subMenu(0) : nullptr;
@@ -46,11 +49,11 @@ LRESULT KEDIT_WM_RButtonDown(CKEditWindowData& data, WPARAM wParam, LPARAM lPara
         DropCharFont(*popup);
     }
     Enable(*popup, KEDIT_CMD_UNDO, data.m_undo != nullptr);
-    Enable(*popup, KEDIT_CMD_CUT, data.m_hasSel);
-    Enable(*popup, KEDIT_CMD_COPY, data.m_hasSel);
-    Enable(*popup, KEDIT_CMD_DELETE, data.m_hasSel);
+    Enable(*popup, KEDIT_CMD_CUT, data.hasSelection());
+    Enable(*popup, KEDIT_CMD_COPY, data.hasSelection());
+    Enable(*popup, KEDIT_CMD_DELETE, data.hasSelection());
     if (charFont) {
-        Enable(*popup, KEDIT_CMD_CHARFONT, data.m_hasSel);
+        Enable(*popup, KEDIT_CMD_CHARFONT, data.hasSelection());
     }
     Enable(*popup, KEDIT_CMD_PASTE, KEPastePossible(data));
     Enable(*popup, KEDIT_CMD_DELETEALL, true);
@@ -68,7 +71,7 @@ LRESULT KEDIT_WM_RButtonDown(CKEditWindowData& data, WPARAM wParam, LPARAM lPara
 LRESULT KEDIT_CharFontCommand(CKEditWindowData& data) {
     std::int32_t first = 0;
     std::int32_t count = 0;
-    if (!data.getSelection(first, count)) {
+    if (!data.getSelection(first, count) || count == 0) {
         return 0;
     }
     CKEWindowSystem& system = data.system();
@@ -95,10 +98,9 @@ LRESULT KEDIT_CharFontCommand(CKEditWindowData& data) {
     }
     // The dialog runs a modal loop (or a host's hook): the window may be gone, or its
     // selection changed, by the time it returns.
-    CKEditWindowData* alive = KEditDataOf(hwnd);
     std::int32_t firstNow = 0;
     std::int32_t countNow = 0;
-    if (!ok || alive != &data || !data.getSelection(firstNow, countNow) || firstNow != first ||
+    if (!ok || !data.alive() || !data.getSelection(firstNow, countNow) || firstNow != first ||
         countNow != count) {
         return 0;
     }

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "editctl/control/CKEditWindowData.h"
-#include "editctl/control/KEditClipboard.h"
 #include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEClipboardText.h"
 #include "editctl/model/KENarrowPlatform.h"
@@ -23,18 +22,8 @@ LRESULT KEDIT_WM_ImeComposition(CKEditWindowData& data, WPARAM wParam, LPARAM lP
         context->result.data(), std::min(context->result.size(), keclip::kMaxPasteUnits) * 2));
     // The selection goes first and is not part of the undo step: an undo after replacing a
     // selection with input-method text does not bring the selection back.
-    CKEditInfo rollback;
-    if (!data.copyTo(rollback) || !data.deleteSelection()) {
-        return 0;
-    }
-    if (data.m_lastEdit != KE_EDIT_INSERT) {
-        data.takeSnapshot();
-    }
-    if (data.insertText(text)) {
-        KEAnnounce(data);
-    } else {
-        KERestoreAfterRefusal(data, rollback);  // untrusted text: the selection comes back
-    }
-    data.m_lastEdit = KE_EDIT_INSERT;
+    KEEdit edit{KE_EDIT_INSERT, text};
+    edit.snapshotAt = KESnapshotAt::AfterDeletion;
+    KEReplaceSelection(data, edit);
     return 0;
 }

@@ -30,27 +30,11 @@ int PageRows(const CKEditWindowData& data) {
     return std::min(fit, static_cast<int>(data.m_rows.size()));
 }
 
-// Backspace and Delete: select the character beside the caret when nothing is selected.
+// Backspace and Delete: the selection, or the character beside the caret.
 void DeleteBeside(CKEditWindowData& data, KECaretStep step) {
-    KEBeginEdit(data, KE_EDIT_DELETE);
-    std::int32_t first = 0;
-    std::int32_t count = 0;
-    // An empty selection (anchor on the caret) counts as none.
-    if (!data.getSelection(first, count) || count == 0) {
-        data.clearSelection();
-        const KEPos caret{data.m_caretCol, data.m_caretRow};
-        const KEPos other = data.stepped(caret, step);
-        const std::int32_t a = data.indexOf(caret);
-        const std::int32_t b = data.indexOf(other);
-        if (a != b) {
-            data.selectRange(std::min(a, b), std::max(a, b));
-        }
-    }
-    const bool deleted = data.m_hasSel && data.deleteSelection();
-    data.m_lastEdit = KE_EDIT_DELETE;
-    if (deleted) {
-        KEAnnounce(data);
-    }
+    KEEdit edit{KE_EDIT_DELETE};
+    edit.orBeside = step;
+    KEReplaceSelection(data, edit);
 }
 
 }  // namespace
@@ -115,7 +99,7 @@ LRESULT KEDIT_WM_KeyDown(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
         default:
             break;
     }
-    if (KEditDataOf(data.hwnd()) != &data) {
+    if (!data.alive()) {
         return 0;
     }
     return Default(data, WM_KEYDOWN, wParam, lParam);
@@ -147,15 +131,7 @@ LRESULT KEDIT_WM_Char(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
             case 13:
                 if ((style & ES_WANTRETURN) != 0 ||
                     ((style & ES_MULTILINE) != 0 && KEControlDown(data))) {
-                    KEBeginEdit(data, KE_EDIT_INSERT);
-                    if (!data.deleteSelection()) {
-                        return 0;
-                    }
-                    const bool inserted = data.insertText(u"\r\n");
-                    data.m_lastEdit = KE_EDIT_INSERT;
-                    if (inserted) {
-                        KEAnnounce(data);
-                    }
+                    KEReplaceSelection(data, KEEdit{KE_EDIT_INSERT, u"\r\n"});
                     return 0;
                 }
                 if (parent != nullptr) {
@@ -191,7 +167,7 @@ LRESULT KEDIT_WM_Char(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
         return Default(data, WM_CHAR, wParam, lParam);
     }
     const char16_t text[1] = {*ch};
-    KEReplaceSelection(data, std::u16string_view(text, 1));
+    KEReplaceSelection(data, KEEdit{KE_EDIT_INSERT, std::u16string_view(text, 1)});
     return 0;
 }
 

@@ -19,7 +19,11 @@ LRESULT KEDIT_WM_Create(HWND hwnd, const CREATESTRUCTA* /*create*/) {
             return -1;
         }
         data->m_menu = KELoadContextMenu();
-        system->setWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(data.release()));
+        CKEditWindowData* record = data.get();
+        if (!system->setWindowState(hwnd, std::move(data))) {
+            return -1;
+        }
+        system->setWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(record));
         return 0;
     } catch (const std::bad_alloc&) {
         return -1;
@@ -35,8 +39,10 @@ LRESULT KEDIT_WM_Destroy(HWND hwnd) {
     if (data->m_timerId != 0) {
         system->killTimer(hwnd, static_cast<UINT_PTR>(data->m_timerId));
     }
+    // The record is the window system's: it is freed with the window, once no handler of
+    // this window is left on the stack.
     system->setWindowLongPtr(hwnd, 0, 0);
-    delete data;
+    data->m_timerId = 0;
     return 0;
 }
 
@@ -55,7 +61,9 @@ LRESULT KEDIT_WM_KillFocus(CKEditWindowData& data) {
     system.destroyCaret();
     data.m_caretShown = false;
     KENotifyParent(data, EN_KILLFOCUS);
-    system.invalidateRect(hwnd, nullptr, false);
+    if (data.alive()) {
+        system.invalidateRect(hwnd, nullptr, false);
+    }
     return 0;
 }
 

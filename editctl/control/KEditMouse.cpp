@@ -38,6 +38,9 @@ bool KeyDown(const CKEWindowSystem& system, int key) { return system.getKeyState
 LRESULT KEDIT_WM_LButtonDown(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
     CKEWindowSystem& system = data.system();
     system.setFocus(data.hwnd());
+    if (!data.alive()) {
+        return 0;  // a focus notification destroyed the window
+    }
     MoveCaretToPoint(data, lParam, (wParam & MK_SHIFT) != 0);
     system.setCapture(data.hwnd());
     return 0;

@@ -71,7 +71,7 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
         }
     }
     // The parent may have destroyed the control while it chose the colours.
-    if (KEditDataOf(hwnd) != &data) {
+    if (!data.alive()) {
         system.gdi().removeContext(memoryDc);
         system.endPaint(hwnd, ps);
         return 0;

@@ -52,7 +52,7 @@ LRESULT KEDIT_EM_SetSel(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (a == 0 && b == -1) {
-        KESelectAll(data);
+        data.selectAll();
         return 0;
     }
     // Positions outside the text are held within it; on an empty text nothing is selected.
@@ -61,7 +61,7 @@ LRESULT KEDIT_EM_SetSel(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
     }
     const std::int32_t first = std::clamp(std::min(a, b), 0, data.m_length);
     const std::int32_t end = std::clamp(std::max(a, b), 0, data.m_length);
-    KESelectRange(data, first, end);
+    data.selectRange(first, end);
     return 0;
 }
 

@@ -290,6 +290,12 @@ void CKEditInfo::setLimit(std::uint32_t limit) {
 // ---------------------------------------------------------------------------------------------
 // Queries
 
+bool CKEditInfo::hasSelection() const {
+    std::int32_t first = 0;
+    std::int32_t count = 0;
+    return getSelection(first, count) && count > 0;
+}
+
 bool CKEditInfo::getSelection(std::int32_t& first, std::int32_t& count) const {
     if (!m_hasSel) {
         return false;

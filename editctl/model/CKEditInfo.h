@@ -53,6 +53,8 @@ class CKEditInfo {
 
     // Selection and caret queries.
     bool getSelection(std::int32_t& first, std::int32_t& count) const;
+    // A selection of at least one character: an anchor on the caret selects nothing.
+    bool hasSelection() const;
     std::int32_t caretIndex() const;
     std::int32_t indexOf(KEPos pos) const;
     // The position of a character index: 0 is (0, 0), an index at or beyond the length is the

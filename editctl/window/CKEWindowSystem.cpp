@@ -42,6 +42,10 @@ CKEWindowSystem::~CKEWindowSystem() {
     for (HWND hwnd : std::vector<HWND>(m_order)) {
         destroyWindow(hwnd);
     }
+    for (std::unique_ptr<CKEWindow>& record : m_retired) {
+        free(std::move(record));
+    }
+    m_retired.clear();
     if (g_current == this) {
         g_current = m_previous;
     }
@@ -105,6 +109,20 @@ HWND CKEWindowSystem::createWindow(DWORD exStyle, const char* className, const c
     CREATESTRUCTA create{
         param, nullptr, reinterpret_cast<HMENU>(menuOrId), parent,     height,    width,
         y,     x,       static_cast<LONG>(style),          windowName, className, exStyle};
+    // As in Win32: WM_NCCREATE first (a C++ host attaches its object here); FALSE ends the
+    // window with WM_NCDESTROY alone. WM_CREATE answering -1 destroys it as DestroyWindow
+    // does.
+    if (sendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) == 0) {
+        if (CKEWindow* refused = window(hwnd); refused != nullptr && !refused->destroying) {
+            refused->destroying = true;
+            callProc(*refused, WM_NCDESTROY, 0, 0);
+            release(hwnd);
+        }
+        return nullptr;
+    }
+    if (window(hwnd) == nullptr) {
+        return nullptr;
+    }
     if (sendMessage(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
         destroyWindow(hwnd);
         return nullptr;
@@ -143,13 +161,32 @@ void CKEWindowSystem::destroyTree(HWND hwnd) {
     if (m_capture == hwnd) {
         m_capture = nullptr;
     }
-    // The window hears of its end first, then its children, as in Win32.
+    if (w->peer) {
+        w->peer->setVisible(false);
+    }
+    // As in Win32: WM_DESTROY to the window and then to its children, WM_NCDESTROY to the
+    // children and then to the window.
     callProc(*w, WM_DESTROY, 0, 0);
     for (HWND child : std::vector<HWND>(w->children)) {
         destroyTree(child);
     }
+    callProc(*w, WM_NCDESTROY, 0, 0);
+    release(hwnd);
+}
+
+void CKEWindowSystem::release(HWND hwnd) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr) {
+        return;
+    }
     if (m_caret.owner == hwnd) {
         m_caret = CKECaret{};
+    }
+    if (m_focus == hwnd) {
+        m_focus = nullptr;
+    }
+    if (m_capture == hwnd) {
+        m_capture = nullptr;
     }
     m_timers.killAll(hwnd);
     m_queue.removeFor(hwnd);
@@ -157,7 +194,44 @@ void CKEWindowSystem::destroyTree(HWND hwnd) {
         std::erase(parent->children, hwnd);
     }
     std::erase(m_order, hwnd);
-    m_windows.remove(hwnd);
+    // From here on the handle is refused; the record lives on while a dispatch holds it.
+    std::unique_ptr<CKEWindow> record = m_windows.remove(hwnd);
+    if (record->lockCount > 0) {
+        m_retired.push_back(std::move(record));
+    } else {
+        free(std::move(record));
+    }
+}
+
+void CKEWindowSystem::unlock(CKEWindow& w) {
+    if (--w.lockCount > 0 || window(w.hwnd) == &w) {
+        return;
+    }
+    const auto it =
+        std::find_if(m_retired.begin(), m_retired.end(),
+                     [&w](const std::unique_ptr<CKEWindow>& r) { return r.get() == &w; });
+    if (it != m_retired.end()) {
+        std::unique_ptr<CKEWindow> record = std::move(*it);
+        m_retired.erase(it);
+        free(std::move(record));
+    }
+}
+
+void CKEWindowSystem::free(std::unique_ptr<CKEWindow> record) {
+    // The procedure's record first: it may still name the window's peer or resources.
+    record->state.reset();
+    if (record->peer) {
+        m_platform.retirePeer(std::move(record->peer));
+    }
+}
+
+bool CKEWindowSystem::setWindowState(HWND hwnd, std::unique_ptr<IKEWindowState> state) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr) {
+        return false;
+    }
+    w->state = std::move(state);
+    return true;
 }
 
 HWND CKEWindowSystem::getParent(HWND hwnd) const {

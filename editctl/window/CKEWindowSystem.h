@@ -44,6 +44,9 @@ class CKEWindowSystem {
                       int x, int y, int width, int height, HWND parent, LONG_PTR menuOrId,
                       void* param);
     bool destroyWindow(HWND hwnd);
+    // Hands the window's procedure record to the window system, which frees it with the
+    // window (IKEWindowState). False for a dead handle (the record is freed at once).
+    bool setWindowState(HWND hwnd, std::unique_ptr<IKEWindowState> state);
     CKEWindow* window(HWND hwnd) const;
     bool isWindow(HWND hwnd) const { return window(hwnd) != nullptr; }
     HWND getParent(HWND hwnd) const;
@@ -120,6 +123,11 @@ class CKEWindowSystem {
 
   private:
     void destroyTree(HWND hwnd);
+    // Takes a destroyed window out of the handle table (and of focus, capture, caret, timers
+    // and queue) and frees its record, or keeps it in m_retired while a dispatch holds it.
+    void release(HWND hwnd);
+    void unlock(CKEWindow& window);
+    void free(std::unique_ptr<CKEWindow> record);
     LRESULT callProc(CKEWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
     bool takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
     RECT clientRectOf(const CKEWindow& window) const;
@@ -137,6 +145,8 @@ class CKEWindowSystem {
     HWND m_focus = nullptr;
     HWND m_capture = nullptr;
     std::vector<HWND> m_order;  // live windows in creation order
+    // Destroyed windows whose dispatches are still on the stack.
+    std::vector<std::unique_ptr<CKEWindow>> m_retired;
     IKESurface* m_paintTarget = nullptr;
     std::unique_ptr<IKESurface> m_scratch;
     HWND m_paintWindow = nullptr;

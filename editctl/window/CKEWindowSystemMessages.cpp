@@ -21,7 +21,18 @@ LRESULT CKEWindowSystem::callProc(CKEWindow& w, UINT message, WPARAM wParam, LPA
     }
     KEFollowMouseButtons(m_keys, message);
     WNDPROC proc = w.proc;
-    return proc != nullptr ? proc(w.hwnd, message, wParam, lParam) : 0;
+    if (proc == nullptr) {
+        return 0;
+    }
+    // The procedure may destroy any window, its own included: its record stays until the
+    // outermost dispatch for it has returned.
+    ++w.lockCount;
+    struct Unlock {
+        CKEWindowSystem& system;
+        CKEWindow& window;
+        ~Unlock() { system.unlock(window); }
+    } unlock{*this, w};
+    return proc(w.hwnd, message, wParam, lParam);
 }
 
 LRESULT CKEWindowSystem::sendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -143,6 +154,8 @@ LRESULT CKEWindowSystem::defWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         return 0;
     }
     switch (message) {
+        case WM_NCCREATE:
+            return 1;  // TRUE: go on creating the window
         case WM_CTLCOLOREDIT:
             return reinterpret_cast<LRESULT>(
                 m_gdi.sysColorBrush(COLOR_WINDOW, m_platform.sysColor(COLOR_WINDOW)));

@@ -24,6 +24,9 @@ class IKEPlatform {
 
     // A peer for a new window (its rectangle, styles and parent are set in `window`).
     virtual std::unique_ptr<IKEWindowPeer> createPeer(HWND hwnd, const CKEWindow& window) = 0;
+    // A destroyed window's peer. The call may come while the toolkit is still inside an
+    // event of that peer: a toolkit frees it once its own event is over.
+    virtual void retirePeer(std::unique_ptr<IKEWindowPeer> peer) { peer.reset(); }
     // An off-screen surface of the given size, filled white.
     virtual std::unique_ptr<IKESurface> createSurface(int width, int height) = 0;
 
