@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "editctl/api/CKEditApp.h"
 #include "editctl/control/CKEUiHook.h"
 #include "editctl/window/CKEInputContext.h"
 #include "editctl/window/CKEWindowSystem.h"
@@ -10,9 +11,12 @@
 
 namespace {
 
-// The clipboard of the window system this thread's windows belong to, or null.
+// The library's window system, made on first use so that the cursor and the clipboard work
+// before the host's first window; null where no platform can start.
+CKEWindowSystem* Windows() { return CKEditApp::instance().windows(); }
+
 IKEClipboard* Clipboard() {
-    CKEWindowSystem* system = CKEWindowSystem::current();
+    CKEWindowSystem* system = Windows();
     return system != nullptr ? &system->platform().clipboard() : nullptr;
 }
 
@@ -25,12 +29,12 @@ constexpr size_t kMaxClipboardBytes = 64 * 1024 * 1024;
 extern "C" {
 
 BOOL WextlSetCursorPos(int x, int y) {
-    CKEWindowSystem* system = CKEWindowSystem::current();
+    CKEWindowSystem* system = Windows();
     return system != nullptr && system->platform().setCursorPos(POINT{x, y}) ? 1 : 0;
 }
 
 BOOL WextlGetCursorPos(POINT* point) {
-    CKEWindowSystem* system = CKEWindowSystem::current();
+    CKEWindowSystem* system = Windows();
     if (system == nullptr || point == nullptr) {
         return 0;
     }

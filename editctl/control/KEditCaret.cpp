@@ -59,11 +59,14 @@ void KEPlaceCaret(CKEditWindowData& data) {
     if (caret.x + caretWidth > area.right) {
         data.m_scrollX += caret.x + caretWidth - area.right;
     }
+    // A text area shorter than one row holds the row from its top: scrolling could only
+    // move the one row out of sight and back at every placement.
+    const bool shorterThanRow = area.bottom - area.top < h;
     int d = 0;
     if (caret.y < area.top) {
         d += caret.y - area.top;
     }
-    if (caret.y + h > area.bottom) {
+    if (caret.y + h > area.bottom && !shorterThanRow) {
         d += caret.y + h - area.bottom;
     }
     // Rounded up to a whole row (division towards zero, as the arithmetic of the view does).

@@ -1,6 +1,7 @@
 #include "editctl/control/KEditScroll.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditCaret.h"
@@ -87,5 +88,16 @@ LRESULT KEDIT_WM_VScroll(CKEditWindowData& data, WPARAM wParam) {
         KEShowOrHideCaret(data);
     }
     system.invalidateRect(data.hwnd(), nullptr, false);
+    return 0;
+}
+
+LRESULT KEDIT_WM_MouseWheel(CKEditWindowData& data, WPARAM wParam) {
+    // Three rows a notch, as Win32's edit control scrolls (a notch is WHEEL_DELTA, 120).
+    constexpr int kRowsPerNotch = 3;
+    const int notches = static_cast<short>(HIWORD(wParam)) / 120;
+    const WPARAM code = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < std::abs(notches) * kRowsPerNotch && data.alive(); ++i) {
+        KEDIT_WM_VScroll(data, code);
+    }
     return 0;
 }

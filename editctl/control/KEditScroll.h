@@ -8,3 +8,5 @@ class CKEditWindowData;
 void KEUpdateScrollRange(CKEditWindowData& data);
 void KEUpdateScrollPos(CKEditWindowData& data);
 LRESULT KEDIT_WM_VScroll(CKEditWindowData& data, WPARAM wParam);
+// WM_MOUSEWHEEL: three rows a notch.
+LRESULT KEDIT_WM_MouseWheel(CKEditWindowData& data, WPARAM wParam);

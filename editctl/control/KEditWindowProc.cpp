@@ -42,6 +42,8 @@ LRESULT KEditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             return KEDIT_WM_Paint(data);
         case WM_VSCROLL:
             return KEDIT_WM_VScroll(data, wParam);
+        case WM_MOUSEWHEEL:
+            return KEDIT_WM_MouseWheel(data, wParam);
         case WM_HSCROLL:
             return 0;
         case WM_KEYDOWN:

@@ -32,6 +32,18 @@ std::unique_ptr<IKEWindowPeer> CKEQtPlatform::createPeer(HWND hwnd, const CKEWin
     return widget;
 }
 
+void CKEQtPlatform::retirePeer(std::unique_ptr<IKEWindowPeer> peer) {
+    auto* widget = dynamic_cast<CKEQtWindowWidget*>(peer.get());
+    if (widget == nullptr) {
+        return;  // not ours: freed by the unique_ptr
+    }
+    // The destroyed window may be inside one of its widget's events right now: Qt deletes it
+    // once that event is over.
+    (void)peer.release();
+    widget->retire();
+    widget->deleteLater();
+}
+
 std::unique_ptr<IKESurface> CKEQtPlatform::createSurface(int width, int height) {
     return std::make_unique<CKEQtImageSurface>(width, height);
 }
@@ -97,28 +109,37 @@ int CKEQtPlatform::systemMetric(int index) const {
 
 POINT CKEQtPlatform::cursorPos() const {
     const QPoint pos = QCursor::pos();
-    return POINT{pos.x(), pos.y()};
+    const POINT real{pos.x(), pos.y()};
+    if (m_virtualCursor && real.x == m_realCursorAtSet.x && real.y == m_realCursorAtSet.y) {
+        return *m_virtualCursor;
+    }
+    return real;
 }
 
-namespace {
-
-// The widget of a window, to own a menu or a dialog (null: none).
-QWidget* WidgetOf(CKEWindowSystem* system, HWND hwnd) {
-    CKEWindow* window = system != nullptr ? system->window(hwnd) : nullptr;
-    return window != nullptr ? dynamic_cast<CKEQtWindowWidget*>(window->peer.get()) : nullptr;
+bool CKEQtPlatform::setCursorPos(POINT screenPos) {
+    QCursor::setPos(screenPos.x, screenPos.y);
+    const QPoint now = QCursor::pos();
+    if (now.x() == screenPos.x && now.y() == screenPos.y) {
+        m_virtualCursor.reset();
+    } else {
+        m_virtualCursor = screenPos;
+        m_realCursorAtSet = POINT{now.x(), now.y()};
+    }
+    return true;
 }
 
-}  // namespace
-
-UINT CKEQtPlatform::trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) {
-    return CKEQtPopupMenu::track(menu, QPoint(screenPos.x, screenPos.y), WidgetOf(m_system, owner));
+UINT CKEQtPlatform::trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND /*owner*/) {
+    // Belongs to no widget: a host that destroys the owner from a notification while the
+    // menu runs must not delete the menu under its own loop.
+    return CKEQtPopupMenu::track(menu, QPoint(screenPos.x, screenPos.y));
 }
 
 int CKEQtPlatform::runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
                                      int& selection) {
-    // Created without an explicit parent: the host's active window owns it.
+    // Belongs to no widget, for the menu's reason; modal for the whole application.
     (void)owner;
-    CKEQtCharFontDialog dialog(entries, selection, QApplication::activeWindow());
+    CKEQtCharFontDialog dialog(entries, selection, nullptr);
+    dialog.setWindowModality(Qt::ApplicationModal);
     const int answer = dialog.run();
     if (answer == -2) {
         return IDCANCEL;

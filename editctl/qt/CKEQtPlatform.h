@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <functional>
+#include <optional>
 
 #include "editctl/qt/CKEQtClipboard.h"
 #include "editctl/qt/CKEQtTextMeasurer.h"
@@ -21,6 +22,7 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock {
     void setSystem(CKEWindowSystem* system) { m_system = system; }
 
     std::unique_ptr<IKEWindowPeer> createPeer(HWND hwnd, const CKEWindow& window) override;
+    void retirePeer(std::unique_ptr<IKEWindowPeer> peer) override;
     std::unique_ptr<IKESurface> createSurface(int width, int height) override;
     KEFontMetrics fontMetrics(const LOGFONTA* font) override;
     SIZE charExtent(const LOGFONTA* font, char16_t ch) override;
@@ -32,6 +34,7 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock {
     COLORREF sysColor(int index) const override;
     int systemMetric(int index) const override;
     POINT cursorPos() const override;
+    bool setCursorPos(POINT screenPos) override;
     IKEClipboard& clipboard() override { return m_desktopClipboard; }
     UINT trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) override;
     int runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
@@ -46,4 +49,8 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock {
     QElapsedTimer m_clock;
     CKEWindowSystem* m_system = nullptr;
     QEventLoop* m_waiting = nullptr;
+    // Where SetCursorPos put the pointer on a platform that cannot move it (offscreen), and
+    // where the real pointer was then: the virtual one holds until the real one moves.
+    std::optional<POINT> m_virtualCursor;
+    POINT m_realCursorAtSet{0, 0};
 };

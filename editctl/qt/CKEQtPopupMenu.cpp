@@ -23,8 +23,8 @@ void Fill(QMenu& target, const CKEMenu& menu) {
 
 }  // namespace
 
-UINT CKEQtPopupMenu::track(const CKEMenu& menu, QPoint screenPoint, QWidget* owner) {
-    QMenu popup(owner);
+UINT CKEQtPopupMenu::track(const CKEMenu& menu, QPoint screenPoint) {
+    QMenu popup;
     Fill(popup, menu);
     const QAction* chosen = popup.exec(screenPoint);
     return chosen != nullptr ? chosen->data().toUInt() : 0;

@@ -1,6 +1,8 @@
 #include "editctl/qt/CKEQtWindowWidget.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -13,7 +15,55 @@ CKEQtWindowWidget::CKEQtWindowWidget(CKEWindowSystem& system, HWND hwnd, QWidget
     : QWidget(parent), m_system(system), m_hwnd(hwnd) {
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_barRepeat.setInterval(50);
+    QObject::connect(&m_barRepeat, &QTimer::timeout, this, [this] {
+        m_barRepeat.setInterval(50);
+        if (m_barCode >= 0 && m_barCode != SB_THUMBTRACK) {
+            sendScroll(m_barCode);
+        }
+    });
     hide();
+}
+
+void CKEQtWindowWidget::retire() {
+    m_retired = true;
+    m_barRepeat.stop();
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+    hide();
+}
+
+bool CKEQtWindowWidget::event(QEvent* event) {
+    // A retired widget only waits for its deletion: Qt's own handling, nothing sent.
+    if (m_retired) {
+        switch (event->type()) {
+            case QEvent::Paint:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseMove:
+            case QEvent::Wheel:
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+            case QEvent::Resize:
+            case QEvent::Move:
+            case QEvent::InputMethod:
+                event->accept();
+                return true;
+            default:
+                break;
+        }
+    }
+    // Shift+Tab comes as Backtab, which QWidget would take for focus navigation.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 QPoint CKEQtWindowWidget::clientOffset() const {
@@ -91,6 +141,15 @@ void CKEQtWindowWidget::setCompositionWindow(POINT caret, const LOGFONTA* /*font
     m_caret.moveTo(caret.x, caret.y);
 }
 
+bool CKEQtWindowWidget::mapToScreen(POINT& windowPoint) const {
+    // A top-level widget's geometry is its client area: Qt keeps the frame outside it.
+    const QPoint screen = mapToGlobal(QPoint(windowPoint.x, windowPoint.y));
+    windowPoint = POINT{screen.x(), screen.y()};
+    return true;
+}
+
+void CKEQtWindowWidget::setEnabled(bool enabled) { QWidget::setEnabled(enabled); }
+
 void CKEQtWindowWidget::paintEvent(QPaintEvent* /*event*/) {
     RECT client{};
     if (!m_system.getClientRect(m_hwnd, client)) {
@@ -98,6 +157,9 @@ void CKEQtWindowWidget::paintEvent(QPaintEvent* /*event*/) {
     }
     CKEQtImageSurface surface(client.right, client.bottom);
     m_system.paint(m_hwnd, surface);
+    if (m_retired) {
+        return;  // the window was destroyed while it painted
+    }
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     const QPoint offset = clientOffset();
@@ -107,22 +169,18 @@ void CKEQtWindowWidget::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if ((style & WS_VSCROLL) != 0) {
-        const QRect bar(offset.x() + client.right, offset.y(),
-                        width() - offset.x() * 2 - client.right, client.bottom);
-        painter.fillRect(bar, QColor(230, 230, 230));
-        const int span = m_bar.nMax - m_bar.nMin + 1;
-        if (m_barEnabled && span > 0) {
-            const int thumbH = std::max(8, bar.height() * static_cast<int>(m_bar.nPage) / span);
-            const int top = bar.top() + (bar.height() - thumbH) * (m_bar.nPos - m_bar.nMin) /
-                                            std::max(1, span - static_cast<int>(m_bar.nPage));
-            painter.fillRect(QRect(bar.left() + 2, top, bar.width() - 4, thumbH),
-                             QColor(160, 160, 160));
-        }
-    }
+    paintScrollBar(painter);
     if (m_caretVisible && hasFocus()) {
         painter.fillRect(m_caret.translated(offset), Qt::black);
     }
+}
+
+void CKEQtWindowWidget::syncKeyState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+    CKEKeyState& keys = m_system.keyState();
+    keys.syncModifiers((modifiers & Qt::ShiftModifier) != 0, (modifiers & Qt::ControlModifier) != 0,
+                       (modifiers & Qt::AltModifier) != 0);
+    keys.syncButtons((buttons & Qt::LeftButton) != 0, (buttons & Qt::RightButton) != 0,
+                     (buttons & Qt::MiddleButton) != 0);
 }
 
 void CKEQtWindowWidget::sendKey(QKeyEvent* event, bool down) {
@@ -135,13 +193,29 @@ void CKEQtWindowWidget::sendKey(QKeyEvent* event, bool down) {
     m_system.sendMessage(m_hwnd, message, static_cast<WPARAM>(vk), event->isAutoRepeat() ? 1 : 0);
 }
 
+namespace {
+
+// A modifier key's own event reports the modifiers before or after it, depending on the
+// platform: its key message says what happened, and the state is not synchronised there.
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
+}  // namespace
+
 void CKEQtWindowWidget::keyPressEvent(QKeyEvent* event) {
     const HWND hwnd = m_hwnd;
+    if (!IsModifierKey(event->key())) {
+        syncKeyState(event->modifiers(), QGuiApplication::mouseButtons());
+    }
     sendKey(event, true);
-    if (!m_system.isWindow(hwnd) || (event->modifiers() & Qt::AltModifier) != 0) {
+    if (m_retired || !m_system.isWindow(hwnd) || (event->modifiers() & Qt::AltModifier) != 0) {
         return;
     }
-    const std::u16string text = event->text().toStdU16String();
+    // Qt gives Shift+Tab no text; Win32 sends it as character 9.
+    const QString typed = event->key() == Qt::Key_Backtab ? QStringLiteral("\t") : event->text();
+    const std::u16string text = typed.toStdU16String();
     if (text.empty()) {
         return;
     }
@@ -153,25 +227,43 @@ void CKEQtWindowWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     for (unsigned char byte : bytes) {
-        if (!m_system.isWindow(hwnd)) {
+        if (m_retired || !m_system.isWindow(hwnd)) {
             return;
         }
         m_system.sendMessage(hwnd, WM_CHAR, byte, 0);
     }
 }
 
-void CKEQtWindowWidget::keyReleaseEvent(QKeyEvent* event) { sendKey(event, false); }
-
-void CKEQtWindowWidget::focusInEvent(QFocusEvent* /*event*/) {
-    m_system.peerFocusChanged(m_hwnd, true);
+void CKEQtWindowWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (!IsModifierKey(event->key())) {
+        syncKeyState(event->modifiers(), QGuiApplication::mouseButtons());
+    }
+    sendKey(event, false);
 }
 
-void CKEQtWindowWidget::focusOutEvent(QFocusEvent* /*event*/) {
-    m_system.peerFocusChanged(m_hwnd, false);
+void CKEQtWindowWidget::focusInEvent(QFocusEvent* event) {
+    syncKeyState(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
+    // A popup (the context menu) closing gives the focus back: the window never lost it.
+    if (event->reason() != Qt::PopupFocusReason) {
+        m_system.peerFocusChanged(m_hwnd, true);
+    }
+}
+
+void CKEQtWindowWidget::focusOutEvent(QFocusEvent* event) {
+    // A popup taking the keyboard is not a loss of focus (Win32's menus take none).
+    if (event->reason() != Qt::PopupFocusReason) {
+        m_system.peerFocusChanged(m_hwnd, false);
+    }
 }
 
 void CKEQtWindowWidget::resizeEvent(QResizeEvent* /*event*/) {
     if (isWindow()) {
         m_system.peerResized(m_hwnd, width(), height());
+    }
+}
+
+void CKEQtWindowWidget::moveEvent(QMoveEvent* /*event*/) {
+    if (isWindow()) {
+        m_system.peerMoved(m_hwnd, x(), y());
     }
 }

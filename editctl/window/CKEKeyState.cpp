@@ -53,3 +53,24 @@ short CKEKeyState::get(int virtualKey) const {
 }
 
 void CKEKeyState::clear() { m_keys.fill(0); }
+
+void CKEKeyState::syncModifiers(bool shift, bool control, bool alt) {
+    const auto sync = [this](int generic, int left, int right, bool down) {
+        if (((get(generic) & 0x8000) != 0) != down) {
+            setDown(generic, down);
+        }
+        if (!down) {
+            setDown(left, false);
+            setDown(right, false);
+        }
+    };
+    sync(VK_SHIFT, VK_LSHIFT, VK_RSHIFT, shift);
+    sync(VK_CONTROL, VK_LCONTROL, VK_RCONTROL, control);
+    sync(VK_MENU, VK_LMENU, VK_RMENU, alt);
+}
+
+void CKEKeyState::syncButtons(bool left, bool right, bool middle) {
+    setDown(VK_LBUTTON, left);
+    setDown(VK_RBUTTON, right);
+    setDown(VK_MBUTTON, middle);
+}

@@ -15,6 +15,10 @@ class CKEKeyState {
     // Mouse buttons are kept by the window system as their messages pass.
     void setDown(int virtualKey, bool down);
     void clear();
+    // What the real keyboard and mouse say is held, at every toolkit event: a release that
+    // never reached the library (taken by the window manager) leaves nothing stuck.
+    void syncModifiers(bool shift, bool control, bool alt);
+    void syncButtons(bool left, bool right, bool middle);
 
   private:
     std::array<std::uint8_t, 256> m_keys{};

@@ -105,6 +105,9 @@ HWND CKEWindowSystem::createWindow(DWORD exStyle, const char* className, const c
         parentWindow->children.push_back(hwnd);
     }
     w.peer = m_platform.createPeer(hwnd, w);
+    if (w.peer && (style & WS_DISABLED) != 0) {
+        w.peer->setEnabled(false);
+    }
 
     CREATESTRUCTA create{
         param, nullptr, reinterpret_cast<HMENU>(menuOrId), parent,     height,    width,
@@ -276,6 +279,9 @@ LONG_PTR CKEWindowSystem::setWindowLongPtr(HWND hwnd, int index, LONG_PTR value)
     switch (index) {
         case GWL_STYLE:
             w->style = static_cast<DWORD>(value);
+            if (w->peer && ((w->style ^ static_cast<DWORD>(previous)) & WS_DISABLED) != 0) {
+                w->peer->setEnabled((w->style & WS_DISABLED) == 0);
+            }
             return previous;
         case GWL_EXSTYLE:
             w->exStyle = static_cast<DWORD>(value);
@@ -340,9 +346,14 @@ bool CKEWindowSystem::getWindowRect(HWND hwnd, RECT& rect) const {
     if (w == nullptr) {
         return false;
     }
-    POINT origin{w->rect.left, w->rect.top};
-    if (w->parent != nullptr) {
-        clientToScreen(w->parent, origin);
+    // The toolkit knows where the window really is (moves, frames, decorations); the kept
+    // rectangles are the answer only where it cannot tell.
+    POINT origin{0, 0};
+    if (!w->peer || !w->peer->mapToScreen(origin)) {
+        origin = POINT{w->rect.left, w->rect.top};
+        if (w->parent != nullptr) {
+            clientToScreen(w->parent, origin);
+        }
     }
     rect = RECT{origin.x, origin.y, origin.x + KEWidth(w->rect), origin.y + KEHeight(w->rect)};
     return true;
@@ -410,6 +421,50 @@ bool CKEWindowSystem::showWindow(HWND hwnd, int command) {
         alive->peer->setVisible(show);
     }
     return wasVisible;
+}
+
+bool CKEWindowSystem::enableWindow(HWND hwnd, bool enable) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr) {
+        return false;
+    }
+    const bool wasDisabled = (w->style & WS_DISABLED) != 0;
+    if (wasDisabled == !enable) {
+        return wasDisabled;
+    }
+    setWindowLongPtr(hwnd, GWL_STYLE,
+                     static_cast<LONG_PTR>(enable ? (w->style & ~static_cast<DWORD>(WS_DISABLED))
+                                                  : (w->style | WS_DISABLED)));
+    // A window that is disabled loses the focus (and the mouse) first, as in Win32.
+    if (!enable && m_focus == hwnd) {
+        setFocus(nullptr);
+    }
+    if (!enable && m_capture == hwnd) {
+        releaseCapture();
+    }
+    if (window(hwnd) != nullptr) {
+        sendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
+    }
+    if (window(hwnd) != nullptr) {
+        invalidateRect(hwnd, nullptr, true);
+    }
+    return wasDisabled;
+}
+
+bool CKEWindowSystem::isWindowEnabled(HWND hwnd) const {
+    const CKEWindow* w = window(hwnd);
+    return w != nullptr && (w->style & WS_DISABLED) == 0;
+}
+
+void CKEWindowSystem::peerMoved(HWND hwnd, int x, int y) {
+    CKEWindow* w = window(hwnd);
+    if (w == nullptr || w->isChild() || (w->rect.left == x && w->rect.top == y)) {
+        return;
+    }
+    const int width = KEWidth(w->rect);
+    const int height = KEHeight(w->rect);
+    w->rect = RECT{x, y, x + width, y + height};
+    sendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(x, y));
 }
 
 void CKEWindowSystem::peerResized(HWND hwnd, int width, int height) {

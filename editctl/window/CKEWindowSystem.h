@@ -56,6 +56,9 @@ class CKEWindowSystem {
     bool getWindowRect(HWND hwnd, RECT& rect) const;
     bool moveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint);
     bool showWindow(HWND hwnd, int command);
+    // EnableWindow: the previous state as Win32 answers it (true if it was disabled).
+    bool enableWindow(HWND hwnd, bool enable);
+    bool isWindowEnabled(HWND hwnd) const;
     bool clientToScreen(HWND hwnd, POINT& point) const;
     bool screenToClient(HWND hwnd, POINT& point) const;
 
@@ -119,6 +122,8 @@ class CKEWindowSystem {
 
     // Called by peers when the toolkit changes what the window system keeps.
     void peerResized(HWND hwnd, int width, int height);
+    // A top-level window moved by the user or the window manager (screen coordinates).
+    void peerMoved(HWND hwnd, int x, int y);
     void peerFocusChanged(HWND hwnd, bool focused);
 
   private:

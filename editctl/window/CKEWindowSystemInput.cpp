@@ -5,8 +5,9 @@
 #include "editctl/window/KEWindowExtent.h"
 
 HWND CKEWindowSystem::setFocus(HWND hwnd) {
-    if (hwnd != nullptr && window(hwnd) == nullptr) {
-        return nullptr;
+    const CKEWindow* target = window(hwnd);
+    if (hwnd != nullptr && (target == nullptr || (target->style & WS_DISABLED) != 0)) {
+        return nullptr;  // a dead or disabled window takes no focus
     }
     const HWND previous = m_focus;
     if (previous == hwnd) {

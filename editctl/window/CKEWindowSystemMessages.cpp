@@ -154,6 +154,11 @@ LRESULT CKEWindowSystem::defWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         return 0;
     }
     switch (message) {
+        case WM_MOUSEWHEEL:
+            // As in Win32: a window that does not scroll passes the wheel to its parent.
+            return w->isChild() && w->parent != nullptr
+                       ? sendMessage(w->parent, WM_MOUSEWHEEL, wParam, lParam)
+                       : 0;
         case WM_NCCREATE:
             return 1;  // TRUE: go on creating the window
         case WM_CTLCOLOREDIT:

@@ -40,4 +40,11 @@ class IKEWindowPeer {
     // Where the input method shows its composition: the caret in client coordinates and the
     // font (null: the default font).
     virtual void setCompositionWindow(POINT caret, const LOGFONTA* font) = 0;
+
+    // Maps a point in the window's own coordinates (its top-left corner at 0, 0) to the
+    // screen as the toolkit places the window; false where the toolkit cannot tell (the
+    // window system then reckons from the rectangles it keeps).
+    virtual bool mapToScreen(POINT& /*windowPoint*/) const { return false; }
+    // WS_DISABLED: a disabled window gets no keyboard or mouse input and no focus.
+    virtual void setEnabled(bool /*enabled*/) {}
 };

@@ -69,10 +69,10 @@ TEST(QtMenu, ARealMenuReturnsTheChosenCommandAndNoneWhenDismissed) {
         popup->setActiveAction(popup->actions()[2]);
         QTest::keyClick(popup, Qt::Key_Return);
     });
-    EXPECT_EQ(CKEQtPopupMenu::track(menu, QPoint(20, 20), nullptr), 32773U);
+    EXPECT_EQ(CKEQtPopupMenu::track(menu, QPoint(20, 20)), 32773U);
     QTimer::singleShot(0,
                        [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape); });
-    EXPECT_EQ(CKEQtPopupMenu::track(menu, QPoint(20, 20), nullptr), 0U);
+    EXPECT_EQ(CKEQtPopupMenu::track(menu, QPoint(20, 20)), 0U);
 }
 
 TEST(QtDialog, TextsAreNotClippedAndOkReturnsTheChoice) {
