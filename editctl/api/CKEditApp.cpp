@@ -1,6 +1,10 @@
 #include "editctl/api/CKEditApp.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "editctl/api/KEDisplayProbe.h"
 
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/qt/CKEQtFontEnumerator.h"
@@ -58,6 +62,11 @@ CKEWindowSystem* CKEditApp::windows() {
         return m_windows.get();
     }
     if (QCoreApplication::instance() == nullptr) {
+        std::string reason;
+        if (!KEPlatformCanStart(reason)) {
+            reportFailure("cannot show windows: " + reason);
+            return nullptr;
+        }
         static int argc = 1;
         static char name[] = "wextl";
         static char* argv[] = {name, nullptr};
@@ -65,12 +74,24 @@ CKEWindowSystem* CKEditApp::windows() {
         m_ownsApplication = true;
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        return nullptr;  // widgets need a QApplication, not a plain core or GUI one
+        // Widgets need a QApplication, not a plain core or GUI one.
+        reportFailure(
+            "cannot show windows: the host made a QCoreApplication or "
+            "QGuiApplication, and windows need a QApplication");
+        return nullptr;
     }
     m_platform = std::make_unique<CKEQtPlatform>([this] { return fontCatalog(); });
     m_windows = std::make_unique<CKEWindowSystem>(*m_platform, m_classes, &m_gdi);
     m_platform->setSystem(m_windows.get());
     return m_windows.get();
+}
+
+void CKEditApp::reportFailure(const std::string& reason) {
+    m_failure = reason;
+    if (!m_failureReported) {
+        m_failureReported = true;
+        std::fprintf(stderr, "wextl: %s\n", reason.c_str());
+    }
 }
 
 const CKEFontCatalog* CKEditApp::fontCatalog() {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/model/CKEFontCatalog.h"
@@ -32,11 +33,15 @@ class CKEditApp {
     // The window system on Qt, made on first use (with a QApplication if the host has
     // none); null if it cannot be made.
     CKEWindowSystem* windows();
+    // Why windows() failed, empty while it has not.
+    const std::string& failure() const { return m_failure; }
     // Fonts and brushes, which hosts may make before any window exists.
     CKEGdiObjects& gdi() { return m_gdi; }
 
   private:
     void buildCatalogIfPossible();
+    // Keeps the reason and says it once on standard error: the host's loop sees only NULL.
+    void reportFailure(const std::string& reason);
 
     CKEClassRegistry m_classes;
     CKEGdiObjects m_gdi;
@@ -47,4 +52,6 @@ class CKEditApp {
     bool m_initialised = false;
     // The library made the QApplication itself; it lives until the process ends.
     bool m_ownsApplication = false;
+    std::string m_failure;
+    bool m_failureReported = false;
 };

@@ -57,9 +57,13 @@ WORD WextlRegisterClassA(const WNDCLASSA* wc) {
     windowClass.windowProc = wc->lpfnWndProc;
     windowClass.classExtra = wc->cbClsExtra;
     windowClass.windowExtra = std::max(wc->cbWndExtra, 0);
-    // A background given as a system colour index plus one, as Win32 allows.
+    // A background given as a system colour index plus one, as Win32 allows, or any brush.
     const auto background = reinterpret_cast<std::uintptr_t>(wc->hbrBackground);
-    windowClass.background = background <= 31 ? static_cast<int>(background) : COLOR_WINDOW + 1;
+    if (background <= 31) {
+        windowClass.background = static_cast<int>(background);
+    } else {
+        windowClass.backgroundBrush = wc->hbrBackground;
+    }
     windowClass.className = wc->lpszClassName;
     static WORD atom = 0xC000;
     return CKEditApp::instance().classes().registerClass(windowClass) ? ++atom : 0;
@@ -108,6 +112,16 @@ BOOL WextlGetClientRect(HWND hwnd, RECT* rect) {
 BOOL WextlMoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
     CKEWindowSystem* system = Windows();
     return system != nullptr && system->moveWindow(hwnd, x, y, width, height, repaint != 0) ? 1 : 0;
+}
+
+BOOL WextlEnableWindow(HWND hwnd, BOOL enable) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && system->enableWindow(hwnd, enable != 0) ? 1 : 0;
+}
+
+BOOL WextlIsWindowEnabled(HWND hwnd) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && system->isWindowEnabled(hwnd) ? 1 : 0;
 }
 
 BOOL WextlShowWindow(HWND hwnd, int command) {
@@ -210,9 +224,9 @@ HWND WextlGetCapture(void) {
     return system != nullptr ? system->getCapture() : nullptr;
 }
 
-UINT_PTR WextlSetTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC /*proc*/) {
+UINT_PTR WextlSetTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc) {
     CKEWindowSystem* system = Windows();
-    return system != nullptr ? system->setTimer(hwnd, id, intervalMs) : 0;
+    return system != nullptr ? system->setTimer(hwnd, id, intervalMs, proc) : 0;
 }
 
 BOOL WextlKillTimer(HWND hwnd, UINT_PTR id) {

@@ -7,6 +7,8 @@
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditEditing.h"
 #include "editctl/model/KEAnsiCodePage.h"
+#include "editctl/model/KEClipboardText.h"
+#include "editctl/model/KENarrowPlatform.h"
 #include "editctl/window/CKEWindowSystem.h"
 
 namespace {
@@ -55,12 +57,16 @@ LRESULT KEDIT_EM_SetSel(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) {
         data.selectAll();
         return 0;
     }
-    // Positions outside the text are held within it; on an empty text nothing is selected.
+    // On an empty text nothing is selected. Otherwise, as Win32's edit control takes them
+    // (unsigned), a negative position means the end of the text, and any beyond it too.
     if (data.m_length == 0) {
         return 0;
     }
-    const std::int32_t first = std::clamp(std::min(a, b), 0, data.m_length);
-    const std::int32_t end = std::clamp(std::max(a, b), 0, data.m_length);
+    const auto held = [&data](std::int32_t pos) {
+        return pos < 0 ? data.m_length : std::min(pos, data.m_length);
+    };
+    const std::int32_t first = std::min(held(a), held(b));
+    const std::int32_t end = std::max(held(a), held(b));
     data.selectRange(first, end);
     return 0;
 }
@@ -111,8 +117,9 @@ LRESULT KEDIT_KEM_SetText(CKEditWindowData& data, WPARAM wParam, LPARAM lParam) 
     }
     std::u16string text;
     if (wParam != 0) {
+        // Host text is cleaned as pasted text is (no lone surrogates), then narrowed.
         const auto* wide = reinterpret_cast<const char16_t*>(lParam);
-        text.assign(wide, BoundedLength(wide));
+        text = kenarrow::Apply(keclip::FromUnicodeBlock(wide, BoundedLength(wide) * 2));
     } else {
         const auto* ansi = reinterpret_cast<const char*>(lParam);
         text = keansi::ToUtf16(std::string_view(ansi, BoundedLength(ansi)));

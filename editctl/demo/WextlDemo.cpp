@@ -1,6 +1,7 @@
 // wextl-demo: a host written against wextl/wextl.h alone. A window of its own class holds a
 // single-line KEDIT with an "OK" default button and a multi-line KEDIT with per-character
-// fonts; the parent prints the notifications it receives. `--quit-after MS` ends the run
+// fonts; Tab and Shift+Tab move between them, and the parent prints the notifications it
+// receives. `--quit-after MS` ends the run
 // after MS milliseconds (for machines without a display).
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,9 @@ namespace {
 constexpr int kSingleId = 100;
 constexpr int kMultiId = 101;
 constexpr UINT_PTR kQuitTimer = 1;
+
+// The two controls, in Tab order.
+HWND g_edits[2] = {nullptr, nullptr};
 
 const char* CodeName(WORD code) {
     switch (code) {
@@ -53,6 +57,11 @@ LRESULT HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case DM_GETDEFID:
             return MAKELONG(IDOK, DC_HASDEFID);
+        case WM_NEXTDLGCTL: {
+            // Tab (wParam 0) and Shift+Tab (1): with two controls, both go to the other one.
+            WextlSetFocus(WextlGetFocus() == g_edits[0] ? g_edits[1] : g_edits[0]);
+            return 0;
+        }
         case WM_COMMAND:
             if (lParam != 0) {
                 std::printf("control %u: %s\n", LOWORD(wParam), CodeName(HIWORD(wParam)));
@@ -105,9 +114,13 @@ int main(int argc, char** argv) {
                                        reinterpret_cast<HMENU>(kSingleId), nullptr, nullptr);
     WextlCreateWindowExA(0, "WextlDemoButton", "OK", child | WS_BORDER, 380, 10, 80, 26, frame,
                          reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
-    HWND multi = WextlCreateWindowExA(
-        0, "KEDIT", "", child | ES_MULTILINE | ES_WANTRETURN | ES_CHARFONT | WS_VSCROLL | WS_BORDER,
-        10, 46, 450, 220, frame, reinterpret_cast<HMENU>(kMultiId), nullptr, nullptr);
+    HWND multi = WextlCreateWindowExA(0, "KEDIT", "",
+                                      child | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
+                                          ES_CHARFONT | WS_VSCROLL | WS_BORDER,
+                                      10, 46, 450, 220, frame, reinterpret_cast<HMENU>(kMultiId),
+                                      nullptr, nullptr);
+    g_edits[0] = single;
+    g_edits[1] = multi;
     LOGFONTA font{};
     font.lfHeight = -18;
     font.lfCharSet = SHIFTJIS_CHARSET;

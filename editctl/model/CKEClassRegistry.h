@@ -12,8 +12,9 @@ struct KEWindowClass {
     WNDPROC windowProc = nullptr;
     int classExtra = 0;
     int windowExtra = 0;
-    int cursor = 0;      // a system cursor id such as IDC_IBEAM
-    int background = 0;  // a system colour index plus one, or 0
+    int cursor = 0;                    // a system cursor id such as IDC_IBEAM
+    int background = 0;                // a system colour index plus one, or 0
+    HBRUSH backgroundBrush = nullptr;  // or a brush of the host's (then background is 0)
     std::string className;
 };
 

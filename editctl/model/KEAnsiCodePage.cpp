@@ -51,7 +51,10 @@ std::string FromUtf16(std::u16string_view text, bool* usedDefault) {
     bool defaulted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::size_t len = 1;
-        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) {
+        // Only a high surrogate that a low one follows is one character with it; a lone one
+        // is a character of its own, so the unit after it is never swallowed.
+        if (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+            text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             len = 2;
         }
         const std::optional<std::string> bytes = sjis::FromUtf16(text.substr(i, len));

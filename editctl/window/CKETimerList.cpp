@@ -2,17 +2,29 @@
 
 #include <algorithm>
 
-UINT_PTR CKETimerList::set(HWND hwnd, UINT_PTR id, UINT intervalMs, std::uint64_t now) {
+UINT_PTR CKETimerList::set(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc,
+                           std::uint64_t now) {
     // Win32 holds intervals to at least 10 ms.
     const UINT interval = std::max<UINT>(intervalMs, 10);
     for (Timer& timer : m_timers) {
         if (timer.hwnd == hwnd && timer.id == id) {
             timer.interval = interval;
             timer.due = now + interval;
+            timer.proc = proc;
             return id;
         }
     }
-    m_timers.push_back(Timer{hwnd, id, interval, now + interval});
+    if (hwnd == nullptr) {
+        const auto taken = [this](UINT_PTR candidate) {
+            return std::any_of(m_timers.begin(), m_timers.end(), [&](const Timer& timer) {
+                return timer.hwnd == nullptr && timer.id == candidate;
+            });
+        };
+        do {
+            id = ++m_nextThreadId;
+        } while (id == 0 || taken(id));
+    }
+    m_timers.push_back(Timer{hwnd, id, interval, now + interval, proc});
     return id;
 }
 
@@ -31,9 +43,12 @@ void CKETimerList::killAll(HWND hwnd) {
     std::erase_if(m_timers, [&](const Timer& timer) { return timer.hwnd == hwnd; });
 }
 
-std::optional<CKETimerList::Due> CKETimerList::takeDue(std::uint64_t now) {
+std::optional<CKETimerList::Due> CKETimerList::takeDue(std::uint64_t now, HWND hwnd, bool remove) {
     Timer* first = nullptr;
     for (Timer& timer : m_timers) {
+        if (hwnd != nullptr && timer.hwnd != hwnd) {
+            continue;
+        }
         if (timer.due <= now && (first == nullptr || timer.due < first->due)) {
             first = &timer;
         }
@@ -42,8 +57,10 @@ std::optional<CKETimerList::Due> CKETimerList::takeDue(std::uint64_t now) {
         return std::nullopt;
     }
     // A timer that fell behind yields one message, not one per missed interval.
-    first->due = now + first->interval;
-    return Due{first->hwnd, first->id};
+    if (remove) {
+        first->due = now + first->interval;
+    }
+    return Due{first->hwnd, first->id, first->proc};
 }
 
 std::optional<std::uint64_t> CKETimerList::nextDue() const {

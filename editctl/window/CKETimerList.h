@@ -13,14 +13,17 @@ class CKETimerList {
     struct Due {
         HWND hwnd;
         UINT_PTR id;
+        TIMERPROC proc;  // WM_TIMER's lParam: the callback DispatchMessage calls, or null
     };
 
-    // Starts or restarts the timer; the id.
-    UINT_PTR set(HWND hwnd, UINT_PTR id, UINT intervalMs, std::uint64_t now);
+    // Starts or restarts the timer; the id. As in Win32, a timer of no window whose id names
+    // none of the list gets a new id of its own (so SetTimer(NULL, 0, ...) works).
+    UINT_PTR set(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc, std::uint64_t now);
     bool kill(HWND hwnd, UINT_PTR id);
     void killAll(HWND hwnd);
-    // The first timer due at `now` (rescheduled), or nothing.
-    std::optional<Due> takeDue(std::uint64_t now);
+    // The first timer due at `now` for `hwnd` (null: any window or none), rescheduled when
+    // `remove` is set; a peek that does not remove leaves it due.
+    std::optional<Due> takeDue(std::uint64_t now, HWND hwnd = nullptr, bool remove = true);
     // The earliest due time, or nothing without timers.
     std::optional<std::uint64_t> nextDue() const;
 
@@ -30,6 +33,8 @@ class CKETimerList {
         UINT_PTR id;
         UINT interval;
         std::uint64_t due;
+        TIMERPROC proc;
     };
     std::vector<Timer> m_timers;
+    UINT_PTR m_nextThreadId = 0x7FF0;  // ids of timers of no window, away from small ones
 };

@@ -98,6 +98,9 @@ HWND CKEWindowSystem::createWindow(DWORD exStyle, const char* className, const c
     if (windowName != nullptr) {
         w.text = windowName;
     }
+    // The first paint erases with the class background, as Win32's does.
+    w.needsPaint = true;
+    w.needsErase = true;
     const HWND hwnd = m_windows.add(std::move(created));
     w.hwnd = hwnd;
     m_order.push_back(hwnd);
@@ -393,6 +396,7 @@ bool CKEWindowSystem::moveWindow(HWND hwnd, int x, int y, int width, int height,
     }
     width = std::clamp(width, 0, kKEMaxExtent);
     height = std::clamp(height, 0, kKEMaxExtent);
+    const bool resized = KEWidth(w->rect) != width || KEHeight(w->rect) != height;
     w->rect = RECT{x, y, x + width, y + height};
     if (w->peer) {
         w->peer->setGeometry(w->rect);
@@ -400,7 +404,8 @@ bool CKEWindowSystem::moveWindow(HWND hwnd, int x, int y, int width, int height,
     const RECT client = clientRectOf(*w);
     sendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(x, y));
     sendMessage(hwnd, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
-    if (repaint) {
+    // A new size is painted anew from its background, as Win32 repaints a resized window.
+    if ((repaint || resized) && window(hwnd) != nullptr) {
         invalidateRect(hwnd, nullptr, true);
     }
     return true;
@@ -416,6 +421,9 @@ bool CKEWindowSystem::showWindow(HWND hwnd, int command) {
     w->style = show ? (w->style | WS_VISIBLE) : (w->style & ~static_cast<DWORD>(WS_VISIBLE));
     if (show != wasVisible) {
         sendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
+        if (show && window(hwnd) != nullptr) {
+            invalidateRect(hwnd, nullptr, true);
+        }
     }
     if (CKEWindow* alive = window(hwnd); alive != nullptr && alive->peer) {
         alive->peer->setVisible(show);

@@ -83,7 +83,8 @@ class CKEWindowSystem {
     HWND getCapture() const { return m_capture; }
 
     // Timers.
-    UINT_PTR setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs);
+    // SetTimer: with a TIMERPROC, DispatchMessage calls it instead of the window procedure.
+    UINT_PTR setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc = nullptr);
     bool killTimer(HWND hwnd, UINT_PTR id);
 
     // Keys.

@@ -78,9 +78,14 @@ bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last
     const bool timerWanted = (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
     if (timerWanted) {
         const std::uint64_t now = m_platform.clock().nowMs();
-        if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
-            msg = MSG{
-                due->hwnd, WM_TIMER, due->id, 0, static_cast<DWORD>(now), m_platform.cursorPos()};
+        // Timers keep to the window filter, and a peek without PM_REMOVE leaves them due.
+        if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now, hwnd, remove)) {
+            msg = MSG{due->hwnd,
+                      WM_TIMER,
+                      due->id,
+                      reinterpret_cast<LPARAM>(due->proc),
+                      static_cast<DWORD>(now),
+                      m_platform.cursorPos()};
             return true;
         }
     }
@@ -134,8 +139,12 @@ int CKEWindowSystem::pumpMessages(int timeoutMs) {
         if (std::optional<MSG> posted = m_queue.peek(nullptr, 0, 0, true)) {
             msg = *posted;
         } else if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
-            msg = MSG{
-                due->hwnd, WM_TIMER, due->id, 0, static_cast<DWORD>(now), m_platform.cursorPos()};
+            msg = MSG{due->hwnd,
+                      WM_TIMER,
+                      due->id,
+                      reinterpret_cast<LPARAM>(due->proc),
+                      static_cast<DWORD>(now),
+                      m_platform.cursorPos()};
         } else {
             break;
         }
@@ -197,10 +206,17 @@ LRESULT CKEWindowSystem::defWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
         case WM_ERASEBKGND: {
             CKEDeviceContext* dc = m_gdi.context(reinterpret_cast<HDC>(wParam));
             const int background = w->windowClass.background;
-            if (dc == nullptr || dc->surface == nullptr || background <= 0) {
+            COLORREF color = 0;
+            if (background > 0) {
+                color = m_platform.sysColor(background - 1);
+            } else if (w->windowClass.backgroundBrush == nullptr ||
+                       !m_gdi.brushColor(w->windowClass.backgroundBrush, color)) {
+                return 0;  // no background, or a brush deleted since
+            }
+            if (dc == nullptr || dc->surface == nullptr) {
                 return 0;
             }
-            dc->surface->fillRect(clientRectOf(*w), m_platform.sysColor(background - 1));
+            dc->surface->fillRect(clientRectOf(*w), color);
             return 1;
         }
         case WM_SETCURSOR:
@@ -221,11 +237,11 @@ LRESULT CKEWindowSystem::defaultPaint(CKEWindow& w) {
     return 0;
 }
 
-UINT_PTR CKEWindowSystem::setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs) {
+UINT_PTR CKEWindowSystem::setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc) {
     if (hwnd != nullptr && window(hwnd) == nullptr) {
         return 0;
     }
-    const UINT_PTR result = m_timers.set(hwnd, id, intervalMs, m_platform.clock().nowMs());
+    const UINT_PTR result = m_timers.set(hwnd, id, intervalMs, proc, m_platform.clock().nowMs());
     m_platform.wake();
     return result == 0 && hwnd != nullptr ? 1 : result;
 }

@@ -311,8 +311,11 @@ TEST_F(KEditWindow, SelectionMessagesHoldPositionsWithinTheText) {
     EXPECT_EQ(send(edit, EM_GETSEL, 0, 0), MAKELONG(2, 5));  // null pointers are skipped
     send(edit, EM_SETSEL, 3, 1000);
     EXPECT_EQ(sel(edit), (std::pair<int, int>{3, 6}));
+    // Negative positions other than the -1 forms are the end of the text, as in Win32.
     send(edit, EM_SETSEL, static_cast<WPARAM>(-7), 2);
-    EXPECT_EQ(sel(edit), (std::pair<int, int>{0, 2}));
+    EXPECT_EQ(sel(edit), (std::pair<int, int>{2, 6}));
+    send(edit, EM_SETSEL, 3, -1);
+    EXPECT_EQ(sel(edit), (std::pair<int, int>{3, 6}));
     send(edit, EM_SETSEL, 0, -1);
     EXPECT_EQ(sel(edit), (std::pair<int, int>{0, 6}));
     send(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);

@@ -43,8 +43,8 @@ TEST(ContextMenu, ItemsAreFoundByPositionOrCommand) {
 TEST(Timers, DueTimersComeOneAtATimeAndAreRescheduled) {
     CKETimerList timers;
     HWND a = reinterpret_cast<HWND>(0x10004);
-    timers.set(a, 1, 100, 0);
-    timers.set(a, 2, 5, 0);  // held to 10 ms
+    timers.set(a, 1, 100, nullptr, 0);
+    timers.set(a, 2, 5, nullptr, 0);  // held to 10 ms
     EXPECT_EQ(*timers.nextDue(), 10u);
     EXPECT_FALSE(timers.takeDue(9));
     EXPECT_EQ(timers.takeDue(1000)->id, 2u);  // the earliest first, once for all it missed
