@@ -2,10 +2,13 @@
 // menus by position and by command, timers on a clock, drawing-object handles.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "editctl/control/KEResources.h"
 #include "editctl/window/CKEGdiObjects.h"
 #include "editctl/window/CKEScrollBar.h"
 #include "editctl/window/CKETimerList.h"
+#include "editctl/window/KEScrollBarGeometry.h"
 
 namespace {
 
@@ -77,3 +80,33 @@ TEST(DrawingObjects, StaleAndMadeUpHandlesAreRefused) {
 }
 
 }  // namespace
+
+TEST(ScrollBarGeometry, PartsAndThumbPositionsAgree) {
+    // A range of 0..199 with a page of 50: 151 positions for the thumb.
+    const SCROLLINFO info{sizeof(SCROLLINFO), SIF_ALL, 0, 199, 50, 0, 0};
+    const KEScrollBarGeometry top = KEScrollBarGeometry::of(info, true, 16, 216);
+    EXPECT_EQ(top.arrow, 16);
+    EXPECT_EQ(top.thumbHeight, 46);  // a quarter of the 184-pixel track
+    EXPECT_EQ(top.hit(0), SB_LINEUP);
+    EXPECT_EQ(top.hit(215), SB_LINEDOWN);
+    EXPECT_EQ(top.hit(top.thumbTop + 1), SB_THUMBTRACK);
+    EXPECT_EQ(top.hit(150), SB_PAGEDOWN);
+    EXPECT_EQ(top.hit(216), -1);
+    // A pixel stands for about 150 / 138 positions: dragging gets within that, and the ends
+    // exactly.
+    for (int pos = 0; pos <= 150; ++pos) {
+        SCROLLINFO at = info;
+        at.nPos = pos;
+        const KEScrollBarGeometry g = KEScrollBarGeometry::of(at, true, 16, 216);
+        const int back = g.positionAt(info, g.thumbTop);
+        EXPECT_LE(std::abs(back - pos), 1) << pos;
+        if (pos == 0 || pos == 150) {
+            EXPECT_EQ(back, pos);
+        }
+    }
+    EXPECT_EQ(top.positionAt(info, 10000), 150);  // held within the range
+    // A disabled bar has arrows and no thumb; a press on its track does nothing.
+    const KEScrollBarGeometry off = KEScrollBarGeometry::of(info, false, 16, 216);
+    EXPECT_EQ(off.thumbHeight, 0);
+    EXPECT_EQ(off.hit(100), -1);
+}
