@@ -8,6 +8,7 @@
 
 #include "FakePlatform.h"
 #include "editctl/control/KEditWindowProc.h"
+#include "editctl/model/KEAnsiCodePage.h"
 #include "editctl/window/CKEWindowSystem.h"
 
 namespace {
@@ -439,6 +440,43 @@ TEST_F(KEditWindow, KeyStateFollowsKeyMessagesAndTimersComeDue) {
     system.postQuitMessage(3);
     EXPECT_EQ(system.getMessage(msg, nullptr, 0, 0), 0);
     EXPECT_EQ(msg.wParam, 3u);
+}
+
+int g_timerCalls = 0;
+void CountingTimerProc(HWND, UINT, UINT_PTR, DWORD) { ++g_timerCalls; }
+
+TEST_F(KEditWindow, TimersKeepTheFilterTheRemoveFlagAndTheirCallback) {
+    HWND edit = make(ES_AUTOHSCROLL);
+    system.setTimer(parent, 5, 100);
+    platform.fakeClock.now += 100;
+    MSG msg{};
+    // A peek for another window does not find the parent's timer.
+    EXPECT_FALSE(system.peekMessage(msg, edit, 0, 0, PM_REMOVE));
+    // PM_NOREMOVE leaves it due: the next peek sees it again, and only PM_REMOVE takes it.
+    ASSERT_TRUE(system.peekMessage(msg, parent, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+    ASSERT_TRUE(system.peekMessage(msg, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE));
+    EXPECT_FALSE(system.peekMessage(msg, nullptr, 0, 0, PM_REMOVE));
+    system.killTimer(parent, 5);
+    // A timer of no window gets an id of its own and calls its procedure when dispatched.
+    g_timerCalls = 0;
+    const UINT_PTR id = system.setTimer(nullptr, 0, 10, &CountingTimerProc);
+    EXPECT_NE(id, 0u);
+    EXPECT_NE(system.setTimer(nullptr, 0, 10, &CountingTimerProc), id);
+    platform.fakeClock.now += 10;
+    while (system.pumpMessages(0) > 0) {
+    }
+    EXPECT_EQ(g_timerCalls, 2);
+}
+
+TEST_F(KEditWindow, HostTextIsCleanedAsPastedTextIs) {
+    HWND edit = make(ES_AUTOHSCROLL);
+    const char16_t lone[] = {u'a', 0xD800, u'b', 0xDC00, 0};
+    ASSERT_EQ(send(edit, KEM_SETTEXT, 1, reinterpret_cast<LPARAM>(lone)), 1);
+    EXPECT_EQ(text(edit), u"a\uFFFDb\uFFFD");
+    // Converted to the code page, a lone high surrogate is one default character and the
+    // character after it stays.
+    EXPECT_EQ(keansi::FromUtf16(std::u16string_view(lone, 3)), "a?b");
 }
 
 }  // namespace
