@@ -73,6 +73,31 @@ void BM_KeditKeystrokeAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_KeditKeystrokeAndRepaint)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// The two halves of a keystroke on their own: the edit, and a whole repaint of the view.
+void BM_KeditKeystrokeOnly(benchmark::State& state) {
+    Kedit k;
+    const int at = (kLength - 2) / 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        k.system.sendMessage(k.edit, EM_SETSEL, at, at);
+        state.ResumeTiming();
+        k.system.sendMessage(k.edit, WM_CHAR, 'a', 0);
+        state.PauseTiming();
+        k.system.sendMessage(k.edit, WM_CHAR, 8, 0);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_KeditKeystrokeOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_KeditWholeRepaint(benchmark::State& state) {
+    Kedit k;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
+    for (auto _ : state) {
+        k.system.printWindow(k.edit, pixels.data(), kWidth, kHeight, kWidth * 4);
+    }
+}
+BENCHMARK(BM_KeditWholeRepaint)->Unit(benchmark::kMicrosecond);
+
 void BM_QPlainTextEditKeystrokeAndRepaint(benchmark::State& state) {
     QPlainTextEdit edit;
     edit.resize(kWidth, kHeight);

@@ -29,11 +29,11 @@ CKECharFontDlg CKECharFontDlg::forSelection(const CKEditInfo& info, std::int32_t
     if (first >= end) {
         return dlg;
     }
-    const char* firstName = info.m_chars[static_cast<std::size_t>(first)].faceName();
+    const char* firstName = info.faceNameAt(first);
     bool any = firstName != nullptr;
     std::string name = firstName != nullptr ? firstName : "";
     for (std::int32_t i = first + 1; i < end; ++i) {
-        const char* face = info.m_chars[static_cast<std::size_t>(i)].faceName();
+        const char* face = info.faceNameAt(i);
         if (face != nullptr) {
             any = true;
             if (name != face) {

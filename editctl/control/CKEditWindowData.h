@@ -6,6 +6,7 @@
 #include "editctl/control/CKEditWindowHost.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/window/CKEMenu.h"
+#include "editctl/window/IKESurface.h"
 #include "editctl/window/IKEWindowState.h"
 
 class CKEWindowSystem;
@@ -33,6 +34,7 @@ class CKEditWindowData : public CKEditInfo, public IKEWindowState {
     std::unique_ptr<CKEMenu> m_menu;
     std::int32_t m_timerId = 0;
     std::int32_t m_lastEdit = KE_EDIT_NONE;
+    std::unique_ptr<IKESurface> m_paintBuffer;  // WM_PAINT's off-screen buffer, kept
 
   private:
     CKEWindowSystem& m_system;

@@ -1,6 +1,8 @@
 #include "editctl/control/KEditPaint.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/model/CKEFontCatalog.h"
@@ -43,8 +45,16 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
     }
     RECT client{};
     system.getClientRect(hwnd, client);
-    std::unique_ptr<IKESurface> buffer =
-        system.platform().createSurface(client.right, client.bottom);
+    // The off-screen buffer is kept between paints (a new one for a new size): made anew it
+    // would cost an allocation of the whole view and its clearing at every keystroke. It is
+    // taken out while in use, so that a paint from inside this one makes its own.
+    std::unique_ptr<IKESurface> buffer = std::move(data.m_paintBuffer);
+    if (!buffer || buffer->width() != std::max<LONG>(client.right, 1) ||
+        buffer->height() != std::max<LONG>(client.bottom, 1)) {
+        buffer = system.platform().createSurface(client.right, client.bottom);
+    } else {
+        buffer->fillRect(client, RGB(255, 255, 255));  // as a new surface comes
+    }
     if (!buffer) {
         system.endPaint(hwnd, ps);
         return 0;
@@ -88,42 +98,62 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
     const auto rowCount = static_cast<std::int32_t>(data.m_rows.size());
     const auto originX = mem.origin.x;
     const auto originY = mem.origin.y;
+    const RECT deviceArea{area.left - originX, area.top - originY, area.right - originX,
+                          area.bottom - originY};
+    std::u16string runText;
+    std::vector<std::int32_t> runAdvances;
     for (std::int32_t r = std::max(0, (data.m_marginY + data.m_scrollY) / h); r < rowCount; ++r) {
         const int y = data.m_marginY + r * h;
         if (y > area.bottom) {
             break;
         }
         const CKELine& row = *data.m_rows[static_cast<std::size_t>(r)];
+        // A row is drawn in runs of characters that share a font and a selection state.
         int x = data.m_marginX;
-        for (std::int32_t c = 0; c < row.m_count && x <= area.right; ++c) {
-            const auto index = static_cast<std::size_t>(row.m_start + c);
-            const CKEChar& attr = data.m_chars[index];
-            const RECT cell{x, y, x + attr.m_width, y + h};
-            const RECT clip{std::max(cell.left, area.left), std::max(cell.top, area.top),
-                            std::min(cell.right, area.right), std::min(cell.bottom, area.bottom)};
-            const char16_t ch = data.m_text[index];
-            if (clip.left < clip.right && clip.top < clip.bottom && ch != u'\r' && ch != u'\n') {
-                LOGFONTA face{};
-                const LOGFONTA* font = controlFont;
-                if (attr.faceName() != nullptr && catalog != nullptr &&
-                    catalog->getLogFont(attr.faceName(), face)) {
-                    face.lfHeight = -fontHeight;
-                    face.lfWidth = 0;
-                    font = &face;
-                }
-                const bool selected = focused && Selected(data, c, r);
-                const RECT deviceClip{clip.left - originX, clip.top - originY, clip.right - originX,
-                                      clip.bottom - originY};
-                buffer->drawChar(x - originX, y - originY, ch, font, deviceClip,
-                                 selected ? highlightText : mem.textColor,
-                                 selected ? highlight : mem.backColor,
-                                 selected || mem.backMode == OPAQUE);
+        std::int32_t c = 0;
+        while (c < row.m_count && x <= area.right) {
+            const auto first = static_cast<std::size_t>(row.m_start + c);
+            const CKEChar& attr = data.m_chars[first];
+            const char16_t ch = data.m_text[first];
+            if (ch == u'\r' || ch == u'\n') {
+                x += attr.m_width;
+                ++c;
+                continue;
             }
-            x += attr.m_width;
+            const bool selected = focused && Selected(data, c, r);
+            const int runX = x;
+            runText.clear();
+            runAdvances.clear();
+            while (c < row.m_count && x <= area.right) {
+                const auto index = static_cast<std::size_t>(row.m_start + c);
+                const CKEChar& next = data.m_chars[index];
+                const char16_t nextCh = data.m_text[index];
+                if (nextCh == u'\r' || nextCh == u'\n' || next.m_face != attr.m_face ||
+                    (focused && Selected(data, c, r)) != selected) {
+                    break;
+                }
+                runText.push_back(nextCh);
+                runAdvances.push_back(next.m_width);
+                x += next.m_width;
+                ++c;
+            }
+            LOGFONTA face{};
+            const LOGFONTA* font = controlFont;
+            const char* faceName = data.faceName(attr);
+            if (faceName != nullptr && catalog != nullptr && catalog->getLogFont(faceName, face)) {
+                face.lfHeight = -fontHeight;
+                face.lfWidth = 0;
+                font = &face;
+            }
+            buffer->drawRun(runX - originX, y - originY, runText, runAdvances.data(), h, font,
+                            deviceArea, selected ? highlightText : mem.textColor,
+                            selected ? highlight : mem.backColor,
+                            selected || mem.backMode == OPAQUE);
         }
     }
     system.gdi().removeContext(memoryDc);
     target->surface->drawSurface(*buffer);
     system.endPaint(hwnd, ps);
+    data.m_paintBuffer = std::move(buffer);
     return 0;
 }

@@ -26,6 +26,19 @@ std::int32_t CKEditInfo::rowHeight() const {
     return std::max<std::int32_t>(1, fontMetrics().height);
 }
 
+const char* CKEditInfo::faceName(const CKEChar& ch) const {
+    const std::size_t face = ch.m_face;
+    return face != CKEChar::kControlFont && face <= m_faceNames.size()
+               ? m_faceNames[face - 1].c_str()
+               : nullptr;
+}
+
+const char* CKEditInfo::faceNameAt(std::int32_t index) const {
+    return index >= 0 && static_cast<std::size_t>(index) < m_chars.size()
+               ? faceName(m_chars[static_cast<std::size_t>(index)])
+               : nullptr;
+}
+
 SIZE CKEditInfo::measureChar(char16_t ch, const char* faceName) const {
     if (m_hwnd == nullptr) {
         return SIZE{0, 0};
@@ -165,12 +178,14 @@ bool CKEditInfo::copyTo(CKEditInfo& target) const {
         }
         std::u16string text = m_text;
         std::vector<CKEChar> chars = m_chars;
+        std::vector<std::string> faceNames = m_faceNames;
 
         target.m_hwnd = m_hwnd;
         target.m_font = m_font;
         target.m_limit = m_limit;
         target.m_text = std::move(text);
         target.m_chars = std::move(chars);
+        target.m_faceNames = std::move(faceNames);
         target.m_length = m_length;
         target.m_paras = std::move(paras);
         target.m_rows = std::move(rows);
@@ -223,6 +238,7 @@ void CKEditInfo::swapState(CKEditInfo& other, SwapScope scope) noexcept {
     }
     swap(m_text, other.m_text);
     swap(m_chars, other.m_chars);
+    swap(m_faceNames, other.m_faceNames);
     swap(m_length, other.m_length);
     swap(m_paras, other.m_paras);
     swap(m_rows, other.m_rows);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,10 @@ class CKEditInfo {
     // The host's limit on the text length, at most kMaxLimit (text beyond it stays).
     void setLimit(std::uint32_t limit);
 
+    // The face name of a character's own font, or null for the control's font.
+    const char* faceName(const CKEChar& ch) const;
+    const char* faceNameAt(std::int32_t index) const;
+
     // Selection and caret queries.
     bool getSelection(std::int32_t& first, std::int32_t& count) const;
     // A selection of at least one character: an anchor on the caret selects nothing.
@@ -95,6 +100,9 @@ class CKEditInfo {
     std::int32_t m_limit = kDefaultLimit;
     std::u16string m_text;         // m_length units; c_str() adds the terminating 0
     std::vector<CKEChar> m_chars;  // m_length + 1 entries
+    // The face names characters were given: CKEChar::m_face k > 0 names m_faceNames[k - 1].
+    // Only ever grows, so an index stays valid in every copy and snapshot of the state.
+    std::vector<std::string> m_faceNames;
     std::int32_t m_length = 0;
     std::vector<std::unique_ptr<CKEPara>> m_paras;
     std::vector<CKELine*> m_rows;  // the paragraphs' lines in text order
@@ -133,5 +141,8 @@ class CKEditInfo {
     void reserveForSplice(std::int32_t firstPara, std::int32_t lastPara,
                           const std::vector<std::unique_ptr<CKEPara>>& newParas);
     KEPos validPos(KEPos pos) const;
+    // The table index for `name` (kControlFont for null or empty), added if new; nothing when
+    // the table is full.
+    std::optional<std::uint16_t> faceIndex(const char* name);
     void afterEdit();
 };

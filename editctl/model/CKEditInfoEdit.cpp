@@ -266,6 +266,21 @@ bool CKEditInfo::deleteSelection() {
     return true;
 }
 
+std::optional<std::uint16_t> CKEditInfo::faceIndex(const char* name) {
+    if (name == nullptr || name[0] == '\0') {
+        return CKEChar::kControlFont;
+    }
+    const auto found = std::find(m_faceNames.begin(), m_faceNames.end(), name);
+    if (found != m_faceNames.end()) {
+        return static_cast<std::uint16_t>(found - m_faceNames.begin() + 1);
+    }
+    if (m_faceNames.size() >= std::numeric_limits<std::uint16_t>::max()) {
+        return std::nullopt;
+    }
+    m_faceNames.emplace_back(name);
+    return static_cast<std::uint16_t>(m_faceNames.size());
+}
+
 bool CKEditInfo::setFaceName(std::int32_t first, std::int32_t count, const char* faceName) {
     if (first < 0 || count < 0 || first > m_length || m_rows.empty()) {
         return false;
@@ -282,6 +297,11 @@ bool CKEditInfo::setFaceName(std::int32_t first, std::int32_t count, const char*
     // The run's new attributes, exchanged with the stored ones; exchanging again undoes it.
     std::vector<CKEChar> run;
     try {
+        const std::optional<std::uint16_t> face = faceIndex(faceName);
+        if (!face) {
+            refuse(false);  // more distinct faces than a character can name
+            return false;
+        }
         run.resize(static_cast<std::size_t>(count));
         for (std::int32_t i = 0; i < count; ++i) {
             const auto idx = static_cast<std::size_t>(first + i);
@@ -292,7 +312,7 @@ bool CKEditInfo::setFaceName(std::int32_t first, std::int32_t count, const char*
                 continue;
             }
             target.m_width = measureChar(ch, faceName).cx;
-            target.setFaceName(faceName);
+            target.m_face = *face;
         }
     } catch (const std::bad_alloc&) {
         refuse(false);

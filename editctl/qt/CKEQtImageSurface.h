@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <memory>
 
 #include "editctl/window/IKESurface.h"
@@ -17,6 +18,11 @@ class CKEQtImageSurface : public IKESurface {
     void fillRect(const RECT& rect, COLORREF color) override;
     void drawChar(int x, int y, char16_t ch, const LOGFONTA* font, const RECT& clip, COLORREF text,
                   COLORREF back, bool opaque) override;
+    // Glyph runs for the characters whose glyphs lie inside their cells (the clip of each
+    // cell then changes nothing), one character at a time for the others.
+    void drawRun(int x, int y, std::u16string_view chars, const std::int32_t* advances,
+                 int cellHeight, const LOGFONTA* font, const RECT& area, COLORREF text,
+                 COLORREF back, bool opaque) override;
     void drawSurface(const IKESurface& source) override;
     void copyPixels(std::uint32_t* pixels, int width, int height, int strideBytes) const override;
 
@@ -35,4 +41,5 @@ class CKEQtImageSurface : public IKESurface {
     bool m_fontIsDefault = false;
     LOGFONTA m_font{};
     std::unique_ptr<QFontMetrics> m_metrics;
+    QRawFont m_rawFont;  // the font's glyphs, for glyph runs
 };

@@ -25,6 +25,8 @@ CKEQtWindowWidget::CKEQtWindowWidget(CKEWindowSystem& system, HWND hwnd, QWidget
     hide();
 }
 
+CKEQtWindowWidget::~CKEQtWindowWidget() = default;
+
 void CKEQtWindowWidget::retire() {
     m_retired = true;
     m_barRepeat.stop();
@@ -155,7 +157,15 @@ void CKEQtWindowWidget::paintEvent(QPaintEvent* /*event*/) {
     if (!m_system.getClientRect(m_hwnd, client)) {
         return;
     }
-    CKEQtImageSurface surface(client.right, client.bottom);
+    // The window's image is kept between paints, as the off-screen buffer is.
+    std::unique_ptr<CKEQtImageSurface> kept = std::move(m_surface);
+    if (!kept || kept->width() != std::max<LONG>(client.right, 1) ||
+        kept->height() != std::max<LONG>(client.bottom, 1)) {
+        kept = std::make_unique<CKEQtImageSurface>(client.right, client.bottom);
+    } else {
+        kept->fillRect(client, RGB(255, 255, 255));
+    }
+    CKEQtImageSurface& surface = *kept;
     m_system.paint(m_hwnd, surface);
     if (m_retired) {
         return;  // the window was destroyed while it painted
@@ -173,6 +183,7 @@ void CKEQtWindowWidget::paintEvent(QPaintEvent* /*event*/) {
     if (m_caretVisible && hasFocus()) {
         painter.fillRect(m_caret.translated(offset), Qt::black);
     }
+    m_surface = std::move(kept);
 }
 
 void CKEQtWindowWidget::syncKeyState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {

@@ -2,10 +2,12 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "editctl/window/IKEWindowPeer.h"
 #include "editctl/window/KEScrollBarGeometry.h"
 
+class CKEQtImageSurface;
 class CKEWindowSystem;
 
 // The Qt peer of one window: shows what the window system keeps (rectangle, border, scroll
@@ -15,6 +17,7 @@ class CKEWindowSystem;
 class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
   public:
     CKEQtWindowWidget(CKEWindowSystem& system, HWND hwnd, QWidget* parent);
+    ~CKEQtWindowWidget() override;
 
     void setGeometry(const RECT& windowRect) override;
     void setVisible(bool visible) override;
@@ -81,4 +84,5 @@ class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
     int m_wheelRemainder = 0;  // angle not yet sent as whole notches
     QRect m_caret;
     bool m_caretVisible = false;
+    std::unique_ptr<CKEQtImageSurface> m_surface;  // the last paint's image, kept
 };

@@ -155,6 +155,7 @@ class CKEWindowSystem {
     std::vector<std::unique_ptr<CKEWindow>> m_retired;
     IKESurface* m_paintTarget = nullptr;
     std::unique_ptr<IKESurface> m_scratch;
+    std::unique_ptr<IKESurface> m_printSurface;  // printWindow's, kept between prints
     HWND m_paintWindow = nullptr;
     CKEWindowSystem* m_previous = nullptr;
 };

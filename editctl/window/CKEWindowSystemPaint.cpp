@@ -86,7 +86,15 @@ bool CKEWindowSystem::printWindow(HWND hwnd, std::uint32_t* pixels, int width, i
         return false;
     }
     const RECT client = clientRectOf(*w);
-    std::unique_ptr<IKESurface> surface = m_platform.createSurface(client.right, client.bottom);
+    // One surface kept for the prints of a size, cleared as a new one comes. It is taken out
+    // while in use, so that a print from inside the paint (a host's call-out) makes its own.
+    std::unique_ptr<IKESurface> surface = std::move(m_printSurface);
+    if (!surface || surface->width() != std::max<LONG>(client.right, 1) ||
+        surface->height() != std::max<LONG>(client.bottom, 1)) {
+        surface = m_platform.createSurface(client.right, client.bottom);
+    } else {
+        surface->fillRect(client, RGB(255, 255, 255));
+    }
     if (!surface) {
         return false;
     }
@@ -98,6 +106,7 @@ bool CKEWindowSystem::printWindow(HWND hwnd, std::uint32_t* pixels, int width, i
     }
     paint(hwnd, *surface);
     surface->copyPixels(pixels, width, height, strideBytes);
+    m_printSurface = std::move(surface);
     return true;
 }
 

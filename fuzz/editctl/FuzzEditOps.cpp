@@ -54,7 +54,8 @@ void Check(bool condition) {
 std::string State(const CKEditInfo& info) {
     std::string out(reinterpret_cast<const char*>(info.m_text.data()), info.m_text.size() * 2);
     for (const CKEChar& ch : info.m_chars) {
-        out += std::to_string(ch.m_width) + (ch.faceName() != nullptr ? ch.faceName() : "-");
+        out +=
+            std::to_string(ch.m_width) + (info.faceName(ch) != nullptr ? info.faceName(ch) : "-");
     }
     for (const CKELine* row : info.m_rows) {
         out += std::to_string(row->m_start) + '/' + std::to_string(row->m_count) + '/' +

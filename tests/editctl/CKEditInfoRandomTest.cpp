@@ -81,8 +81,8 @@ class RandomEditor {
             const CKEChar& attr = m_info.m_chars[static_cast<std::size_t>(i)];
             LONG expected = 0;
             if (ch != u'\r' && ch != u'\n') {
-                const bool known =
-                    attr.faceName() != nullptr && std::string(attr.faceName()) == "Known";
+                const bool known = m_info.faceName(attr) != nullptr &&
+                                   std::string(m_info.faceName(attr)) == "Known";
                 expected = FakeEditHost::baseWidth(ch) + (known ? 2 : 0);
             }
             if (attr.m_width != expected) {

@@ -118,9 +118,9 @@ TEST(EditStateInsert, InsertedTextNeverTakesANeighboursFont) {
     ASSERT_TRUE(c.info.setFaceName(0, 4, "Unknown Face"));
     c.info.moveCaretTo(KEPos{2, 0}, false);
     ASSERT_TRUE(c.type(u"X"));
-    EXPECT_EQ(c.info.m_chars[2].faceName(), nullptr);
-    EXPECT_STREQ(c.info.m_chars[1].faceName(), "Unknown Face");
-    EXPECT_STREQ(c.info.m_chars[3].faceName(), "Unknown Face");
+    EXPECT_EQ(c.info.faceNameAt(2), nullptr);
+    EXPECT_STREQ(c.info.faceNameAt(1), "Unknown Face");
+    EXPECT_STREQ(c.info.faceNameAt(3), "Unknown Face");
 }
 
 TEST(EditStateInsert, RowsBreakBeforeTheCharacterThatWouldOverflow) {
@@ -357,11 +357,11 @@ TEST(EditStateCopy, CopyIsIndependentAndLeavesTheTargetsSnapshot) {
     EXPECT_EQ(Fingerprint(target), Fingerprint(c.info));
     EXPECT_EQ(target.m_undo.get(), snapshot);
     EXPECT_TRUE(LayoutIsSound(target));
-    EXPECT_NE(target.m_chars[0].faceName(), c.info.m_chars[0].faceName());  // own copies
     EXPECT_NE(target.m_rows[0], c.info.m_rows[0]);
-    target.m_chars[0].setFaceName("Other");
+    ASSERT_TRUE(target.setFaceName(0, 1, "Other"));  // a new face in the copy's own table
     target.m_rows[0]->m_width = 999;
-    EXPECT_STREQ(c.info.m_chars[0].faceName(), "Face");
+    EXPECT_STREQ(c.info.faceNameAt(0), "Face");
+    EXPECT_STREQ(target.faceNameAt(0), "Other");
     EXPECT_NE(c.info.m_rows[0]->m_width, 999);
 }
 
@@ -404,11 +404,11 @@ TEST(EditStateFaceName, UnknownNameIsStoredButMeasuredInTheControlFont) {
     c.info.m_modified = false;
     ASSERT_TRUE(c.info.setFaceName(0, 5, "Nowhere"));
     for (int i : {0, 1, 4}) {
-        EXPECT_STREQ(c.info.m_chars[static_cast<std::size_t>(i)].faceName(), "Nowhere");
+        EXPECT_STREQ(c.info.faceNameAt(i), "Nowhere");
         EXPECT_EQ(c.info.m_chars[static_cast<std::size_t>(i)].m_width, 8);
     }
-    EXPECT_EQ(c.info.m_chars[2].faceName(), nullptr);  // CR and LF keep no face name
-    EXPECT_EQ(c.info.m_chars[3].faceName(), nullptr);
+    EXPECT_EQ(c.info.faceNameAt(2), nullptr);  // CR and LF keep no face name
+    EXPECT_EQ(c.info.faceNameAt(3), nullptr);
     EXPECT_TRUE(c.host.m_faceHeights.empty());
     EXPECT_FALSE(c.info.m_modified);
     EXPECT_FALSE(c.info.m_undo);
@@ -441,7 +441,7 @@ TEST(EditStateFaceName, KnownNameMeasuresInTheCatalogueFontAtTheControlsHeight) 
 
     // An empty name takes the face name away and measures in the control font again.
     ASSERT_TRUE(c.info.setFaceName(0, 3, ""));
-    EXPECT_EQ(c.info.m_chars[0].faceName(), nullptr);
+    EXPECT_EQ(c.info.faceNameAt(0), nullptr);
     EXPECT_EQ(c.info.m_chars[0].m_width, 8);
     EXPECT_EQ(c.info.m_rows.size(), 1U);
 }
@@ -471,8 +471,8 @@ TEST(EditStateFaceName, OutOfRangeRunsAreRejectedOrCut) {
     EXPECT_FALSE(c.info.setFaceName(-1, 2, "X"));
     EXPECT_FALSE(c.info.setFaceName(4, 1, "X"));
     EXPECT_TRUE(c.info.setFaceName(2, 100, "X"));
-    EXPECT_STREQ(c.info.m_chars[2].faceName(), "X");
-    EXPECT_EQ(c.info.m_chars[3].faceName(), nullptr);  // the spare entry stays plain
+    EXPECT_STREQ(c.info.faceNameAt(2), "X");
+    EXPECT_EQ(c.info.faceNameAt(3), nullptr);  // the spare entry stays plain
 }
 
 TEST(EditStateQueries, SelectionAndCaretIndexes) {

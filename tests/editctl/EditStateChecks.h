@@ -17,7 +17,7 @@ inline std::string Fingerprint(const CKEditInfo& info, bool withLimit = true) {
     }
     out << " chars=";
     for (const CKEChar& ch : info.m_chars) {
-        out << ch.m_width << ':' << (ch.faceName() != nullptr ? ch.faceName() : "-") << ',';
+        out << ch.m_width << ':' << (info.faceName(ch) != nullptr ? info.faceName(ch) : "-") << ',';
     }
     out << " rows=";
     for (const CKELine* row : info.m_rows) {
@@ -115,7 +115,8 @@ inline ::testing::AssertionResult LayoutIsSound(const CKEditInfo& info) {
         if (i < info.m_text.size() && info.m_text[i] < 0x20 && !lineBreak) {
             return fail("a control character was stored");
         }
-        if (info.m_chars[i].faceName() != nullptr && info.m_chars[i].faceName()[0] == '\0') {
+        if (info.faceName(info.m_chars[i]) != nullptr &&
+            info.faceName(info.m_chars[i])[0] == '\0') {
             return fail("an empty face name was stored");
         }
     }

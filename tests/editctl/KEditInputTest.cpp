@@ -359,7 +359,7 @@ TEST(ChangeCharacter, DialogPreselectsAppliesAndTakesAwayFontsWithoutUndo) {
     auto faces = [data] {
         std::string out;
         for (int i = 0; i < data->m_length; ++i) {
-            const char* face = data->m_chars[static_cast<std::size_t>(i)].faceName();
+            const char* face = data->faceNameAt(i);
             out += face != nullptr ? face[0] : '-';
         }
         return out;

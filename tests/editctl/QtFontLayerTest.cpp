@@ -187,7 +187,7 @@ TEST(QtEditHost, CharactersWithAFaceNameAreMeasuredInThatFamily) {
     // An unknown name is stored but measured in the control's font.
     ASSERT_TRUE(info.setFaceName(0, 1, "No Such Family"));
     EXPECT_EQ(info.m_chars[0].m_width, plain);
-    EXPECT_STREQ(info.m_chars[0].faceName(), "No Such Family");
+    EXPECT_STREQ(info.faceNameAt(0), "No Such Family");
 }
 
 }  // namespace

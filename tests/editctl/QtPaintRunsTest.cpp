@@ -1,0 +1,179 @@
+// Drawing a row's characters in runs of one font shows exactly the pixels of drawing them
+// one by one: random texts, fonts of their own, selections, scroll positions and both
+// background modes, painted by the control on the Qt surface and on a surface that draws
+// every character on its own (the reference), compared pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editctl/control/CKEditWindowData.h"
+#include "editctl/control/KEditWindowProc.h"
+#include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/qt/CKEQtFontEnumerator.h"
+#include "editctl/qt/CKEQtImageSurface.h"
+#include "editctl/qt/CKEQtPlatform.h"
+#include "editctl/window/CKEWindowSystem.h"
+
+namespace {
+
+// The reference: every character with its own call, as the control drew before runs.
+class PerCharacterSurface : public CKEQtImageSurface {
+  public:
+    using CKEQtImageSurface::CKEQtImageSurface;
+    void drawRun(int x, int y, std::u16string_view chars, const std::int32_t* advances,
+                 int cellHeight, const LOGFONTA* font, const RECT& area, COLORREF text,
+                 COLORREF back, bool opaque) override {
+        IKESurface::drawRun(x, y, chars, advances, cellHeight, font, area, text, back, opaque);
+    }
+};
+
+class ReferencePlatform : public CKEQtPlatform {
+  public:
+    using CKEQtPlatform::CKEQtPlatform;
+    std::unique_ptr<IKESurface> createSurface(int width, int height) override {
+        return std::make_unique<PerCharacterSurface>(width, height);
+    }
+};
+
+COLORREF g_background = RGB(255, 255, 255);
+int g_backMode = OPAQUE;
+
+LRESULT HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CKEWindowSystem* system = CKEWindowSystem::current();
+    if (message == WM_CTLCOLOREDIT) {
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        if (CKEDeviceContext* context = system->gdi().context(dc)) {
+            context->backMode = g_backMode;
+            context->backColor = g_background;
+        }
+        return reinterpret_cast<LRESULT>(system->gdi().createSolidBrush(g_background));
+    }
+    return system->defWindowProc(hwnd, message, wParam, lParam);
+}
+
+// One random scene: text, own fonts on random runs, selection, scroll and colours.
+struct Scene {
+    std::u16string text;
+    std::vector<std::tuple<int, int, std::string>> faces;
+    int selFirst = 0;
+    int selEnd = 0;
+    int scrollRows = 0;
+    bool focused = false;
+};
+
+Scene RandomScene(std::mt19937& random, const std::vector<std::string>& families) {
+    static const char16_t kPool[] =
+        u"abcdefghijklmnopqrstuvwxyzTWfjgy ,.;!?()[]{}0123456789"
+        u"あいうえおカタカナ日本語漢字。、ｱｲｳ\r\n\r\n";
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    Scene scene;
+    const int length = 200 + pick(1500);
+    for (int i = 0; i < length; ++i) {
+        const char16_t ch = kPool[pick(static_cast<int>(std::size(kPool)) - 1)];
+        if (ch == u'\r' || ch == u'\n') {
+            scene.text += u"\r\n";
+        } else {
+            scene.text += ch;
+        }
+    }
+    for (int i = pick(6); i > 0; --i) {
+        const int first = pick(static_cast<int>(scene.text.size()));
+        scene.faces.emplace_back(
+            first, 1 + pick(40),
+            families[static_cast<std::size_t>(pick(static_cast<int>(families.size())))]);
+    }
+    scene.selFirst = pick(static_cast<int>(scene.text.size()));
+    scene.selEnd = scene.selFirst + pick(300);
+    scene.scrollRows = pick(8);
+    scene.focused = pick(2) == 0;
+    return scene;
+}
+
+// Paints the scene with the KEDIT control on `platform`; the client area's pixels.
+std::vector<std::uint32_t> Paint(CKEQtPlatform& platform, const Scene& scene) {
+    CKEClassRegistry classes;
+    CKEWindowSystem system(platform, classes);
+    platform.setSystem(&system);
+    KEWindowClass host;
+    host.windowProc = &HostProc;
+    host.className = "Host";
+    classes.registerClass(host);
+    KEWindowClass kedit;
+    kedit.windowProc = &KEditWindowProc;
+    kedit.windowExtra = 8;
+    kedit.className = "KEDIT";
+    classes.registerClass(kedit);
+    HWND parent = system.createWindow(0, "Host", "", 0, 0, 0, 400, 300, nullptr, 0, nullptr);
+    HWND edit = system.createWindow(
+        0, "KEDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_CHARFONT, 0, 0,
+        320, 200, parent, 7, nullptr);
+    LOGFONTA font{};
+    font.lfHeight = -16;
+    system.sendMessage(edit, WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().createFont(font)),
+                       0);
+    system.sendMessage(edit, EM_LIMITTEXT, 65520, 0);
+    system.sendMessage(edit, KEM_SETTEXT, 1, reinterpret_cast<LPARAM>(scene.text.c_str()));
+    CKEditWindowData* data = KEditDataOf(edit);
+    for (const auto& [first, count, name] : scene.faces) {
+        data->setFaceName(first, count, name.c_str());
+    }
+    if (scene.focused) {
+        system.setFocus(edit);
+    }
+    system.sendMessage(edit, EM_SETSEL, static_cast<WPARAM>(scene.selFirst), scene.selEnd);
+    for (int i = 0; i < scene.scrollRows; ++i) {
+        system.sendMessage(edit, WM_VSCROLL, SB_LINEDOWN, 0);
+    }
+    std::vector<std::uint32_t> pixels(300 * 200);
+    system.printWindow(edit, pixels.data(), 300, 200, 300 * 4);
+    platform.setSystem(nullptr);
+    return pixels;
+}
+
+TEST(PaintRuns, RunsShowThePixelsOfOneCharacterAtATime) {
+    CKEFontCatalog catalog;
+    CKEQtFontEnumerator enumerator;
+    ASSERT_TRUE(catalog.buildForLoad(enumerator));
+    std::vector<std::string> families;
+    for (int i = 0; i < catalog.entryCount(false) && families.size() < 4; ++i) {
+        LOGFONTA family{};
+        if (catalog.getFamily(i, family)) {
+            families.emplace_back(family.lfFaceName);
+        }
+    }
+    families.emplace_back("No Such Family");
+    CKEQtPlatform runs([&] { return &catalog; });
+    ReferencePlatform reference([&] { return &catalog; });
+    std::mt19937 random(20261210);
+    for (int round = 0; round < 24; ++round) {
+        const Scene scene = RandomScene(random, families);
+        g_backMode = round % 3 == 0 ? TRANSPARENT : OPAQUE;
+        g_background = round % 2 == 0 ? RGB(255, 255, 255) : RGB(255, 250, 205);
+        const std::vector<std::uint32_t> fast = Paint(runs, scene);
+        const std::vector<std::uint32_t> slow = Paint(reference, scene);
+        std::size_t differing = 0;
+        std::size_t ink = 0;
+        for (std::size_t i = 0; i < fast.size(); ++i) {
+            differing += fast[i] != slow[i] ? 1 : 0;
+            ink += (slow[i] & 0xFFFFFF) != g_background ? 1 : 0;
+        }
+        EXPECT_EQ(differing, 0u) << "round " << round;
+        EXPECT_GT(ink, fast.size() / 50) << "round " << round << ": the scene shows no text";
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
