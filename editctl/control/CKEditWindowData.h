@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "editctl/control/CKEPaintCache.h"
 #include "editctl/control/CKEditWindowHost.h"
 #include "editctl/model/CKEditInfo.h"
 #include "editctl/window/CKEMenu.h"
@@ -35,6 +36,7 @@ class CKEditWindowData : public CKEditInfo, public IKEWindowState {
     std::int32_t m_timerId = 0;
     std::int32_t m_lastEdit = KE_EDIT_NONE;
     std::unique_ptr<IKESurface> m_paintBuffer;  // WM_PAINT's off-screen buffer, kept
+    CKEPaintCache m_paintCache;                 // what the kept buffer shows
 
   private:
     CKEWindowSystem& m_system;

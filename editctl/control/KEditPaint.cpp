@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editctl/control/CKEPaintCache.h"
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/model/CKEFontCatalog.h"
 #include "editctl/window/CKEWindowSystem.h"
@@ -33,6 +34,34 @@ bool Selected(const CKEditWindowData& data, std::int32_t col, std::int32_t row) 
 
 }  // namespace
 
+namespace {
+
+// Everything the cells of a row show depends on, besides the cells themselves.
+CKEPaintCache::Settings SettingsOf(const RECT& client, const RECT& deviceArea, int scrollX,
+                                   int rowHeight, COLORREF base, const CKEDeviceContext& mem,
+                                   const LOGFONTA* font, const void* catalog, COLORREF highlight,
+                                   COLORREF highlightText) {
+    CKEPaintCache::Settings settings;
+    settings.client = client;
+    settings.area = deviceArea;
+    settings.scrollX = scrollX;
+    settings.rowHeight = rowHeight;
+    settings.base = base;
+    settings.text = mem.textColor;
+    settings.back = mem.backColor;
+    settings.backMode = mem.backMode;
+    settings.hasFont = font != nullptr;
+    if (font != nullptr) {
+        settings.font = *font;
+    }
+    settings.catalog = catalog;
+    settings.highlight = highlight;
+    settings.highlightText = highlightText;
+    return settings;
+}
+
+}  // namespace
+
 LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
     CKEWindowSystem& system = data.system();
     const HWND hwnd = data.hwnd();
@@ -45,15 +74,15 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
     }
     RECT client{};
     system.getClientRect(hwnd, client);
-    // The off-screen buffer is kept between paints (a new one for a new size): made anew it
-    // would cost an allocation of the whole view and its clearing at every keystroke. It is
-    // taken out while in use, so that a paint from inside this one makes its own.
+    // The off-screen buffer is kept between paints (a new one for a new size), and only the
+    // rows whose cells changed are drawn again (CKEPaintCache). It is taken out while in use,
+    // so that a paint from inside this one makes its own.
     std::unique_ptr<IKESurface> buffer = std::move(data.m_paintBuffer);
+    bool newBuffer = false;
     if (!buffer || buffer->width() != std::max<LONG>(client.right, 1) ||
         buffer->height() != std::max<LONG>(client.bottom, 1)) {
         buffer = system.platform().createSurface(client.right, client.bottom);
-    } else {
-        buffer->fillRect(client, RGB(255, 255, 255));  // as a new surface comes
+        newBuffer = true;
     }
     if (!buffer) {
         system.endPaint(hwnd, ps);
@@ -69,15 +98,16 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
 
     const DWORD style = static_cast<DWORD>(system.getWindowLongPtr(hwnd, GWL_STYLE));
     IKEPlatform& platform = system.platform();
+    COLORREF base = RGB(255, 255, 255);  // a new surface's white
     if ((style & WS_DISABLED) != 0) {
-        buffer->fillRect(client, platform.sysColor(COLOR_BTNFACE));
+        base = platform.sysColor(COLOR_BTNFACE);
     } else if (const HWND parent = system.getParent(hwnd)) {
         const auto brush = reinterpret_cast<HBRUSH>(
             system.sendMessage(parent, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(memoryDc),
                                reinterpret_cast<LPARAM>(hwnd)));
         COLORREF color = 0;
         if (brush != nullptr && system.gdi().brushColor(brush, color)) {
-            buffer->fillRect(client, color);
+            base = color;
         }
     }
     // The parent may have destroyed the control while it chose the colours.
@@ -100,14 +130,39 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
     const auto originY = mem.origin.y;
     const RECT deviceArea{area.left - originX, area.top - originY, area.right - originX,
                           area.bottom - originY};
+    CKEPaintCache& cache = data.m_paintCache;
+    if (!cache.keep(SettingsOf(client, deviceArea, originX, h, base, mem, controlFont, catalog,
+                               highlight, highlightText),
+                    newBuffer)) {
+        buffer->fillRect(client, base);
+    }
+    // A band is a row's place: the client's width by the row's height, within the text area.
+    const auto clearBand = [&](int top) {
+        buffer->fillRect(RECT{client.left, std::max<LONG>(top, deviceArea.top), client.right,
+                              std::min<LONG>(top + h, deviceArea.bottom)},
+                         base);
+    };
     std::u16string runText;
     std::vector<std::int32_t> runAdvances;
+    std::vector<std::uint64_t> cells;
     for (std::int32_t r = std::max(0, (data.m_marginY + data.m_scrollY) / h); r < rowCount; ++r) {
         const int y = data.m_marginY + r * h;
         if (y > area.bottom) {
             break;
         }
         const CKELine& row = *data.m_rows[static_cast<std::size_t>(r)];
+        cells.clear();
+        for (std::int32_t c = 0; c < row.m_count; ++c) {
+            const auto index = static_cast<std::size_t>(row.m_start + c);
+            const CKEChar& attr = data.m_chars[index];
+            cells.push_back(CKEPaintCache::cell(data.m_text[index], attr.m_width, attr.m_face,
+                                                focused && Selected(data, c, r)));
+        }
+        if (cache.unchanged(y - originY, std::move(cells))) {
+            continue;
+        }
+        cells = {};
+        clearBand(y - originY);
         // A row is drawn in runs of characters that share a font and a selection state.
         int x = data.m_marginX;
         std::int32_t c = 0;
@@ -150,6 +205,9 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
                             selected ? highlight : mem.backColor,
                             selected || mem.backMode == OPAQUE);
         }
+    }
+    for (const int top : cache.takeUnvisited()) {
+        clearBand(top);  // rows that are gone
     }
     system.gdi().removeContext(memoryDc);
     target->surface->drawSurface(*buffer);

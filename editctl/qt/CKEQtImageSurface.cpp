@@ -26,7 +26,11 @@ QPainter& CKEQtImageSurface::painter() {
     return *m_painter;
 }
 
-void CKEQtImageSurface::endPainting() const { m_painter.reset(); }
+void CKEQtImageSurface::endPainting() const {
+    // The font belongs to the painter: the next painter must be given it again.
+    m_painter.reset();
+    m_hasFont = false;
+}
 
 const QImage& CKEQtImageSurface::image() const {
     endPainting();

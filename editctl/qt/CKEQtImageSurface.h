@@ -37,7 +37,7 @@ class CKEQtImageSurface : public IKESurface {
 
     QImage m_image;
     mutable std::unique_ptr<QPainter> m_painter;
-    bool m_hasFont = false;
+    mutable bool m_hasFont = false;
     bool m_fontIsDefault = false;
     LOGFONTA m_font{};
     std::unique_ptr<QFontMetrics> m_metrics;

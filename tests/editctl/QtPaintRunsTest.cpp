@@ -1,13 +1,15 @@
-// Drawing a row's characters in runs of one font shows exactly the pixels of drawing them
-// one by one: random texts, fonts of their own, selections, scroll positions and both
-// background modes, painted by the control on the Qt surface and on a surface that draws
-// every character on its own (the reference), compared pixel for pixel.
+// What the control paints in runs of one font, redrawing only the rows that changed since
+// its last paint, shows exactly the pixels of painting everything one character at a time:
+// random texts, fonts of their own, selections, scroll positions, edits between paints and
+// both background modes, painted on the Qt surface and on a surface that draws every
+// character on its own (the reference, painted once at the end), compared pixel for pixel.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdint>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "editctl/control/CKEditWindowData.h"
@@ -64,6 +66,8 @@ struct Scene {
     int selEnd = 0;
     int scrollRows = 0;
     bool focused = false;
+    // Edits after the first paint: (kind, position, value).
+    std::vector<std::tuple<int, int, int>> edits;
 };
 
 Scene RandomScene(std::mt19937& random, const std::vector<std::string>& families) {
@@ -91,11 +95,16 @@ Scene RandomScene(std::mt19937& random, const std::vector<std::string>& families
     scene.selEnd = scene.selFirst + pick(300);
     scene.scrollRows = pick(8);
     scene.focused = pick(2) == 0;
+    for (int i = pick(12); i > 0; --i) {
+        scene.edits.emplace_back(pick(5), pick(static_cast<int>(scene.text.size())), pick(400));
+    }
     return scene;
 }
 
-// Paints the scene with the KEDIT control on `platform`; the client area's pixels.
-std::vector<std::uint32_t> Paint(CKEQtPlatform& platform, const Scene& scene) {
+// Paints the scene with the KEDIT control on `platform`; the client area's pixels at the
+// end. With `everyStep` it is painted after every edit too, so that the last paint draws
+// only what the edits changed; without, the last paint is the first.
+std::vector<std::uint32_t> Paint(CKEQtPlatform& platform, const Scene& scene, bool everyStep) {
     CKEClassRegistry classes;
     CKEWindowSystem system(platform, classes);
     platform.setSystem(&system);
@@ -130,7 +139,34 @@ std::vector<std::uint32_t> Paint(CKEQtPlatform& platform, const Scene& scene) {
         system.sendMessage(edit, WM_VSCROLL, SB_LINEDOWN, 0);
     }
     std::vector<std::uint32_t> pixels(300 * 200);
-    system.printWindow(edit, pixels.data(), 300, 200, 300 * 4);
+    const auto print = [&] { system.printWindow(edit, pixels.data(), 300, 200, 300 * 4); };
+    for (const auto& [kind, position, value] : scene.edits) {
+        if (everyStep) {
+            print();
+        }
+        switch (kind) {
+            case 0:  // type over a selection or at the caret
+                system.sendMessage(edit, EM_SETSEL, static_cast<WPARAM>(position),
+                                   position + value % 3);
+                system.sendMessage(edit, WM_CHAR, static_cast<WPARAM>('a' + value % 26), 0);
+                break;
+            case 1:
+                system.sendMessage(edit, EM_SETSEL, static_cast<WPARAM>(position), position);
+                system.sendMessage(edit, WM_CHAR, value % 2 == 0 ? 8 : 13, 0);
+                break;
+            case 2:
+                system.sendMessage(edit, EM_SETSEL, static_cast<WPARAM>(position),
+                                   position + value);
+                break;
+            case 3:
+                system.sendMessage(edit, WM_VSCROLL, value % 2 == 0 ? SB_LINEUP : SB_LINEDOWN, 0);
+                break;
+            default:
+                system.setFocus(system.getFocus() == edit ? nullptr : edit);
+                break;
+        }
+    }
+    print();
     platform.setSystem(nullptr);
     return pixels;
 }
@@ -154,8 +190,8 @@ TEST(PaintRuns, RunsShowThePixelsOfOneCharacterAtATime) {
         const Scene scene = RandomScene(random, families);
         g_backMode = round % 3 == 0 ? TRANSPARENT : OPAQUE;
         g_background = round % 2 == 0 ? RGB(255, 255, 255) : RGB(255, 250, 205);
-        const std::vector<std::uint32_t> fast = Paint(runs, scene);
-        const std::vector<std::uint32_t> slow = Paint(reference, scene);
+        const std::vector<std::uint32_t> fast = Paint(runs, scene, true);
+        const std::vector<std::uint32_t> slow = Paint(reference, scene, false);
         std::size_t differing = 0;
         std::size_t ink = 0;
         for (std::size_t i = 0; i < fast.size(); ++i) {
