@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/qt/CKEQtPlatform.h"
@@ -103,6 +104,63 @@ void BM_KeditWholeRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeditWholeRepaint)->Unit(benchmark::kMicrosecond);
+
+// Holding Down through the text: one WM_KEYDOWN a row, each with its repaint.
+void BM_KeditDownKeyStep(benchmark::State& state) {
+    Kedit k;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight);
+    for (auto _ : state) {
+        state.PauseTiming();
+        k.system.sendMessage(k.edit, EM_SETSEL, 0, 0);
+        const auto rows = static_cast<int>(KEditDataOf(k.edit)->m_rows.size());
+        state.ResumeTiming();
+        for (int i = 1; i < rows; ++i) {
+            k.system.sendMessage(k.edit, WM_KEYDOWN, VK_DOWN, 0);
+            k.system.printWindow(k.edit, pixels.data(), kWidth, kHeight, kWidth * 4);
+        }
+        state.counters["steps"] = rows - 1;
+    }
+}
+BENCHMARK(BM_KeditDownKeyStep)->Unit(benchmark::kMillisecond);
+
+void BM_QPlainTextEditDownKeyStep(benchmark::State& state) {
+    QPlainTextEdit edit;
+    edit.resize(kWidth, kHeight);
+    edit.setPlainText(QString::fromStdU16String(MakeText()));
+    const int rows = edit.document()->blockCount();
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit.moveCursor(QTextCursor::Start);
+        state.ResumeTiming();
+        for (int i = 1; i < rows; ++i) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QApplication::sendEvent(&edit, &down);
+            benchmark::DoNotOptimize(edit.grab());
+        }
+        state.counters["steps"] = rows - 1;
+    }
+}
+BENCHMARK(BM_QPlainTextEditDownKeyStep)->Unit(benchmark::kMillisecond);
+
+// KEM_SETTEXT of the whole text, with what the edit state then holds per character.
+void BM_KeditSetText(benchmark::State& state) {
+    Kedit k;
+    const std::u16string text = MakeText();
+    for (auto _ : state) {
+        k.system.sendMessage(k.edit, KEM_SETTEXT, 1, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    const CKEditWindowData& data = *KEditDataOf(k.edit);
+    std::size_t bytes = data.m_text.capacity() * sizeof(char16_t) +
+                        data.m_chars.capacity() * sizeof(CKEChar) +
+                        data.m_rows.capacity() * sizeof(CKELine*) +
+                        data.m_paras.capacity() * sizeof(std::unique_ptr<CKEPara>);
+    for (const auto& para : data.m_paras) {
+        bytes += sizeof(CKEPara) + para->m_lines.capacity() * sizeof(std::unique_ptr<CKELine>) +
+                 para->m_lines.size() * sizeof(CKELine);
+    }
+    state.counters["bytes_per_char"] = static_cast<double>(bytes) / kLength;
+}
+BENCHMARK(BM_KeditSetText)->Unit(benchmark::kMicrosecond);
 
 void BM_QPlainTextEditKeystrokeAndRepaint(benchmark::State& state) {
     QPlainTextEdit edit;

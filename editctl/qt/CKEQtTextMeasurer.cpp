@@ -36,20 +36,30 @@ QFont CKEQtTextMeasurer::fontFor(const LOGFONTA* logFont) {
     return font;
 }
 
-const QFontMetrics* CKEQtTextMeasurer::metricsFor(const LOGFONTA* logFont) {
+CKEQtTextMeasurer::Measured* CKEQtTextMeasurer::measuredFor(const LOGFONTA* logFont) {
     if (!CKEQtFontEnumerator::available()) {
         return nullptr;
     }
     const bool isDefault = logFont == nullptr;
-    const bool same = m_hasLast && m_lastDefault == isDefault &&
-                      (isDefault || std::memcmp(&m_lastFont, logFont, sizeof(LOGFONTA)) == 0);
-    if (!same) {
-        m_lastMetrics = std::make_unique<QFontMetrics>(fontFor(logFont));
-        m_lastDefault = isDefault;
-        m_lastFont = isDefault ? LOGFONTA{} : *logFont;
-        m_hasLast = true;
+    const auto same = [&](const std::unique_ptr<Measured>& m) {
+        return m->isDefault == isDefault &&
+               (isDefault || std::memcmp(&m->font, logFont, sizeof(LOGFONTA)) == 0);
+    };
+    auto found = std::find_if(m_fonts.begin(), m_fonts.end(), same);
+    if (found == m_fonts.end()) {
+        auto measured = std::make_unique<Measured>();
+        measured->isDefault = isDefault;
+        measured->font = isDefault ? LOGFONTA{} : *logFont;
+        measured->metrics = std::make_unique<QFontMetrics>(fontFor(logFont));
+        measured->height = measured->metrics->height();
+        if (m_fonts.size() == kKeptFonts) {
+            m_fonts.pop_back();
+        }
+        m_fonts.insert(m_fonts.begin(), std::move(measured));
+    } else if (found != m_fonts.begin()) {
+        std::rotate(m_fonts.begin(), found, found + 1);
     }
-    return m_lastMetrics.get();
+    return m_fonts.front().get();
 }
 
 KEFontMetrics CKEQtTextMeasurer::fontMetrics(HFONT font) { return metricsOf(KEFontLogFont(font)); }
@@ -59,20 +69,24 @@ SIZE CKEQtTextMeasurer::charExtent(HFONT font, const LOGFONTA* faceFont, char16_
 }
 
 KEFontMetrics CKEQtTextMeasurer::metricsOf(const LOGFONTA* logFont) {
-    const QFontMetrics* metrics = metricsFor(logFont);
-    if (metrics == nullptr) {
+    const Measured* measured = measuredFor(logFont);
+    if (measured == nullptr) {
         return KEFontMetrics{};
     }
-    return KEFontMetrics{metrics->averageCharWidth(), metrics->height()};
+    return KEFontMetrics{measured->metrics->averageCharWidth(), measured->height};
 }
 
 SIZE CKEQtTextMeasurer::extentOf(const LOGFONTA* logFont, char16_t ch) {
-    const QFontMetrics* metrics = metricsFor(logFont);
-    if (metrics == nullptr) {
+    Measured* measured = measuredFor(logFont);
+    if (measured == nullptr) {
         return SIZE{0, 0};
     }
     if (ch == u'\r' || ch == u'\n') {
-        return SIZE{0, metrics->height()};
+        return SIZE{0, measured->height};
     }
-    return SIZE{metrics->horizontalAdvance(QChar(ch)), metrics->height()};
+    const auto [it, added] = measured->advances.try_emplace(ch, 0);
+    if (added) {
+        it->second = measured->metrics->horizontalAdvance(QChar(ch));
+    }
+    return SIZE{it->second, measured->height};
 }

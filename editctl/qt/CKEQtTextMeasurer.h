@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "editctl/model/IKEditHost.h"
 
@@ -26,11 +28,19 @@ class CKEQtTextMeasurer {
     SIZE charExtent(HFONT font, const LOGFONTA* faceFont, char16_t ch);
 
   private:
-    const QFontMetrics* metricsFor(const LOGFONTA* logFont);
+    // A font's metrics with the advances asked for so far: a text is measured character by
+    // character, and asking Qt for each one costs more than the rest of an edit.
+    struct Measured {
+        bool isDefault = false;
+        LOGFONTA font{};
+        std::unique_ptr<QFontMetrics> metrics;
+        int height = 0;
+        std::unordered_map<char16_t, int> advances;
+    };
+    Measured* measuredFor(const LOGFONTA* logFont);
 
-    // The metrics of the last font asked for: most characters use the control's font.
-    bool m_hasLast = false;
-    LOGFONTA m_lastFont{};
-    bool m_lastDefault = false;
-    std::unique_ptr<QFontMetrics> m_lastMetrics;
+    // The fonts asked for most recently, the last one first: most characters use the
+    // control's font, a few their own.
+    static constexpr std::size_t kKeptFonts = 8;
+    std::vector<std::unique_ptr<Measured>> m_fonts;
 };
