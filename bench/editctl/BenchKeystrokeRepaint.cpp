@@ -14,6 +14,8 @@
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/qt/CKEQtFontEnumerator.h"
 #include "editctl/qt/CKEQtPlatform.h"
 #include "editctl/window/CKEWindowSystem.h"
 
@@ -32,8 +34,18 @@ std::u16string MakeText() {
     return text;
 }
 
+// The fonts characters may be given: the system's, as the library finds them.
+const CKEFontCatalog* Catalog() {
+    static CKEFontCatalog catalog;
+    static const bool built = [] {
+        CKEQtFontEnumerator fonts;
+        return catalog.buildForLoad(fonts);
+    }();
+    return built ? &catalog : nullptr;
+}
+
 struct Kedit {
-    Kedit() : platform([] { return nullptr; }), system(platform, classes) {
+    Kedit() : platform([] { return Catalog(); }), system(platform, classes) {
         platform.setSystem(&system);
         KEWindowClass kedit;
         kedit.windowProc = &KEditWindowProc;
@@ -50,6 +62,15 @@ struct Kedit {
         system.sendMessage(edit, EM_LIMITTEXT, kLength, 0);
         const std::u16string text = MakeText();
         system.sendMessage(edit, KEM_SETTEXT, 1, reinterpret_cast<LPARAM>(text.c_str()));
+        // A few characters of every screenful in a font of their own.
+        LOGFONTA own{};
+        if (const CKEFontCatalog* catalog = Catalog();
+            catalog != nullptr && catalog->getFamily(catalog->entryCount(false) / 2, own)) {
+            CKEditWindowData& data = *KEditDataOf(edit);
+            for (int at = 4; at + 3 < kLength; at += 500) {
+                data.setFaceName(at, 3, own.lfFaceName);
+            }
+        }
     }
     CKEQtPlatform platform;
     CKEClassRegistry classes;
