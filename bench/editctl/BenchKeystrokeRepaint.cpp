@@ -47,11 +47,7 @@ const CKEFontCatalog* Catalog() {
 struct Kedit {
     Kedit() : platform([] { return Catalog(); }), system(platform, classes) {
         platform.setSystem(&system);
-        KEWindowClass kedit;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 4;
-        kedit.className = "KEDIT";
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         edit = system.createWindow(0, "KEDIT", "",
                                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, 0,
                                    kWidth + 17, kHeight, nullptr, 0, nullptr);

@@ -19,15 +19,7 @@ CKEditApp theApp;
 CKEditApp& CKEditApp::instance() { return theApp; }
 
 CKEditApp::CKEditApp() {
-    KEWindowClass kedit;
-    kedit.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
-    kedit.windowProc = &KEditWindowProc;
-    kedit.classExtra = 0;
-    kedit.windowExtra = 4;
-    kedit.cursor = IDC_IBEAM;
-    kedit.background = COLOR_WINDOW + 1;
-    kedit.className = "KEDIT";
-    m_initialised = m_classes.registerClass(kedit);
+    m_initialised = KERegisterEditClass(m_classes);
     buildCatalogIfPossible();
 }
 

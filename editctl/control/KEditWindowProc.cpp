@@ -1,5 +1,7 @@
 #include "editctl/control/KEditWindowProc.h"
 
+#include "editctl/model/CKEClassRegistry.h"
+
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditClipboard.h"
 #include "editctl/control/KEditCommands.h"
@@ -101,4 +103,16 @@ LRESULT KEditWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return system->defWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+bool KERegisterEditClass(CKEClassRegistry& classes) {
+    KEWindowClass kedit;
+    kedit.style = CS_DBLCLKS | CS_PARENTDC | CS_GLOBALCLASS;
+    kedit.windowProc = &KEditWindowProc;
+    kedit.classExtra = 0;
+    kedit.windowExtra = 4;
+    kedit.cursor = IDC_IBEAM;
+    kedit.background = COLOR_WINDOW + 1;
+    kedit.className = "KEDIT";
+    return classes.registerClass(kedit);
 }

@@ -15,5 +15,12 @@
 //   KEditClipboard   WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR
 //   KEditIme         WM_IME_COMPOSITION
 //   KEditContextMenu WM_RBUTTONDOWN and the change-character command
-// Shared steps of the editing paths (undo grouping, announce, selecting) are in KEditEditing.
+//   KEditScroll      also WM_MOUSEWHEEL
+// Every change of the text from input goes through KEReplaceSelection (KEditEditing).
 LRESULT KEditWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+class CKEClassRegistry;
+
+// Registers class KEDIT as the library does at load: double clicks, the parent's context,
+// global, one pointer-sized slot for the record, the I-beam and the window colour.
+bool KERegisterEditClass(CKEClassRegistry& classes);

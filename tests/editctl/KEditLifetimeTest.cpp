@@ -79,12 +79,7 @@ class Lifetime : public ::testing::TestWithParam<std::tuple<CallOut, Victim>> {
         hostClass.windowProc = &HostProc;
         hostClass.className = "Host";
         classes.registerClass(hostClass);
-        KEWindowClass kedit;
-        kedit.style = CS_DBLCLKS;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 8;
-        kedit.className = "KEDIT";
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         parent =
             system.createWindow(0, "Host", "", WS_VISIBLE, 0, 0, 300, 200, nullptr, 0, nullptr);
     }

@@ -40,11 +40,7 @@ class Refusal : public ::testing::Test {
         host.windowProc = &NotedHostProc;
         host.className = "Host";
         classes.registerClass(host);
-        KEWindowClass kedit;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 8;
-        kedit.className = "KEDIT";
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         parent =
             system.createWindow(0, "Host", "", WS_VISIBLE, 0, 0, 300, 200, nullptr, 0, nullptr);
     }

@@ -112,11 +112,7 @@ std::vector<std::uint32_t> Paint(CKEQtPlatform& platform, const Scene& scene, bo
     host.windowProc = &HostProc;
     host.className = "Host";
     classes.registerClass(host);
-    KEWindowClass kedit;
-    kedit.windowProc = &KEditWindowProc;
-    kedit.windowExtra = 8;
-    kedit.className = "KEDIT";
-    classes.registerClass(kedit);
+    KERegisterEditClass(classes);
     HWND parent = system.createWindow(0, "Host", "", 0, 0, 0, 400, 300, nullptr, 0, nullptr);
     HWND edit = system.createWindow(
         0, "KEDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_CHARFONT, 0, 0,

@@ -46,13 +46,7 @@ class QtPeer : public ::testing::Test {
         host.windowProc = &HostProc;
         host.className = "Host";
         classes.registerClass(host);
-        KEWindowClass kedit;
-        kedit.style = CS_DBLCLKS;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 8;
-        kedit.className = "KEDIT";
-        kedit.cursor = IDC_IBEAM;
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         parent =
             system.createWindow(0, "Host", "", WS_VISIBLE, 50, 60, 320, 240, nullptr, 0, nullptr);
     }
