@@ -128,8 +128,8 @@ bool CSyncLedger::Load(std::string& error) {
 std::map<int, std::uint64_t> CSyncLedger::SentTo(const std::string& port) const {
     std::lock_guard lock(m_mutex);
     std::map<int, std::uint64_t> sent;
-    for (auto it = m_entries.lower_bound({port, 0}); it != m_entries.end() && it->first.first == port;
-         ++it) {
+    for (auto it = m_entries.lower_bound({port, 0});
+         it != m_entries.end() && it->first.first == port; ++it) {
         sent[it->first.second] = it->second;
     }
     return sent;

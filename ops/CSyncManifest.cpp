@@ -190,8 +190,7 @@ class CManifestReader {
         return entry;
     }
 
-    std::optional<double> ReadMillimetres(const toml::node& value, std::string_view key,
-                                          int line) {
+    std::optional<double> ReadMillimetres(const toml::node& value, std::string_view key, int line) {
         std::optional<double> mm;
         if (const auto* number = value.as_floating_point()) mm = number->get();
         if (const auto* number = value.as_integer()) mm = static_cast<double>(number->get());
