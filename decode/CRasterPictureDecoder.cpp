@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
+#include <chrono>
 
 #include "decode/CWarningWatch.h"
 
@@ -28,6 +29,7 @@ CRasterPictureDecoder::CRasterPictureDecoder() {
 }
 
 DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
+                                            const ImageDecodeRequest& request,
                                             IRgbaRowSink& sink) const {
     QImageReader reader(QFile::decodeName(path.c_str()));
     reader.setDecideFormatFromContent(true);
@@ -49,7 +51,10 @@ DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
     }
     if (picture.size() != size) return DecodeOutcome::Unreadable;
 
+    const auto deadline = std::chrono::steady_clock::now() + request.timeBudget;
     for (int y = 0; y < picture.height(); y += kRowsPerBlock) {
+        if (request.stopRequested && request.stopRequested()) return DecodeOutcome::Interrupted;
+        if (std::chrono::steady_clock::now() > deadline) return DecodeOutcome::OverTime;
         const int rows = std::min(kRowsPerBlock, picture.height() - y);
         const QImage block =
             picture.copy(0, y, picture.width(), rows).convertToFormat(QImage::Format_RGBA8888);

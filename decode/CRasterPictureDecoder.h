@@ -10,5 +10,6 @@
 class CRasterPictureDecoder {
   public:
     CRasterPictureDecoder();
-    DecodeOutcome Decode(const std::filesystem::path& path, IRgbaRowSink& sink) const;
+    DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
+                         IRgbaRowSink& sink) const;
 };
