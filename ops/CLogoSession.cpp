@@ -112,6 +112,7 @@ std::vector<int> CLogoSession::AddFiles(const std::vector<std::filesystem::path>
                                         int startSlot) {
     std::vector<int> added;
     for (const std::filesystem::path& path : paths) {
+        if (StopRequested()) break;  // the files not yet read are not added
         if (const std::optional<int> slot = AddFileToSlot(path, startSlot)) added.push_back(*slot);
     }
     m_op.RefreshItemList();

@@ -49,6 +49,11 @@ inline constexpr std::string_view kPictureTooLarge =
 inline constexpr std::string_view kPictureNotDrawn = "この内容は描画できません。";
 inline constexpr std::string_view kPictureOverTime = "読み込みが制限時間を超えました。";
 inline constexpr std::string_view kPictureDecoderSaid = "\r\n詳細: ";
+// A batch conversion's file whose output another file of the same run already names: the
+// full path, the join, the output path, the suffix.
+inline constexpr std::string_view kConvertOutputTakenJoin = "\r\nの変換先 ";
+inline constexpr std::string_view kConvertOutputTakenSuffix =
+    "\r\nは同じ変換の別のファイルと重なるため、変換しません。";
 inline constexpr std::string_view kConvertDoneText =
     "変換処理を完了しました。\r\n処理の途中でエラーメッセージが表示された場合、\r\n"
     "ファイルが正常なビットマップファイルか確認してください。";
