@@ -82,7 +82,7 @@ void PrintSyncResult(std::ostream& out, const CPortSync& port, bool dryRun) {
         if (!texts.empty()) out << ": " << texts;
         out << '\n';
         for (const std::string& fault : port.Mismatches()) {
-            out << port.Port() << ": verify: " << fault << '\n';
+            out << port.Port() << ": verify: " << text::EscapeControlCharacters(fault) << '\n';
         }
         return;
     }

@@ -68,7 +68,7 @@ DecodeOutcome CQtImageDecoder::Decode(const std::filesystem::path& path,
     if (IsVectorPictureFileName(path)) {
         outcome = m_svg.Decode(path, request, sink, refusal);
     } else {
-        outcome = m_raster.Decode(path, request, sink);
+        outcome = m_raster.Decode(path, request, sink, refusal);
     }
     if (outcome != DecodeOutcome::Decoded) {
         const std::string said = warnings.Collected();

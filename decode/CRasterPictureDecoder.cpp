@@ -29,13 +29,18 @@ CRasterPictureDecoder::CRasterPictureDecoder() {
 }
 
 DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
-                                            const ImageDecodeRequest& request,
-                                            IRgbaRowSink& sink) const {
+                                            const ImageDecodeRequest& request, IRgbaRowSink& sink,
+                                            std::string& reason) const {
     QImageReader reader(QFile::decodeName(path.c_str()));
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);  // one stored pixel is one dot, as in a bitmap
     // Only the formats named here: an SVG or another format in disguise is not read.
-    if (!IsAcceptedFormat(reader.format())) return DecodeOutcome::Unreadable;
+    if (!IsAcceptedFormat(reader.format())) {
+        reason = reader.canRead() || QFile::exists(reader.fileName())
+                     ? "PNG、JPEG、GIF、WebP、TIFFのどの画像でもありません。"
+                     : "ファイルを開けません。";
+        return DecodeOutcome::Unreadable;
+    }
 
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) return DecodeOutcome::Unreadable;
