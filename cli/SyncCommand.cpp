@@ -78,6 +78,7 @@ int SyncCommand::Run(CCliContext& context) {
     CDecoderModule decoder;  // loaded only when the manifest names a picture
     CSyncManifest manifest;
     manifest.SetDecoder(&decoder);
+    manifest.SetStopRequest([] { return CStopSignals::Flag().IsRequested(); });
     std::vector<ManifestError> errors;
     if (!manifest.Load(m_manifest, errors)) {
         ReportManifestErrors(context, m_manifest, errors, m_json);

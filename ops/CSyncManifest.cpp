@@ -279,12 +279,17 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
     CLogoSession loader(loaderMessages, std::make_unique<CNoPortLink>());
     loader.m_image.keepSourcePixels = false;  // only the transfer image is sent
     loader.m_reader.SetDecoder(m_decoder);
+    loader.m_reader.m_request.stopRequested = m_stopRequested;
     loader.m_reader.m_request.dotsPerMm =
         static_cast<int>(ModelProfile(model.value_or(0)).m_dotsPerMm);
     std::int64_t memory = 0;
     bool memoryReported = false;
     std::vector<SyncLogo> logos;
     for (const LogoEntry* entry : unique) {
+        if (m_stopRequested && m_stopRequested()) {
+            reader.Error(0, "stopped");
+            break;
+        }
         if (entry->file.empty()) continue;
         const std::filesystem::path file = reader.Resolve(entry->file);
         std::error_code ec;

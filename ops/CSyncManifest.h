@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,11 @@ class CSyncManifest {
     // The decoder of pictures other than BMP and .pld (not owned); without one such files
     // are refused as the desktop program without its decoder refuses them.
     void SetDecoder(IImageDecoder* decoder) { m_decoder = decoder; }
+    // Asked before each file and while a picture is decoded: true ends the loading with the
+    // error "stopped" (a stop signal, say).
+    void SetStopRequest(std::function<bool()> stopRequested) {
+        m_stopRequested = std::move(stopRequested);
+    }
 
     // Reads and checks the whole manifest. On any refusal returns false with every error
     // found, sorted by line; nothing is kept then.
@@ -64,6 +70,7 @@ class CSyncManifest {
 
   private:
     IImageDecoder* m_decoder = nullptr;
+    std::function<bool()> m_stopRequested;
     int m_model = 0;
     std::vector<SyncLogo> m_logos;
 };
