@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "decode/CStderrCapture.h"
 #include "decode/CWarningWatch.h"
 #include "imaging/PictureFileNames.h"
 
@@ -65,13 +66,16 @@ DecodeOutcome CQtImageDecoder::Decode(const std::filesystem::path& path,
     std::string refusal;
     DecodeOutcome outcome;
     CWarningWatch warnings;
+    CStderrCapture printed;  // libpng and libtiff write their errors there themselves
     if (IsVectorPictureFileName(path)) {
         outcome = m_svg.Decode(path, request, sink, refusal);
     } else {
         outcome = m_raster.Decode(path, request, sink, refusal);
     }
+    printed.Release();
     if (outcome != DecodeOutcome::Decoded) {
-        const std::string said = warnings.Collected();
+        std::string said = warnings.Collected();
+        if (!printed.Text().empty()) said += (said.empty() ? "" : "; ") + printed.Text();
         m_reason = refusal + (refusal.empty() || said.empty() ? "" : " ") + said;
     }
     return outcome;
