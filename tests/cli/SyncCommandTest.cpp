@@ -188,7 +188,8 @@ TEST_F(SyncCommand, PicturesOfEveryFormatAndTheLedgerOfWhatWasSent) {
 
     const CliOutcome again = Run("sync m.toml --json" + port);
     ASSERT_EQ(again.status, 0) << again.err;
-    for (const auto& step : nlohmann::json::parse(again.out)["ports"][0]["plan"]) {
+    const nlohmann::json againJson = nlohmann::json::parse(again.out);
+    for (const auto& step : againJson["ports"][0]["plan"]) {
         EXPECT_EQ(step["action"], "keep");
         EXPECT_TRUE(step["pixels_compared"]);
     }
