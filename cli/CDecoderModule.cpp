@@ -62,3 +62,7 @@ DecodeOutcome CDecoderModule::Decode(const std::filesystem::path& path,
     if (decoder == nullptr) return DecodeOutcome::Unreadable;
     return decoder->Decode(path, request, sink);
 }
+
+std::string CDecoderModule::Reason() const {
+    return m_decoder ? m_decoder->Reason() : std::string();
+}

@@ -17,6 +17,7 @@ class CDecoderModule : public IImageDecoder {
     bool Handles(const std::filesystem::path& path) const override;
     DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
                          IRgbaRowSink& sink) override;
+    std::string Reason() const override;
 
   private:
     IImageDecoder* Loaded();

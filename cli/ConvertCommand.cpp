@@ -30,5 +30,5 @@ int ConvertCommand::Run(CCliContext& context) {
     m_pictures.Configure(reader, m_pictures.Model());
     const BatchConversionResult result =
         ConvertBitmapsToLogoFiles(files, reader, context.image, context.op);
-    return result.failed == 0 ? 0 : 1;
+    return result.failed == 0 && !result.stopped ? 0 : 1;
 }

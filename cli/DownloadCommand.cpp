@@ -6,6 +6,7 @@
 
 #include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -20,8 +21,10 @@ bool Matches(std::ostream& err, const CFontPT& sent, const CFontPT& held) {
     if (held.m_state != ITEM_REGISTERED) return mismatch("logo", "registered", "nothing");
     bool same = true;
     if (held.m_name != sent.m_name) {
-        same = mismatch("name", '"' + sjis::ToUtf8(sent.m_name) + '"',
-                        '"' + sjis::ToUtf8(held.m_name) + '"');
+        // The printer's reply may hold anything; it reaches the terminal made visible.
+        same =
+            mismatch("name", '"' + text::EscapeControlCharacters(sjis::ToUtf8(sent.m_name)) + '"',
+                     '"' + text::EscapeControlCharacters(sjis::ToUtf8(held.m_name)) + '"');
     }
     if (held.m_width != sent.m_width) {
         same = mismatch("width", std::to_string(sent.m_width), std::to_string(held.m_width));

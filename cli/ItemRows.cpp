@@ -5,6 +5,7 @@
 #include <string>
 
 #include "res/Texts.h"
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 bool IsLogoItem(const CFontPT& item) {
@@ -18,9 +19,10 @@ void PrintItemRow(std::ostream& out, const CFontPT& item, double dotsPerMm) {
                   item.m_width / dotsPerMm, item.m_height / dotsPerMm);
     char id[8];
     std::snprintf(id, sizeof id, "%02d", item.m_id);
-    out << id << "  " << sjis::ToUtf8(item.m_name) << "  " << (IsLogoItem(item) ? "logo" : "font")
-        << "  " << sizes << "  pattern " << item.m_patternSize << " x " << item.m_patternCount
-        << "  memory " << item.GetMemoryNeed() << " bytes\n";
+    out << id << "  " << text::EscapeControlCharacters(sjis::ToUtf8(item.m_name)) << "  "
+        << (IsLogoItem(item) ? "logo" : "font") << "  " << sizes << "  pattern "
+        << item.m_patternSize << " x " << item.m_patternCount << "  memory " << item.GetMemoryNeed()
+        << " bytes\n";
 }
 
 void PrintMemoryLine(std::ostream& out, const CItemTable& items) {

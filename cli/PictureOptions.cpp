@@ -2,7 +2,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include <chrono>
+#include <cmath>
+
 #include "app/present/CModelProfile.h"
+#include "cli/CStopSignals.h"
 
 void PictureOptions::AddOptions(CLI::App& command, bool withModel) {
     if (withModel) {
@@ -20,6 +24,10 @@ void PictureOptions::AddOptions(CLI::App& command, bool withModel) {
         .add_option("--height-mm", m_heightMm,
                     "Printed height of SVG files in mm (alone: the width keeps the aspect ratio)")
         ->check(CLI::PositiveNumber);
+    command
+        .add_option("--time-limit", m_timeBudgetSeconds,
+                    "Seconds that reading one picture may take (default 10)")
+        ->check(CLI::Range(0.1, 3600.0));
 }
 
 void PictureOptions::Configure(CLogoFileReader& reader, int model) {
@@ -27,4 +35,8 @@ void PictureOptions::Configure(CLogoFileReader& reader, int model) {
     reader.m_request.dotsPerMm = static_cast<int>(ModelProfile(model).m_dotsPerMm);
     reader.m_request.widthMm = m_widthMm;
     reader.m_request.heightMm = m_heightMm;
+    reader.m_request.timeBudget =
+        std::chrono::milliseconds(std::llround(m_timeBudgetSeconds * 1000));
+    // Ctrl+C, SIGTERM and SIGHUP end the reading of a picture too, not only printer work.
+    reader.m_request.stopRequested = [] { return CStopSignals::Flag().IsRequested(); };
 }

@@ -10,7 +10,8 @@ class App;
 }
 
 // The options of the commands that read logo files: the printer model (dots per mm of a
-// vector picture) and --width-mm/--height-mm for SVG; and the reader they configure.
+// vector picture), --width-mm/--height-mm for SVG and --time-limit; and the reader they
+// configure, which stops reading when a stop signal comes.
 class PictureOptions {
   public:
     // `withModel`: the command has no --model option of its own.
@@ -23,5 +24,6 @@ class PictureOptions {
     int m_model = 0;
     std::optional<double> m_widthMm;
     std::optional<double> m_heightMm;
+    double m_timeBudgetSeconds = 10;
     CDecoderModule m_decoder;
 };

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/TerminalImage.h"
+#include "imaging/BatchConversion.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/LogoFileKind.h"
 #include "imaging/WholeFileWriter.h"
@@ -34,6 +35,13 @@ int ShowCommand::Run(CCliContext& context) {
     std::filesystem::path path = std::filesystem::absolute(m_file, error);
     if (error) path = m_file;
 
+    if (!m_pbm.empty()) {
+        // Writing over the file being shown would lose it.
+        if (SameFileKey(m_pbm) == SameFileKey(path)) {
+            context.err << "show: --pbm " << m_pbm << " names the input file itself\n";
+            return 2;
+        }
+    }
     CLogoFileReader reader;
     m_pictures.Configure(reader, m_pictures.Model());
     bool loaded = false;

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "cli/CDecoderModule.h"
 #include "cli/CStopSignals.h"
 #include "cli/CSyncBoard.h"
 #include "cli/PortDevices.h"
@@ -17,6 +18,7 @@
 #include "ops/CPortSync.h"
 #include "ops/CSyncManifest.h"
 #include "serial/CRS232C.h"
+#include "serial/StablePortName.h"
 
 namespace {
 
@@ -73,11 +75,22 @@ int SyncCommand::Run(CCliContext& context) {
                     << m_ports[shared->second] << " name the same device\n";
         return kExitRefused;
     }
+    CDecoderModule decoder;  // loaded only when the manifest names a picture
     CSyncManifest manifest;
+    manifest.SetDecoder(&decoder);
+    manifest.SetStopRequest([] { return CStopSignals::Flag().IsRequested(); });
     std::vector<ManifestError> errors;
     if (!manifest.Load(m_manifest, errors)) {
         ReportManifestErrors(context, m_manifest, errors, m_json);
         return kExitRefused;
+    }
+    // What earlier runs sent: a ledger that cannot be read knows nothing, so the printers'
+    // fields alone decide, as they do for a printer never synced from here.
+    CSyncLedger ledger(CSyncLedger::DefaultPath());
+    std::string ledgerError;
+    if (!ledger.Load(ledgerError)) {
+        context.err << "sync: the ledger " << ledger.Path().string()
+                    << " cannot be read: " << ledgerError << '\n';
     }
 
     const bool onTerminal = &context.err == &std::cerr && ::isatty(STDERR_FILENO) == 1;
@@ -97,6 +110,7 @@ int SyncCommand::Run(CCliContext& context) {
             }));
         // Ctrl+C stops every port: each ends its step as on a failed line.
         ports.back()->FollowStopFlag(CStopSignals::Flag());
+        ports.back()->UseLedger(&ledger, serial::StablePortName(m_ports[i]));
     }
 
     board = std::make_unique<CSyncBoard>(context.err, m_ports, onTerminal, columns);
@@ -117,6 +131,7 @@ int SyncCommand::Run(CCliContext& context) {
     bool allOk = true;
     for (const auto& port : ports) {
         allOk = allOk && !port->Failed();
+        if (!port->LedgerError().empty()) context.err << "sync: " << port->LedgerError() << '\n';
         if (!m_json) PrintSyncResult(context.out, *port, m_dryRun);
     }
     if (m_json) context.out << SyncJson(ports, m_dryRun).dump(2, ' ', false, kReplace) << '\n';

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CTerminalOperator.h"
+#include "text/ControlCharacters.h"
 
 namespace {
 
@@ -37,10 +38,16 @@ nlohmann::json StepJson(const SyncStep& step) {
                                {"manifest", difference.wanted},
                                {"printer", difference.held}});
     }
-    return {{"id", step.id},
-            {"action", SyncActionName(step.action)},
-            {"name", step.name},
-            {"differences", differences}};
+    nlohmann::json json = {{"id", step.id},
+                           {"action", SyncActionName(step.action)},
+                           {"name", step.name},
+                           {"differences", differences}};
+    // Only a logo the printer holds has pixels to compare.
+    if (step.action == SyncAction::Keep || step.action == SyncAction::Resend ||
+        step.action == SyncAction::Replace) {
+        json["pixels_compared"] = step.pixelsCompared;
+    }
+    return json;
 }
 
 }  // namespace
@@ -51,13 +58,18 @@ void PrintSyncPlan(std::ostream& out, const CPortSync& port) {
     for (const SyncStep& step : port.Plan()) {
         std::string action(SyncActionName(step.action));
         action.resize(8, ' ');
-        out << "  " << TwoDigits(step.id) << "  " << action << "\"" << step.name << "\"";
+        // A name the printer sent may hold anything; the manifest's are refused with controls.
+        out << "  " << TwoDigits(step.id) << "  " << action << "\""
+            << text::EscapeControlCharacters(step.name) << "\"";
         std::string details;
         for (const SyncDifference& difference : step.differences) {
             details += (details.empty() ? "" : "; ") + difference.field + ": " + difference.held +
                        " -> " + difference.wanted;
         }
-        if (!details.empty()) out << "  (" << details << ")";
+        if (!step.pixelsCompared && step.differences.empty()) {
+            details = "pixels not compared: no record of what was sent";
+        }
+        if (!details.empty()) out << "  (" << text::EscapeControlCharacters(details) << ")";
         out << '\n';
     }
 }
@@ -70,7 +82,7 @@ void PrintSyncResult(std::ostream& out, const CPortSync& port, bool dryRun) {
         if (!texts.empty()) out << ": " << texts;
         out << '\n';
         for (const std::string& fault : port.Mismatches()) {
-            out << port.Port() << ": verify: " << fault << '\n';
+            out << port.Port() << ": verify: " << text::EscapeControlCharacters(fault) << '\n';
         }
         return;
     }

@@ -1,11 +1,44 @@
 #include "decode/CQtImageDecoder.h"
 
-#include <QGuiApplication>
+#include <stdlib.h>
 
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "decode/CStderrCapture.h"
 #include "decode/CWarningWatch.h"
 #include "imaging/PictureFileNames.h"
 
 namespace {
+
+// A terminal session without a runtime folder is normal for a command line. Qt would then
+// make "runtime-<user>" in the temporary folder and leave it there; a private folder of the
+// process's own is made instead, and removed when the process ends.
+class CRuntimeFolder {
+  public:
+    CRuntimeFolder() {
+        const char* given = std::getenv("XDG_RUNTIME_DIR");
+        if (given != nullptr && *given != '\0') return;
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern =
+            std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/stampix-runtime-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr) return;  // Qt then says why itself
+        m_path = pattern;
+        ::setenv("XDG_RUNTIME_DIR", m_path.c_str(), 1);
+    }
+    ~CRuntimeFolder() {
+        std::error_code ignored;
+        if (!m_path.empty()) std::filesystem::remove_all(m_path, ignored);
+    }
+    CRuntimeFolder(const CRuntimeFolder&) = delete;
+    CRuntimeFolder& operator=(const CRuntimeFolder&) = delete;
+
+  private:
+    std::filesystem::path m_path;
+};
 
 void EnsureApplication() {
     if (QCoreApplication::instance() != nullptr) return;
@@ -14,9 +47,9 @@ void EnsureApplication() {
     static char option[] = "-platform";
     static char platform[] = "offscreen";
     static char* argv[] = {name, option, platform, nullptr};
-    // A terminal session without a runtime folder is normal for a command line; Qt's note
-    // about it would only confuse the operator.
-    CWarningWatch quiet("XDG_RUNTIME_DIR not set");
+    // Made before the application, so removed after it.
+    static CRuntimeFolder runtimeFolder;
+    CWarningWatch quiet;  // start-up notes are no business of the operator's
     static QGuiApplication application(argc, argv);
 }
 
@@ -29,6 +62,21 @@ bool CQtImageDecoder::Handles(const std::filesystem::path& path) const {
 DecodeOutcome CQtImageDecoder::Decode(const std::filesystem::path& path,
                                       const ImageDecodeRequest& request, IRgbaRowSink& sink) {
     EnsureApplication();
-    if (IsVectorPictureFileName(path)) return m_svg.Decode(path, request, sink);
-    return m_raster.Decode(path, sink);
+    m_reason.clear();
+    std::string refusal;
+    DecodeOutcome outcome;
+    CWarningWatch warnings;
+    CStderrCapture printed;  // libpng and libtiff write their errors there themselves
+    if (IsVectorPictureFileName(path)) {
+        outcome = m_svg.Decode(path, request, sink, refusal);
+    } else {
+        outcome = m_raster.Decode(path, request, sink, refusal);
+    }
+    printed.Release();
+    if (outcome != DecodeOutcome::Decoded) {
+        std::string said = warnings.Collected();
+        if (!printed.Text().empty()) said += (said.empty() ? "" : "; ") + printed.Text();
+        m_reason = refusal + (refusal.empty() || said.empty() ? "" : " ") + said;
+    }
+    return outcome;
 }

@@ -7,14 +7,17 @@
 // The decoder of other formats that the desktop program and the command line give the
 // core: raster pictures through Qt's image readers, SVG through Qt SVG. It needs a
 // QGuiApplication (fonts for SVG text); when the process has none, it makes one on the
-// offscreen platform.
+// offscreen platform, with a runtime folder of its own when the session has none (removed
+// when the process ends, so that nothing is left in the temporary folder).
 class CQtImageDecoder : public IImageDecoder {
   public:
     bool Handles(const std::filesystem::path& path) const override;
     DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
                          IRgbaRowSink& sink) override;
+    std::string Reason() const override { return m_reason; }
 
   private:
     CRasterPictureDecoder m_raster;
     CSvgPictureDecoder m_svg;
+    std::string m_reason;
 };

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
+#include <chrono>
 
 #include "decode/CWarningWatch.h"
 
@@ -28,12 +29,18 @@ CRasterPictureDecoder::CRasterPictureDecoder() {
 }
 
 DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
-                                            IRgbaRowSink& sink) const {
+                                            const ImageDecodeRequest& request, IRgbaRowSink& sink,
+                                            std::string& reason) const {
     QImageReader reader(QFile::decodeName(path.c_str()));
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);  // one stored pixel is one dot, as in a bitmap
     // Only the formats named here: an SVG or another format in disguise is not read.
-    if (!IsAcceptedFormat(reader.format())) return DecodeOutcome::Unreadable;
+    if (!IsAcceptedFormat(reader.format())) {
+        reason = reader.canRead() || QFile::exists(reader.fileName())
+                     ? "PNG、JPEG、GIF、WebP、TIFFのどの画像でもありません。"
+                     : "ファイルを開けません。";
+        return DecodeOutcome::Unreadable;
+    }
 
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) return DecodeOutcome::Unreadable;
@@ -49,7 +56,10 @@ DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
     }
     if (picture.size() != size) return DecodeOutcome::Unreadable;
 
+    const auto deadline = std::chrono::steady_clock::now() + request.timeBudget;
     for (int y = 0; y < picture.height(); y += kRowsPerBlock) {
+        if (request.stopRequested && request.stopRequested()) return DecodeOutcome::Interrupted;
+        if (std::chrono::steady_clock::now() > deadline) return DecodeOutcome::OverTime;
         const int rows = std::min(kRowsPerBlock, picture.height() - y);
         const QImage block =
             picture.copy(0, y, picture.width(), rows).convertToFormat(QImage::Format_RGBA8888);

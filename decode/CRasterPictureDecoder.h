@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "imaging/IImageDecoder.h"
 
@@ -10,5 +11,7 @@
 class CRasterPictureDecoder {
   public:
     CRasterPictureDecoder();
-    DecodeOutcome Decode(const std::filesystem::path& path, IRgbaRowSink& sink) const;
+    // A refused file gets its reason in `reason`.
+    DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
+                         IRgbaRowSink& sink, std::string& reason) const;
 };

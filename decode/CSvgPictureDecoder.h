@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "imaging/IImageDecoder.h"
 
@@ -9,6 +10,7 @@
 // (CheckSvgDocument) and read only from its own bytes.
 class CSvgPictureDecoder {
   public:
+    // A refused document gets its reason in `reason`.
     DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
-                         IRgbaRowSink& sink) const;
+                         IRgbaRowSink& sink, std::string& reason) const;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <optional>
+#include <string>
 
 #include "decode/SvgLength.h"
 
@@ -15,4 +16,6 @@ inline constexpr int kMaxSvgElements = 1000000;
 // kMaxSvgDepth or more than kMaxSvgElements elements, entity declarations, a reference to
 // anything outside the document (an href other than "#..." or an embedded PNG, JPEG or GIF
 // image), or a style sheet that imports another.
-std::optional<SvgSizeFacts> CheckSvgDocument(const QByteArray& document);
+// When refused and `refusal` is given, it receives why, in the operator's language.
+std::optional<SvgSizeFacts> CheckSvgDocument(const QByteArray& document,
+                                             std::string* refusal = nullptr);

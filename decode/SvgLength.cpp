@@ -1,8 +1,10 @@
 #include "decode/SvgLength.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -71,4 +73,72 @@ std::optional<DotSize> SvgPrintedSize(const SvgSizeFacts& facts,
     }
     if (!Usable(*width) || !Usable(*height) || request.dotsPerMm <= 0) return std::nullopt;
     return DotSize{Dots(*width, request.dotsPerMm), Dots(*height, request.dotsPerMm)};
+}
+
+namespace {
+
+// 0, 0.5 or 1 for "Min", "Mid" or "Max"; nullopt otherwise.
+std::optional<double> AlignFactor(std::string_view word) {
+    if (word == "Min") return 0.0;
+    if (word == "Mid") return 0.5;
+    if (word == "Max") return 1.0;
+    return std::nullopt;
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t start = text.find_first_not_of(" \t\r\n,", pos);
+        if (start == std::string_view::npos) break;
+        const std::size_t end = std::min(text.find_first_of(" \t\r\n,", start), text.size());
+        words.push_back(text.substr(start, end - start));
+        pos = end;
+    }
+    return words;
+}
+
+}  // namespace
+
+SvgPlacement PlaceViewBox(double viewBoxWidth, double viewBoxHeight, double width, double height,
+                          std::string_view preserveAspectRatio) {
+    const SvgPlacement stretched{0, 0, width, height};
+    if (!Usable(viewBoxWidth) || !Usable(viewBoxHeight)) return stretched;
+    double alignX = 0.5;
+    double alignY = 0.5;
+    bool slice = false;
+    std::vector<std::string_view> words = Words(preserveAspectRatio);
+    if (!words.empty() && words.front() == "defer") words.erase(words.begin());
+    bool valid = words.size() <= 2;
+    if (valid && !words.empty()) {
+        if (words[0] == "none") {
+            valid = words.size() == 1 || words[1] == "meet" || words[1] == "slice";
+            if (valid) return stretched;
+        } else if (words[0].size() == 8 && words[0][0] == 'x' && words[0][4] == 'Y') {
+            const std::optional<double> x = AlignFactor(words[0].substr(1, 3));
+            const std::optional<double> y = AlignFactor(words[0].substr(5, 3));
+            valid = x && y;
+            if (valid) {
+                alignX = *x;
+                alignY = *y;
+            }
+        } else {
+            valid = false;
+        }
+        if (valid && words.size() == 2) {
+            valid = words[1] == "meet" || words[1] == "slice";
+            slice = words[1] == "slice";
+        }
+    }
+    if (!valid) {
+        alignX = alignY = 0.5;
+        slice = false;
+    }
+    const double scaleX = width / viewBoxWidth;
+    const double scaleY = height / viewBoxHeight;
+    const double scale = slice ? std::max(scaleX, scaleY) : std::min(scaleX, scaleY);
+    const double placedWidth = viewBoxWidth * scale;
+    const double placedHeight = viewBoxHeight * scale;
+    return {(width - placedWidth) * alignX, (height - placedHeight) * alignY, placedWidth,
+            placedHeight};
 }

@@ -13,6 +13,7 @@ struct SvgSizeFacts {
     std::string height;
     std::optional<double> viewBoxWidth;
     std::optional<double> viewBoxHeight;
+    std::string preserveAspectRatio;  // the root's attribute, empty when absent
 };
 
 // A length in millimetres: mm, cm, in, pt and pc as they are; px or no unit at 96 px per
@@ -28,3 +29,18 @@ struct DotSize {
 // its viewBox, in px) unless the request names a width or a height in mm; given one, the
 // other keeps the document's aspect ratio. nullopt when the document has no usable size.
 std::optional<DotSize> SvgPrintedSize(const SvgSizeFacts& facts, const ImageDecodeRequest& request);
+
+// Where the viewBox lands in a picture of `width` x `height` dots, as SVG's
+// preserveAspectRatio says (an alignment such as "xMidYMid", or "none", then "meet" or
+// "slice"): "none" stretches over the whole picture; otherwise the viewBox keeps its
+// proportions, fitted inside ("meet") or covering ("slice"), and is aligned as named. An
+// absent or malformed attribute is the default "xMidYMid meet": centred, fitted, never
+// stretched.
+struct SvgPlacement {
+    double x = 0;
+    double y = 0;
+    double width = 0;
+    double height = 0;
+};
+SvgPlacement PlaceViewBox(double viewBoxWidth, double viewBoxHeight, double width, double height,
+                          std::string_view preserveAspectRatio);

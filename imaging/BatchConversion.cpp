@@ -1,6 +1,10 @@
 #include "imaging/BatchConversion.h"
 
+#include <set>
+#include <system_error>
+
 #include "imaging/BitmapLoader.h"
+#include "imaging/ImagingMessages.h"
 #include "imaging/LogoDataFile.h"
 #include "res/Texts.h"
 
@@ -17,7 +21,19 @@ std::size_t TailBytes(const std::string& text, int count) {
     return text.size() - pos;
 }
 
+bool StopRequested(const CLogoFileReader& reader) {
+    return reader.m_request.stopRequested && reader.m_request.stopRequested();
+}
+
 }  // namespace
+
+std::filesystem::path SameFileKey(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::path key = std::filesystem::weakly_canonical(path, error);
+    if (!error) return key;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return (error ? path : absolute).lexically_normal();
+}
 
 std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath) {
     std::string text = bitmapPath.string();
@@ -40,18 +56,36 @@ BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem:
                                                 const CLogoFileReader& reader, CurrentImage& image,
                                                 IOperator& op) {
     BatchConversionResult result;
+    std::set<std::filesystem::path> taken;  // the inputs, then each output as it is planned
+    for (const std::filesystem::path& file : files) taken.insert(SameFileKey(file));
     int number = 0;
     for (const std::filesystem::path& file : files) {
+        if (StopRequested(reader)) {
+            result.stopped = true;
+            return result;
+        }
         const LogoFileKind kind = reader.Kind(file) == LogoFileKind::Picture ? LogoFileKind::Picture
                                                                              : LogoFileKind::Bitmap;
+        const std::filesystem::path output = LogoDataPathFor(file, kind);
+        if (!taken.insert(SameFileKey(output)).second) {
+            ShowImagingErrorText(op, file.string() + std::string(texts::kConvertOutputTakenJoin) +
+                                         output.string() +
+                                         std::string(texts::kConvertOutputTakenSuffix));
+            ++result.failed;
+            continue;
+        }
         const bool loaded = kind == LogoFileKind::Picture ? reader.Load(file, image, op)
                                                           : LoadBitmapFile(file, image, op);
         if (!loaded) {
+            if (StopRequested(reader)) {  // a stopped decoding is no failure of the file
+                result.stopped = true;
+                return result;
+            }
             ++result.failed;
             continue;
         }
         const std::string name = "QUILSAVE" + std::to_string(number);
-        if (WriteLogoDataFile(LogoDataPathFor(file, kind), name, image, op)) {
+        if (WriteLogoDataFile(output, name, image, op)) {
             ++result.converted;
         } else {
             ++result.failed;

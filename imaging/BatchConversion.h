@@ -13,7 +13,11 @@
 struct BatchConversionResult {
     int converted = 0;  // .pld files written
     int failed = 0;     // bitmaps that could not be read, plus .pld files that could not be written
+    bool stopped = false;  // the reader's stop was asked for; the rest was not converted
 };
+
+// One spelling per file, so that a.bmp, ./a.bmp and a link to it compare equal.
+std::filesystem::path SameFileKey(const std::filesystem::path& path);
 
 // The output path of a bitmap: its path with the last three characters replaced by "pld".
 std::filesystem::path LogoDataPathFor(const std::filesystem::path& bitmapPath);
@@ -27,6 +31,11 @@ std::filesystem::path LogoDataPathFor(const std::filesystem::path& path, LogoFil
 // information icon). `image` holds the last bitmap read.
 // Pictures that `reader`'s decoder takes are read through it; every other file is read as
 // a bitmap, whatever its name.
+// A file whose output would be a file of the run (its own input, another input, or the
+// output of an earlier file) is refused with a message before it is read: converting it
+// would overwrite a file the run reads or has just written.
+// The reader's stopRequested is asked before each file (and by the decoder between blocks
+// of rows): once it says stop, nothing more is written and there is no completion message.
 BatchConversionResult ConvertBitmapsToLogoFiles(std::span<const std::filesystem::path> files,
                                                 const CLogoFileReader& reader, CurrentImage& image,
                                                 IOperator& op);

@@ -1,6 +1,10 @@
 #include "imaging/DecodedImageLoader.h"
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <new>
+#include <string>
 
 #include "imaging/BitmapInfoHeader.h"
 #include "imaging/BitmapLoader.h"
@@ -83,6 +87,29 @@ void CRgbaBinarizer::Rows(std::int32_t first, std::int32_t count, const std::uin
     }
 }
 
+// "PNG", "JPEG", "SVG", ...: the format as the operator knows it, from the file's name.
+std::string FormatName(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    if (!extension.empty()) extension.erase(0, 1);
+    for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (extension == "JPG" || extension == "JPE") return "JPEG";
+    if (extension == "TIF") return "TIFF";
+    if (extension == "WEBP") return "WebP";
+    return extension.empty() ? "画像" : extension;
+}
+
+void ShowPictureError(IOperator& op, const std::filesystem::path& path, std::string_view why,
+                      const std::string& said) {
+    const std::string format(texts::kPictureFailedFormat);
+    const std::string name = FormatName(path);
+    std::string text(format.size() + name.size() + why.size(), '\0');
+    std::snprintf(text.data(), text.size() + 1, format.c_str(), name.c_str(),
+                  std::string(why).c_str());
+    text.resize(std::strlen(text.c_str()));
+    if (!said.empty()) text += std::string(texts::kPictureDecoderSaid) + said;
+    ShowImagingErrorText(op, text);
+}
+
 }  // namespace
 
 bool LoadDecodedImage(const std::filesystem::path& path, IImageDecoder& decoder,
@@ -92,21 +119,26 @@ bool LoadDecodedImage(const std::filesystem::path& path, IImageDecoder& decoder,
     if (outcome == DecodeOutcome::Decoded && sink.Began()) return true;
     // A picture that broke off half-way leaves no pixels behind.
     if (sink.Began()) image.ReleasePixels();
+    const std::string said = decoder.Reason();
     switch (outcome) {
-        case DecodeOutcome::Stopped:
+        case DecodeOutcome::Stopped:      // the sink has said why
+        case DecodeOutcome::Interrupted:  // the operator asked for it
             break;
         case DecodeOutcome::TooLarge:
-            ShowImagingError(op, texts::IDS_BMP_TOO_LARGE);
+            ShowPictureError(op, path, texts::kPictureTooLarge, said);
             break;
         case DecodeOutcome::NotRenderable:
-            ShowImagingError(op, texts::IDS_BMP_UNSUPPORTED);
+            ShowPictureError(op, path, texts::kPictureNotDrawn, said);
+            break;
+        case DecodeOutcome::OverTime:
+            ShowPictureError(op, path, texts::kPictureOverTime, said);
             break;
         case DecodeOutcome::NoMemory:
             ShowImagingError(op, texts::IDS_NO_MEMORY);
             break;
         case DecodeOutcome::Decoded:
         case DecodeOutcome::Unreadable:
-            ShowImagingError(op, texts::IDS_BMP_OPEN_FAILED);
+            ShowPictureError(op, path, texts::kPictureBroken, said);
             break;
     }
     return false;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 // What a front end asks of a decoder for one picture.
 struct ImageDecodeRequest {
@@ -14,6 +17,11 @@ struct ImageDecodeRequest {
     // follows the picture's aspect ratio. Raster pictures keep one pixel per dot.
     std::optional<double> widthMm;
     std::optional<double> heightMm;
+    // How long decoding one picture may take; a decoder looks at the clock between the
+    // blocks of rows it hands over.
+    std::chrono::milliseconds timeBudget{10000};
+    // Asked between blocks of rows: true ends the decoding (Ctrl+C, say). May be empty.
+    std::function<bool()> stopRequested;
 };
 
 enum class DecodeOutcome {
@@ -22,7 +30,9 @@ enum class DecodeOutcome {
     TooLarge,       // larger than the decoder may hold in memory
     NotRenderable,  // a vector picture that cannot be drawn, or one refused as unsafe
     NoMemory,
-    Stopped,  // the sink refused the picture and has said why
+    Stopped,      // the sink refused the picture and has said why
+    Interrupted,  // the request's stop was asked for
+    OverTime,     // the time budget ran out
 };
 
 // Receives a decoded picture a block of rows at a time.
@@ -48,4 +58,7 @@ class IImageDecoder {
     // Decodes `path` into `sink`; Decoded once every row has been handed over.
     virtual DecodeOutcome Decode(const std::filesystem::path& path,
                                  const ImageDecodeRequest& request, IRgbaRowSink& sink) = 0;
+    // Why the last Decode failed, in the operator's language, with what the libraries
+    // behind the decoder warned of; empty when there is nothing more than the outcome.
+    virtual std::string Reason() const { return {}; }
 };

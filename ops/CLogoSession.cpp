@@ -112,6 +112,7 @@ std::vector<int> CLogoSession::AddFiles(const std::vector<std::filesystem::path>
                                         int startSlot) {
     std::vector<int> added;
     for (const std::filesystem::path& path : paths) {
+        if (StopRequested()) break;  // the files not yet read are not added
         if (const std::optional<int> slot = AddFileToSlot(path, startSlot)) added.push_back(*slot);
     }
     m_op.RefreshItemList();
@@ -132,7 +133,9 @@ void CLogoSession::ShowItemImage(int slot) {
     if (LoadSourceFile(path)) m_op.RepaintPreviews();
 }
 
-bool CLogoSession::OnStartTransfer() {
+bool CLogoSession::OnStartTransfer() { return OnStartTransfer(PlannedImages{}); }
+
+bool CLogoSession::OnStartTransfer(const PlannedImages& planned) {
     if (CItemTable::GaugePosition(m_items.GetMemoryTotal()) >= kGaugeMax) {
         ShowError(Text(texts::kDownloadMemoryFull));
         return false;
@@ -155,20 +158,27 @@ bool CLogoSession::OnStartTransfer() {
             return false;
         }
         m_previewSlot = slot;
-        ShowItemImage(slot);
-        m_op.PumpEvents();
-        // The item is sent from a fresh reading of its file. A file that can no longer be
-        // read fails the item (its loader has said why) rather than sending the image of
-        // another item under this ID.
+        const auto plannedImage = planned.find(slot);
+        const CurrentImage* image = &m_image;
         bool loaded = true;
-        if (m_reader.Kind(item.m_sourcePath) == LogoFileKind::Unsupported) {
-            ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
+        if (plannedImage != planned.end()) {
+            image = plannedImage->second;
+            m_op.PumpEvents();
         } else {
-            loaded = LoadSourceFile(item.m_sourcePath);
+            ShowItemImage(slot);
+            m_op.PumpEvents();
+            // The item is sent from a fresh reading of its file. A file that can no longer
+            // be read fails the item (its loader has said why) rather than sending the image
+            // of another item under this ID.
+            if (m_reader.Kind(item.m_sourcePath) == LogoFileKind::Unsupported) {
+                ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
+            } else {
+                loaded = LoadSourceFile(item.m_sourcePath);
+            }
         }
         const std::filesystem::path transferFile = m_tempFolder.TransferFile(slot);
         CTransferFileRemover remover(transferFile);
-        const bool written = loaded && WriteTransferFile(transferFile, item, m_image, m_op);
+        const bool written = loaded && WriteTransferFile(transferFile, item, *image, m_op);
         item.BuildHeader();
         if (!written || !m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)) {
             Finish(Text(texts::kDownloadFailed));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +61,11 @@ class CLogoSession {
 
     // Downloads every new item, in ID order. True when all were sent (or declined).
     bool OnStartTransfer();
+    // The same, but the items of the slots in `planned` are sent from the pictures given
+    // there (read earlier, when the work was planned) instead of a fresh reading of their
+    // files, so that what is sent is what was checked. The pictures must outlive the call.
+    using PlannedImages = std::map<int, const CurrentImage*>;
+    bool OnStartTransfer(const PlannedImages& planned);
     // Replaces the table with what the printer holds.
     bool OnGetInfo();
     // Deletes the items of the given rows (in the printer too, when registered).

@@ -64,10 +64,16 @@ std::vector<std::string> CPortSync::FailureTexts() const {
     return texts;
 }
 
+void CPortSync::UseLedger(CSyncLedger* ledger, std::string key) {
+    m_ledger = ledger;
+    m_ledgerKey = std::move(key);
+}
+
 bool CPortSync::ReadAndPlan() {
     Enter(Stage::Reading);
     if (StopRequested() || !m_session.OnGetInfo()) return Fail(Stage::Reading);
-    m_plan = PlanSync(m_manifest, m_session.m_items, m_options);
+    const SentPatterns sent = m_ledger ? m_ledger->SentTo(m_ledgerKey) : SentPatterns{};
+    m_plan = PlanSync(m_manifest, m_session.m_items, m_options, sent);
     m_planned = true;
     return true;
 }
@@ -84,6 +90,14 @@ bool CPortSync::Apply() {
         }
     }
 
+    if (!ForgetWhatChanges(deletions, sendings)) {
+        m_failureText = m_ledgerError;
+        m_ledgerError.clear();
+        m_failed = true;
+        m_failedAt = deletions.empty() ? Stage::Sending : Stage::Deleting;  // nothing changed
+        Enter(Stage::Failed);
+        return false;
+    }
     // Deletions first: they free the memory the new logos may need.
     if (!deletions.empty()) {
         Enter(Stage::Deleting);
@@ -93,9 +107,15 @@ bool CPortSync::Apply() {
     if (!sendings.empty()) {
         Enter(Stage::Sending);
         if (StopRequested()) return Fail(Stage::Sending);
-        for (int id : sendings) m_session.m_items[id] = m_manifest.Find(id)->item;
-        const bool sent = m_session.OnStartTransfer();
+        CLogoSession::PlannedImages planned;
+        for (int id : sendings) {
+            const SyncLogo* logo = m_manifest.Find(id);
+            m_session.m_items[id] = logo->item;
+            planned[id] = &logo->image;
+        }
+        const bool sent = m_session.OnStartTransfer(planned);
         for (int id : sendings) m_sent += m_session.m_items[id].m_state == ITEM_REGISTERED ? 1 : 0;
+        RecordWhatWasSent(sendings);
         if (!sent) {
             // A refusal before anything was sent (memory, IDs) is a message, not a result.
             return Fail(Stage::Sending);
@@ -116,4 +136,28 @@ bool CPortSync::Apply() {
     m_verified = true;
     Enter(Stage::Done);
     return true;
+}
+
+bool CPortSync::ForgetWhatChanges(const std::vector<int>& deletions,
+                                  const std::vector<int>& sendings) {
+    if (m_ledger == nullptr || (deletions.empty() && sendings.empty())) return true;
+    for (int id : deletions) m_ledger->Forget(m_ledgerKey, id);
+    for (int id : sendings) m_ledger->Forget(m_ledgerKey, id);
+    std::string error;
+    if (m_ledger->Save(error)) return true;
+    m_ledgerError = "the ledger " + m_ledger->Path().string() + " cannot be written: " + error;
+    return false;
+}
+
+void CPortSync::RecordWhatWasSent(const std::vector<int>& sendings) {
+    if (m_ledger == nullptr) return;
+    for (int id : sendings) {
+        if (m_session.m_items[id].m_state == ITEM_REGISTERED) {
+            m_ledger->Record(m_ledgerKey, id, m_manifest.Find(id)->patternHash);
+        }
+    }
+    std::string error;
+    if (!m_ledger->Save(error)) {
+        m_ledgerError = "the ledger " + m_ledger->Path().string() + " cannot be written: " + error;
+    }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ops/CLogoSession.h"
+#include "ops/CSyncLedger.h"
 #include "ops/CSyncManifest.h"
 #include "ops/CSyncOperator.h"
 #include "ops/SyncPlan.h"
@@ -30,10 +31,17 @@ class CPortSync {
     CPortSync(const CPortSync&) = delete;
     CPortSync& operator=(const CPortSync&) = delete;
 
+    // Plans with what `ledger` knows was sent to this port under `key` (its stable name),
+    // and records there what this port is sent. Without a ledger the pixels of a logo the
+    // printer holds are never compared. The ledger must outlive the port.
+    void UseLedger(CSyncLedger* ledger, std::string key);
     // Reads the registrations and plans; false (and Failed) when they could not be read.
     bool ReadAndPlan();
     // Carries the plan out and verifies the result; true when the printer then holds the
-    // manifest's logos (and, with --prune, nothing else).
+    // manifest's logos (and, with --prune, nothing else). The logos are sent as the manifest
+    // read them. Before anything changes, the ledger forgets the IDs about to change (and
+    // the port fails when that cannot be saved: a stale fingerprint could later match);
+    // afterwards it records what was sent.
     bool Apply();
     // Ends the work: the running step ends within about 100 ms as on a failed line (port
     // closed, transfer file removed), and no later step starts. Safe from any thread and
@@ -55,11 +63,16 @@ class CPortSync {
     int Sent() const { return m_sent; }
     bool Verified() const { return m_verified; }
     const std::vector<std::string>& Mismatches() const { return m_mismatches; }
+    // Why the ledger could not record what was sent (the port's result stands); empty when
+    // it could.
+    const std::string& LedgerError() const { return m_ledgerError; }
 
     static std::string_view StageName(Stage stage);  // "reading", "sending", ...
 
   private:
     bool Fail(Stage stage);
+    bool ForgetWhatChanges(const std::vector<int>& deletions, const std::vector<int>& sendings);
+    void RecordWhatWasSent(const std::vector<int>& sendings);
     void Enter(Stage stage);
     bool StopRequested() const { return m_session.StopRequested(); }
 
@@ -79,4 +92,7 @@ class CPortSync {
     int m_sent = 0;
     bool m_verified = false;
     std::vector<std::string> m_mismatches;
+    CSyncLedger* m_ledger = nullptr;
+    std::string m_ledgerKey;
+    std::string m_ledgerError;
 };

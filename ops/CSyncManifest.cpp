@@ -8,8 +8,10 @@
 #include <system_error>
 
 #include "app/present/CModelProfile.h"
+#include "imaging/PatternHash.h"
 #include "items/CItemTable.h"
 #include "ops/CLogoSession.h"
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -100,6 +102,8 @@ struct LogoEntry {
     std::optional<int> id;
     std::optional<std::string> name;  // Shift-JIS
     std::string file;
+    std::optional<double> widthMm;  // printed size of a vector picture
+    std::optional<double> heightMm;
 };
 
 class CManifestReader {
@@ -163,6 +167,9 @@ class CManifestReader {
                 }
             } else if (key.str() == "name") {
                 entry.name = ReadName(value, line);
+            } else if (key.str() == "width_mm" || key.str() == "height_mm") {
+                const bool width = key.str() == "width_mm";
+                (width ? entry.widthMm : entry.heightMm) = ReadMillimetres(value, key.str(), line);
             } else if (key.str() == "file") {
                 hasFile = true;
                 entry.fileLine = line;
@@ -183,10 +190,29 @@ class CManifestReader {
         return entry;
     }
 
+    std::optional<double> ReadMillimetres(const toml::node& value, std::string_view key, int line) {
+        std::optional<double> mm;
+        if (const auto* number = value.as_floating_point()) mm = number->get();
+        if (const auto* number = value.as_integer()) mm = static_cast<double>(number->get());
+        if (!mm || !(*mm > 0) || *mm > CSyncManifest::kMaxPrintedMm) {
+            Error(line, std::string(key) + " must be a number of millimetres above 0, at most " +
+                            std::to_string(static_cast<int>(CSyncManifest::kMaxPrintedMm)));
+            return std::nullopt;
+        }
+        return mm;
+    }
+
     std::optional<std::string> ReadName(const toml::node& value, int line) {
         const auto* text = value.as_string();
         if (text == nullptr) {
             Error(line, "name must be a string");
+            return std::nullopt;
+        }
+        // A control character would never come back from the printer as it was sent (a NUL
+        // ends the name there), and would reach every terminal that shows the plan.
+        if (text::HasControlCharacter(text->get())) {
+            Error(line, "name " + Quoted(text::EscapeControlCharacters(text->get())) +
+                            " holds a control character");
             return std::nullopt;
         }
         const std::optional<std::string> sjisName = sjis::FromUtf8(text->get());
@@ -251,10 +277,19 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
 
     CLoaderMessages loaderMessages;
     CLogoSession loader(loaderMessages, std::make_unique<CNoPortLink>());
+    loader.m_image.keepSourcePixels = false;  // only the transfer image is sent
+    loader.m_reader.SetDecoder(m_decoder);
+    loader.m_reader.m_request.stopRequested = m_stopRequested;
+    loader.m_reader.m_request.dotsPerMm =
+        static_cast<int>(ModelProfile(model.value_or(0)).m_dotsPerMm);
     std::int64_t memory = 0;
     bool memoryReported = false;
     std::vector<SyncLogo> logos;
     for (const LogoEntry* entry : unique) {
+        if (m_stopRequested && m_stopRequested()) {
+            reader.Error(0, "stopped");
+            break;
+        }
         if (entry->file.empty()) continue;
         const std::filesystem::path file = reader.Resolve(entry->file);
         std::error_code ec;
@@ -262,6 +297,8 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
             reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " not found");
             continue;
         }
+        loader.m_reader.m_request.widthMm = entry->widthMm;
+        loader.m_reader.m_request.heightMm = entry->heightMm;
         if (!loader.AddFile(file, *entry->id)) {
             const std::string said = loaderMessages.Take();
             reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " cannot be used" +
@@ -275,6 +312,8 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
         logo.file = file;
         logo.item = loader.m_items[*entry->id];
         logo.item.m_name = *entry->name;
+        logo.image = loader.m_image;
+        logo.patternHash = PatternHash(logo.image);
         logo.item.BuildHeader();
         memory += logo.item.GetMemoryNeed();
         if (!memoryReported && CItemTable::GaugePosition(memory) >= kGaugeMax) {

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "imaging/CurrentImage.h"
+#include "imaging/IImageDecoder.h"
 #include "items/CFontPT.h"
 
 // One logo that a manifest wants in every printer.
@@ -12,6 +15,10 @@ struct SyncLogo {
     int line = 0;                // where its table starts in the manifest
     std::filesystem::path file;  // absolute, or as written when it could not be made so
     CFontPT item;                // ID, Shift-JIS name, sizes and header as they will be sent
+    // The picture as read when the manifest was loaded: exactly this is sent, whatever
+    // happens to the file afterwards (transfer image only).
+    CurrentImage image;
+    std::uint64_t patternHash = 0;  // PatternHash of `image`
 };
 
 // One refusal of a manifest, at the line it concerns (0: the file as a whole).
@@ -28,14 +35,26 @@ struct ManifestError {
 //     id = 5
 //     name = "ロゴ"          # UTF-8 here, held as at most 32 bytes of Shift-JIS
 //     file = "logos/a.bmp"  # relative to the manifest
+//     width_mm = 40         # optional: the printed size of an SVG file
 //
-// Every logo file is read through the session's own loading path, so that the manifest
-// takes exactly the files that adding them to the table takes, with the sizes a download
-// would send.
+// Every logo file is read once, here, through the session's own loading path, so that the
+// manifest takes exactly the files that adding them to the table takes, with the sizes a
+// download would send; SVG files are drawn at the manifest's model's dots per mm.
 class CSyncManifest {
   public:
     // A manifest is a few kilobytes; anything this large is not one.
     static constexpr std::uintmax_t kMaxFileBytes = 1u << 20;
+    // The largest printed size a logo may ask for, in mm (the size limit refuses less).
+    static constexpr double kMaxPrintedMm = 1000;
+
+    // The decoder of pictures other than BMP and .pld (not owned); without one such files
+    // are refused as the desktop program without its decoder refuses them.
+    void SetDecoder(IImageDecoder* decoder) { m_decoder = decoder; }
+    // Asked before each file and while a picture is decoded: true ends the loading with the
+    // error "stopped" (a stop signal, say).
+    void SetStopRequest(std::function<bool()> stopRequested) {
+        m_stopRequested = std::move(stopRequested);
+    }
 
     // Reads and checks the whole manifest. On any refusal returns false with every error
     // found, sorted by line; nothing is kept then.
@@ -50,6 +69,8 @@ class CSyncManifest {
     std::int64_t MemoryNeed() const;
 
   private:
+    IImageDecoder* m_decoder = nullptr;
+    std::function<bool()> m_stopRequested;
     int m_model = 0;
     std::vector<SyncLogo> m_logos;
 };

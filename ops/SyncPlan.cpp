@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "imaging/PatternHash.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -58,7 +59,7 @@ std::vector<SyncDifference> CompareRegistration(const CFontPT& wanted, const CFo
 }
 
 std::vector<SyncStep> PlanSync(const CSyncManifest& manifest, const CItemTable& printer,
-                               SyncOptions options) {
+                               SyncOptions options, const SentPatterns& sent) {
     std::vector<SyncStep> steps;
     for (int id = 0; id < kItemCount; ++id) {
         const CFontPT& held = printer[id];
@@ -76,6 +77,13 @@ std::vector<SyncStep> PlanSync(const CSyncManifest& manifest, const CItemTable& 
             step.action = SyncAction::Add;
         } else {
             step.differences = CompareRegistration(logo->item, held);
+            const auto last = sent.find(id);
+            step.pixelsCompared = last != sent.end();
+            if (step.differences.empty() && step.pixelsCompared &&
+                last->second != logo->patternHash) {
+                step.differences.push_back(
+                    {"pixels", PatternHashText(logo->patternHash), PatternHashText(last->second)});
+            }
             if (!step.differences.empty()) {
                 step.action = SyncAction::Replace;
             } else if (options.force) {

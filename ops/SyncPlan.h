@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +23,8 @@ std::string_view SyncActionName(SyncAction action);  // "add", "replace", ...
 
 // One way in which what a printer holds differs from the manifest's logo.
 struct SyncDifference {
-    std::string field;   // "logo", "kind", "name", "width", "height", "pattern size"
+    // "logo", "kind", "name", "width", "height", "pattern size", "pixels" (fingerprints)
+    std::string field;
     std::string wanted;  // as the manifest has it (UTF-8)
     std::string held;    // as the printer holds it
 };
@@ -31,7 +34,13 @@ struct SyncStep {
     SyncAction action = SyncAction::Keep;
     std::string name;  // UTF-8: the manifest's name, or the printer's for Delete and Extra
     std::vector<SyncDifference> differences;  // for Replace
+    // For a logo the printer holds by its fields: whether what was last sent there is known,
+    // so that its pixels could be compared. When not, the fields alone decided.
+    bool pixelsCompared = true;
 };
+
+// What was last sent to one printer: the pattern fingerprint by ID (see CSyncLedger).
+using SentPatterns = std::map<int, std::uint64_t>;
 
 struct SyncOptions {
     bool prune = false;  // delete the IDs the manifest does not name
@@ -43,9 +52,10 @@ struct SyncOptions {
 std::vector<SyncDifference> CompareRegistration(const CFontPT& wanted, const CFontPT& held);
 
 // The steps that bring a printer holding `printer` (its registrations as read back) to the
-// manifest, one per ID that either names, in ascending ID order.
+// manifest, one per ID that either names, in ascending ID order. A logo that the printer
+// holds by its fields is replaced when `sent` knows another pattern under its ID.
 std::vector<SyncStep> PlanSync(const CSyncManifest& manifest, const CItemTable& printer,
-                               SyncOptions options);
+                               SyncOptions options, const SentPatterns& sent = {});
 
 // Whether the printer holds what the manifest says after the changes: every logo, and with
 // `prune` nothing else. One line per fault, e.g. "ID 05: width: manifest 64, printer 32".

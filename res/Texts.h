@@ -40,6 +40,20 @@ inline constexpr std::string_view kMemoryUsageFormat = "メモリ使用量　%d/
 inline constexpr std::string_view kBitCountMessageJoin = "\r\nは";
 // After the full path of a file that is neither a bitmap nor a logo data file.
 inline constexpr std::string_view kUnsupportedFileSuffix = "\r\nは未対応のファイル形式です。";
+// A picture of another format that cannot be read: the format's name ("PNG", "SVG", ...),
+// then the reason, then (when the decoder said more) what it said.
+inline constexpr std::string_view kPictureFailedFormat = "%sファイルを読み込めませんでした。\r\n%s";
+inline constexpr std::string_view kPictureBroken = "ファイルが壊れているか、途中で切れています。";
+inline constexpr std::string_view kPictureTooLarge =
+    "画像が大きすぎます（幅と高さは7992ドットまで）。";
+inline constexpr std::string_view kPictureNotDrawn = "この内容は描画できません。";
+inline constexpr std::string_view kPictureOverTime = "読み込みが制限時間を超えました。";
+inline constexpr std::string_view kPictureDecoderSaid = "\r\n詳細: ";
+// A batch conversion's file whose output another file of the same run already names: the
+// full path, the join, the output path, the suffix.
+inline constexpr std::string_view kConvertOutputTakenJoin = "\r\nの変換先 ";
+inline constexpr std::string_view kConvertOutputTakenSuffix =
+    "\r\nは同じ変換の別のファイルと重なるため、変換しません。";
 inline constexpr std::string_view kConvertDoneText =
     "変換処理を完了しました。\r\n処理の途中でエラーメッセージが表示された場合、\r\n"
     "ファイルが正常なビットマップファイルか確認してください。";

@@ -4,6 +4,7 @@
 
 #include "app/present/TextFormat.h"
 #include "res/Texts.h"
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -20,7 +21,8 @@ std::string CodeText(std::span<const std::uint8_t> entries, int index) {
 }
 
 std::string NameLine(const CFontPT& record) {
-    return FormatText(texts::kDetailNameFormat, sjis::ToUtf8(record.m_name).c_str());
+    return FormatText(texts::kDetailNameFormat,
+                      text::EscapeControlCharacters(sjis::ToUtf8(record.m_name)).c_str());
 }
 
 std::string IdLine(const CFontPT& record) {

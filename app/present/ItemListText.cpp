@@ -3,6 +3,7 @@
 #include "app/present/TextFormat.h"
 #include "items/CItemTable.h"
 #include "res/Texts.h"
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 const std::array<ListColumn, kListColumnCount>& ListColumns() {
@@ -31,7 +32,8 @@ std::string StateName(int state) {
 std::array<std::string, kListColumnCount> RowTexts(int slot, const CFontPT& item) {
     std::array<std::string, kListColumnCount> row;
     row[0] = FormatText("%02d", slot);
-    row[1] = sjis::ToUtf8(item.m_name);
+    // A name a printer sent may hold control characters; they are shown, not obeyed.
+    row[1] = text::EscapeControlCharacters(sjis::ToUtf8(item.m_name));
     if (item.InUse()) {
         row[2] = FormatText(texts::kMemoryNeedFormat, static_cast<int>(item.GetMemoryNeed()));
     }

@@ -7,6 +7,7 @@
 // kMaxNameBytes bytes of Shift-JIS. A character that Shift-JIS cannot hold counts as the
 // one byte of its stand-in, so that it can be typed and then explained.
 std::size_t RegistrationNameBytes(std::string_view utf8);
+// True when the name fits the record and holds no control character.
 bool FitsRegistrationName(std::string_view utf8);
 // True when every character has a Shift-JIS form.
 bool IsShiftJisName(std::string_view utf8);

@@ -119,7 +119,10 @@ TEST_F(CliProgramTest, ShowRefusals) {
     bmptest::WriteFile(folder / "logo.jpeg", SmallLogo());
     const Outcome disguised = Run("show logo.jpeg");
     EXPECT_EQ(disguised.status, 1);
-    EXPECT_EQ(disguised.err, "エラー: BMPファイルのオープンに失敗しました。\n");
+    EXPECT_EQ(
+        disguised.err,
+        "エラー: JPEGファイルを読み込めませんでした。\nファイルが壊れているか、途中で切れています。"
+        "\n詳細: PNG、JPEG、GIF、WebP、TIFFのどの画像でもありません。\n");
 
     const Outcome missing = Run("show missing.pld");
     EXPECT_EQ(missing.status, 1);
@@ -134,6 +137,10 @@ TEST_F(CliProgramTest, ShowRefusals) {
         "ダウンロードロゴファイルのバージョンが異なります。\nこのファイルは、使用できません。\n");
 
     bmptest::WriteFile(folder / "logo.bmp", SmallLogo());
+    const Outcome itself = Run("show --pbm ./logo.bmp logo.bmp");
+    EXPECT_EQ(itself.status, 2);
+    EXPECT_NE(itself.err.find("names the input file itself"), std::string::npos);
+    EXPECT_EQ(bmptest::ReadFile(folder / "logo.bmp"), SmallLogo());
     const Outcome unwritable = Run("show --pbm no/such/folder.pbm logo.bmp");
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);

@@ -11,5 +11,6 @@ struct CliOutcome {
 };
 
 // Runs `command` (a shell command line) in `folder`, with no input, and collects its exit
-// status and both output streams (kept in out.txt and err.txt of the folder).
+// status and both output streams (kept in out.txt and err.txt of the folder). The folder's
+// "state" subfolder is the program's state folder.
 CliOutcome RunInFolder(const std::filesystem::path& folder, const std::string& command);

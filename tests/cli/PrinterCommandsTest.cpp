@@ -83,6 +83,19 @@ TEST_F(PrinterCommands, DownloadVerifyInfoDelete) {
     EXPECT_EQ(empty.out, "メモリ使用量　0/240Kbyte\n");
 }
 
+TEST_F(PrinterCommands, NamesFromThePrinterReachTheTerminalEscaped) {
+    StartPrinter();
+    // A file name is a registration name: this one clears the screen where it is printed.
+    MakeLogo("\x1b[2J.bmp", 8, 8);
+    ASSERT_EQ(Run("download '\x1b[2J.bmp'").status, 0);
+    const Outcome info = Run("info");
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("00  \\x1B[2J.bmp  logo"), std::string::npos) << info.out;
+    EXPECT_EQ(info.out.find('\x1b'), std::string::npos);
+    // JSON carries it exactly, escaped as JSON escapes it.
+    EXPECT_EQ(nlohmann::json::parse(Run("info --json").out)["items"][0]["name"], "\x1b[2J.bmp");
+}
+
 TEST_F(PrinterCommands, DeclinedOverwriteLeavesTheOldLogo) {
     StartPrinter({"--preload-demo"});
     MakeLogo("new.bmp", 16, 16);

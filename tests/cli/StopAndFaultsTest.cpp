@@ -189,3 +189,33 @@ TEST_F(StopAndFaults, NonsenseReplyAndAKilledRunsFolder) {
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::is_empty(m_folder / "tmp"));
 }
+
+TEST_F(StopAndFaults, SignalDuringABatchOfPicturesStopsItWithoutClaimingCompletion) {
+    // Each picture takes a while: 7992 x 7992 dots drawn in bands.
+    std::string files;
+    for (int i = 0; i < 8; ++i) {
+        const fs::path svg = m_folder / ("p" + std::to_string(i) + ".svg");
+        std::ofstream(svg) << "<svg xmlns='http://www.w3.org/2000/svg' width='999mm' "
+                              "height='999mm' viewBox='0 0 10 10'><circle cx='5' cy='5' "
+                              "r='4'/></svg>";
+        files += " '" + svg.string() + "'";
+    }
+    // No runtime folder given: the decoder's own goes with it.
+    CBackgroundCli cli(m_folder / "run", "XDG_RUNTIME_DIR=", "convert" + files);
+    const auto deadline = Clock::now() + 30s;
+    while (!fs::exists(m_folder / "p0.pld") && Clock::now() < deadline) {
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(fs::exists(m_folder / "p0.pld")) << cli.Err();
+    cli.Signal(SIGINT);
+    const int status = cli.WaitForEnd(3000ms);
+    ASSERT_TRUE(WIFEXITED(status)) << "one signal ends a picture's drawing: " << cli.Err();
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGINT);
+    EXPECT_EQ(cli.Err().find("変換処理を完了しました。"), std::string::npos) << cli.Err();
+    EXPECT_FALSE(fs::exists(m_folder / "p7.pld"));
+    for (const auto& entry : fs::directory_iterator(m_folder.Path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(name.find(".pld."), std::string::npos) << "a half-written file: " << name;
+    }
+    EXPECT_EQ(cli.TempEntries(), 0) << "no runtime folder of Qt's left behind";
+}

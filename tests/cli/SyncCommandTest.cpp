@@ -155,6 +155,63 @@ TEST_F(SyncCommand, AStopSignalEndsEveryPortCleanly) {
     EXPECT_TRUE(std::filesystem::is_empty(m_folder / "tmp")) << "no transfer file or folder left";
 }
 
+// A 16 x 8 gray PNG whose left half is black.
+const std::vector<std::uint8_t> kHalfBlackPng = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44,
+    0x52, 0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00, 0x08, 0x08, 0x00, 0x00, 0x00, 0x00, 0xd5,
+    0x1d, 0x20, 0x4b, 0x00, 0x00, 0x00, 0x11, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9c, 0x63, 0x60,
+    0x80, 0x82, 0xff, 0x50, 0xc0, 0x30, 0x30, 0x02, 0x00, 0xf1, 0x69, 0x3f, 0xc1, 0xab, 0x0f,
+    0x33, 0xbe, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+
+TEST_F(SyncCommand, PicturesOfEveryFormatAndTheLedgerOfWhatWasSent) {
+    bmptest::WriteFile(m_folder / "logo.png", kHalfBlackPng);
+    std::ofstream(m_folder / "round.svg")
+        << "<svg xmlns='http://www.w3.org/2000/svg' width='40mm' height='10mm' "
+           "viewBox='0 0 100 100'><circle cx='50' cy='50' r='50'/></svg>";
+    WriteManifest(
+        "model = \"NV210a\"\n"
+        "[[logo]]\nid = 2\nname = \"png\"\nfile = \"logo.png\"\n"
+        "[[logo]]\nid = 3\nname = \"svg\"\nfile = \"round.svg\"\nwidth_mm = 20\n"
+        "[[logo]]\nid = 7\nname = \"bmp\"\nfile = \"b.bmp\"\n");
+    CPrinterSimProcess sim;
+    StartPrinters(sim, 1);
+    const std::string port = Ports(sim.DevicePaths());
+
+    const CliOutcome first = Run("sync m.toml" + port);
+    ASSERT_EQ(first.status, 0) << first.err << first.out;
+    const nlohmann::json held = nlohmann::json::parse(Run("info --json" + port).out)["items"];
+    ASSERT_EQ(held.size(), 3u);
+    EXPECT_EQ(held[0]["width"], 16);
+    EXPECT_EQ(held[1]["width"], 160);  // 20 mm at 8 dots per mm; the height keeps 4:1
+    EXPECT_EQ(held[1]["height"], 40);
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "state" / "stampix" / "sync-ledger"));
+
+    const CliOutcome again = Run("sync m.toml --json" + port);
+    ASSERT_EQ(again.status, 0) << again.err;
+    const nlohmann::json againJson = nlohmann::json::parse(again.out);
+    for (const auto& step : againJson["ports"][0]["plan"]) {
+        EXPECT_EQ(step["action"], "keep");
+        EXPECT_TRUE(step["pixels_compared"]);
+    }
+
+    // The same size with other pixels: replaced, not kept.
+    std::vector<std::uint8_t> bitmap = bmptest::ReadFile(m_folder / "b.bmp");
+    // The top four rows of b.bmp (24 x 8, one bit, 4 bytes a row) inverted.
+    for (std::size_t i = bitmap.size() - 16; i < bitmap.size(); ++i) bitmap[i] ^= 0xFF;
+    bmptest::WriteFile(m_folder / "b.bmp", bitmap);
+    const CliOutcome changed = Run("sync m.toml" + port);
+    ASSERT_EQ(changed.status, 0) << changed.err;
+    EXPECT_NE(changed.out.find("  07  replace \"bmp\"  (pixels: "), std::string::npos)
+        << changed.out;
+    EXPECT_NE(changed.out.find(": done: 0 deleted, 1 sent"), std::string::npos) << changed.out;
+
+    // Without the ledger (another machine, say) the fields decide, and the plan says so.
+    std::filesystem::remove_all(m_folder / "state");
+    const CliOutcome unknown = Run("sync m.toml --dry-run" + port);
+    EXPECT_NE(unknown.out.find("  07  keep    \"bmp\"  (pixels not compared"), std::string::npos)
+        << unknown.out;
+}
+
 TEST_F(SyncCommand, ManifestAndPortsRefusedBeforeAnyPortOpens) {
     WriteManifest(
         "model = \"NV210a\"\n"

@@ -92,3 +92,39 @@ TEST_F(BatchConversionTest, CompletionMessageEvenWhenNothingConverted) {
     EXPECT_EQ(op.Messages()[0], ErrorBox(texts::IDS_BMP_OPEN_FAILED));
     EXPECT_EQ(op.Messages()[1], kDone);
 }
+
+TEST_F(BatchConversionTest, AnOutputThatTheRunAlreadyNamesIsRefused) {
+    bmptest::WriteFile(folder / "a.bmp", SmallBitmap());
+    bmptest::WriteFile(folder / "b.bmp", SmallBitmap());
+    // a.bmp twice (once by another spelling), b.bmp whose output b.pld is an input too, and
+    // b.pld, a bitmap by its content, whose output is itself.
+    std::filesystem::copy_file(folder / "a.bmp", folder / "b.pld");
+    const std::vector<std::filesystem::path> files = {
+        folder / "a.bmp", folder.Path() / "." / "a.bmp", folder / "b.bmp", folder / "b.pld"};
+    const BatchConversionResult result = ConvertBitmapsToLogoFiles(files, image, op);
+    EXPECT_EQ(result.converted, 1);
+    EXPECT_EQ(result.failed, 3);
+    EXPECT_EQ(NameIn(folder / "a.pld"), "QUILSAVE0");
+    EXPECT_EQ(bmptest::ReadFile(folder / "b.pld"), SmallBitmap()) << "an input is never written";
+    ASSERT_EQ(op.Messages().size(), 4u);
+    EXPECT_NE(op.Messages()[0].text.find("同じ変換の別のファイルと重なる"), std::string::npos);
+    EXPECT_EQ(op.Messages()[0].text.rfind((folder.Path() / "." / "a.bmp").string(), 0), 0u);
+    EXPECT_EQ(op.Messages()[3], kDone);
+}
+
+TEST_F(BatchConversionTest, AStopEndsTheRunWithoutTheCompletionMessage) {
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) {
+        bmptest::WriteFile(folder / name, SmallBitmap());
+    }
+    CLogoFileReader reader;
+    int asked = 0;
+    reader.m_request.stopRequested = [&asked] { return ++asked > 1; };  // after the first
+    const std::vector<std::filesystem::path> files = {folder / "a.bmp", folder / "b.bmp",
+                                                      folder / "c.bmp"};
+    const BatchConversionResult result = ConvertBitmapsToLogoFiles(files, reader, image, op);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.converted, 1);
+    EXPECT_TRUE(std::filesystem::exists(folder / "a.pld"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "b.pld"));
+    EXPECT_TRUE(op.Messages().empty()) << "no completion is claimed";
+}

@@ -110,6 +110,20 @@ TEST_F(Sync, ManifestErrorsComeAllAtOnceWithTheirLines) {
               (std::vector<std::string>{"0: the printer model is missing (model = \"NV210a\")"}));
 }
 
+TEST_F(Sync, ManifestNamesWithControlCharactersAreRefused) {
+    MakeBitmap("a.bmp", 16, 4);
+    const auto errors = Errors("model = \"NV210a\"\n" + Logo(1, "A\\u0000B", "a.bmp") +
+                               Logo(2, "\\u001b[31mred", "a.bmp") + Logo(3, "x\\u0085", "a.bmp") +
+                               Logo(4, "tab\\there", "a.bmp"));
+    EXPECT_EQ(errors, (std::vector<std::string>{
+                          "4: name \"A\\x00B\" holds a control character",
+                          "8: name \"\\x1B[31mred\" holds a control character",
+                          "12: name \"x\\u0085\" holds a control character",
+                          "16: name \"tab\\x09here\" holds a control character",
+                      }));
+    Load("model = \"NV210a\"\n" + Logo(1, "ロゴ ¥100~", "a.bmp"));  // printable: kept
+}
+
 TEST_F(Sync, ManifestLimitsOfIdsMemoryAndFiles) {
     MakeBitmap("small.bmp", 8, 1);
     std::string many = "model = \"NV210a\"\n";

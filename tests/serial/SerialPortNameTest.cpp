@@ -1,6 +1,12 @@
 #include "serial/SerialPortName.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "serial/StablePortName.h"
 
 TEST(SerialPortName, ComNamesMapToTtyS) {
     EXPECT_EQ(serial::ResolvePortName("COM1"), "/dev/ttyS0");
@@ -28,4 +34,31 @@ TEST(SerialPortName, ComNumberAndName) {
     EXPECT_EQ(serial::ComNumber("COM12"), 12);
     EXPECT_EQ(serial::ComNumber("/dev/ttyS0"), std::nullopt);
     EXPECT_EQ(serial::ComName(7), "COM7");
+}
+
+TEST(StablePortName, ByIdLinkOfTheSameDeviceElseItsCanonicalPath) {
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("stampix-by-id-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "by-id");
+    folder = std::filesystem::canonical(folder);
+    std::ofstream(folder / "ttyUSB3").put('x');  // stands for the device node
+    std::ofstream(folder / "ttyUSB4").put('x');
+    std::filesystem::create_symlink("../ttyUSB3", folder / "by-id" / "usb-FTDI_B-if00");
+    std::filesystem::create_symlink("../ttyUSB3", folder / "by-id" / "usb-FTDI_A-if00");
+    std::filesystem::create_symlink(folder / "ttyUSB3", folder / "alias");
+    const std::filesystem::path byId = folder / "by-id";
+
+    // Any name of the adapter gives its first by-id name.
+    EXPECT_EQ(serial::StablePortName((folder / "ttyUSB3").string(), byId),
+              (byId / "usb-FTDI_A-if00").string());
+    EXPECT_EQ(serial::StablePortName((folder / "alias").string(), byId),
+              (byId / "usb-FTDI_A-if00").string());
+    // Without a by-id name: the canonical path; a device that is not there: as given.
+    EXPECT_EQ(serial::StablePortName((folder / "." / "ttyUSB4").string(), byId),
+              (folder / "ttyUSB4").string());
+    EXPECT_EQ(serial::StablePortName("/dev/nonexistent-stampix", byId), "/dev/nonexistent-stampix");
+    EXPECT_EQ(serial::StablePortName((folder / "ttyUSB4").string(), folder / "missing"),
+              (folder / "ttyUSB4").string());
+    std::filesystem::remove_all(folder);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -51,7 +52,9 @@ TEST(ShiftJis, UnconvertibleCharactersFailTheConversionToShiftJis) {
 
 TEST(ShiftJis, LossyConversionReplacesOnlyWhatCannotBeHeld) {
     EXPECT_EQ(sjis::FromUtf8Lossy("ロゴ.bmp"), kLogoSjis + ".bmp");
-    EXPECT_EQ(sjis::FromUtf8Lossy("a\xF0\x9F\x98\x80" "b"), "a?b");
+    EXPECT_EQ(sjis::FromUtf8Lossy("a\xF0\x9F\x98\x80"
+                                  "b"),
+              "a?b");
     EXPECT_EQ(sjis::FromUtf8Lossy("\xFFロゴ"), "?" + kLogoSjis);  // invalid byte, then resync
 }
 
@@ -63,3 +66,22 @@ TEST(ShiftJis, InvalidShiftJisBecomesReplacementCharacters) {
 }
 
 }  // namespace
+
+TEST(ControlCharacters, FoundAndMadeVisibleButPrintableTextKept) {
+    using text::EscapeControlCharacters;
+    using text::HasControlCharacter;
+    EXPECT_FALSE(HasControlCharacter("ロゴ ¥100~"));
+    EXPECT_FALSE(HasControlCharacter("\xC2\xA0"));  // U+00A0 is printable
+    for (const std::string& text :
+         {std::string("a\0b", 3), std::string("\x1b[2J"), std::string("x\x7f"),
+          std::string("\xC2\x9B"
+                      "31m")}) {
+        EXPECT_TRUE(HasControlCharacter(text)) << EscapeControlCharacters(text);
+    }
+    EXPECT_EQ(EscapeControlCharacters(std::string("A\0B", 3)), "A\\x00B");
+    EXPECT_EQ(EscapeControlCharacters("\x1b]0;title\x07"), "\\x1B]0;title\\x07");
+    EXPECT_EQ(EscapeControlCharacters("\xC2\x9B"
+                                      "2J ロゴ"),
+              "\\u009B2J ロゴ");
+    EXPECT_EQ(EscapeControlCharacters("\xC2"), "\xC2") << "a cut sequence stays as it is";
+}
