@@ -10,7 +10,7 @@ DOCUMENTATION = r'''
 module: logos
 short_description: Bring label printers to a logo manifest
 description:
-  - Runs C(stampix-cli sync --json) on the managed host for every port at once: reads each
+  - Runs C(stampix-cli sync --json) on the managed host for every port at once. It reads each
     printer, deletes (with I(prune)) what the manifest does not name, sends what is missing
     or different, and reads every printer back to verify it.
   - Check mode reads the printers and reports the plans without changing anything
@@ -133,6 +133,20 @@ import os
 import subprocess
 
 from ansible.module_utils.basic import AnsibleModule
+
+# A literal, so that the documentation checks can read it without importing the module.
+ARGUMENT_SPEC = {
+    'ports': {'type': 'list', 'elements': 'str', 'required': True},
+    'manifest': {'type': 'path'},
+    'logos': {'type': 'list', 'elements': 'dict', 'options': {
+        'id': {'type': 'int', 'required': True},
+        'name': {'type': 'str', 'required': True},
+        'src': {'type': 'path', 'required': True}}},
+    'model': {'type': 'str', 'choices': ['NV210a', 'NV430a', 'NV450a']},
+    'prune': {'type': 'bool', 'default': False},
+    'force': {'type': 'bool', 'default': False},
+    'cli': {'type': 'path'},
+}
 
 SENDING_ACTIONS = ('add', 'replace', 'resend')
 CHANGING_ACTIONS = SENDING_ACTIONS + ('delete',)
@@ -265,18 +279,7 @@ def port_diff(entry, held, files, cli, sizes):
 
 def main():
     module = AnsibleModule(
-        argument_spec=dict(
-            ports=dict(type='list', elements='str', required=True),
-            manifest=dict(type='path'),
-            logos=dict(type='list', elements='dict', options=dict(
-                id=dict(type='int', required=True),
-                name=dict(type='str', required=True),
-                src=dict(type='path', required=True))),
-            model=dict(type='str', choices=['NV210a', 'NV430a', 'NV450a']),
-            prune=dict(type='bool', default=False),
-            force=dict(type='bool', default=False),
-            cli=dict(type='path'),
-        ),
+        argument_spec=ARGUMENT_SPEC,
         required_one_of=[('manifest', 'logos')],
         mutually_exclusive=[('manifest', 'logos'), ('manifest', 'model')],
         supports_check_mode=True,
