@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: demo all deps configure build test run bench fuzz format clean
+.PHONY: demo all deps configure build test run bench fuzz format clean package
 
 all: build
 
@@ -27,6 +27,10 @@ build: configure
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS) --timeout 300
+
+# Debian packages of the programs and of the library, into $(BUILD_DIR)/packages.
+package: build
+	cd $(BUILD_DIR) && cpack -B packages
 
 run: build
 	./scripts/run.sh $(BUILD_DIR)

@@ -8,6 +8,7 @@ qt6-base-dev libgl-dev libglx-dev libxkbcommon-dev
 libcli11-dev nlohmann-json3-dev
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-dev
+ansible-core python3-jsonschema lintian fonts-urw-base35
 xvfb xauth xdg-utils fonts-ipafont-gothic fonts-dejavu-core libqt6svg6
 qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
 libtomlplusplus-dev libudev-dev appstream python3-pil"
