@@ -10,7 +10,7 @@ foreach(package IN LISTS STAMPIX_PACKAGES)
     install(FILES ${PROJECT_SOURCE_DIR}/res/debian/copyright
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${package})
     install(FILES ${PROJECT_SOURCE_DIR}/res/debian/changelog
-            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} RENAME changelog.Debian
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} RENAME changelog
             COMPONENT ${package})
 endforeach()
 
@@ -52,6 +52,7 @@ set(CPACK_COMPONENT_STAMPIX-PRINTER-SIM_DESCRIPTION
     "with fault injection, so that Stampix can be tried and tested without hardware.")
 set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_NAME libwextl)
 set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/res/debian/triggers)
 set(CPACK_COMPONENT_LIBWEXTL_DESCRIPTION
     "KEDIT, a Japanese text-edit control with per-character fonts\n"
     "Wextl brings the KEDIT control and the small Win32-style window system it lives in,\n"

@@ -53,7 +53,7 @@ class DebianPackagesTest(unittest.TestCase):
             deb = self.debs[package]
             listed = {line.split()[-1].lstrip('.') for line in dpkg_deb('-c', deb).splitlines()}
             for path in files + ['share/doc/%s/copyright' % package,
-                                 'share/doc/%s/changelog.Debian.gz' % package]:
+                                 'share/doc/%s/changelog.gz' % package]:
                 self.assertIn('/usr/' + path, listed, package)
             self.assertFalse([path for path in listed if path.startswith('/usr/local')], package)
             depends = [item.split()[0] for item in
