@@ -1,10 +1,128 @@
-/* The installed header compiles as C: a C host's view of the interface. */
+/* The installed header compiles as C, and a C host sees Win32's last-error codes for what
+   fails: every case of window creation, a stale handle, and success leaving the code alone.
+   Runs offscreen; a display that cannot start (argument "no-display") must give
+   ERROR_DEVICE_NOT_AVAILABLE instead. Exit status 0 when every case holds. */
+#include <stdio.h>
+#include <string.h>
+
 #include "wextl/wextl.h"
 
-int main(void) {
-    WNDCLASSA wc = {0};
+static int g_failures;
+static LRESULT g_createAnswer;
+static LRESULT g_nccreateAnswer = TRUE;
+static DWORD g_procError;
+
+#define EXPECT(cond)                                                   \
+    do {                                                               \
+        if (!(cond)) {                                                 \
+            fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
+            ++g_failures;                                              \
+        }                                                              \
+    } while (0)
+
+static LRESULT host_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE && g_nccreateAnswer != TRUE) {
+        if (g_procError != 0) {
+            WextlSetLastError(g_procError);
+        }
+        return g_nccreateAnswer;
+    }
+    if (message == WM_CREATE) {
+        return g_createAnswer;
+    }
+    return WextlDefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+static HWND create(const char* className, DWORD style, HWND parent) {
+    WextlSetLastError(ERROR_SUCCESS);
+    return WextlCreateWindowExA(0, className, "", style, 0, 0, 100, 40, parent, NULL, NULL, NULL);
+}
+
+int main(int argc, char** argv) {
     SCROLLINFO info = {sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0};
-    (void)wc;
+    SIZE size = {TRUE, FALSE};
+    HGDIOBJ object = WextlGetSysColorBrush(COLOR_WINDOW); /* no cast needed in C */
     (void)info;
-    return WextlIsClassRegistered("KEDIT") ? 0 : 1;
+    (void)size;
+    (void)object;
+    if (argc > 1 && strcmp(argv[1], "no-display") == 0) {
+        EXPECT(create("KEDIT", WS_VISIBLE, NULL) == NULL);
+        EXPECT(WextlGetLastError() == ERROR_DEVICE_NOT_AVAILABLE);
+        return g_failures == 0 ? 0 : 1;
+    }
+    EXPECT(WextlIsClassRegistered("KEDIT"));
+
+    WNDCLASSA wc;
+    memset(&wc, 0, sizeof wc);
+    wc.lpfnWndProc = host_proc;
+    wc.lpszClassName = "ErrorHost";
+    EXPECT(WextlRegisterClassA(&wc) != 0);
+
+    EXPECT(create("NoSuchClass", 0, NULL) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_CANNOT_FIND_WND_CLASS);
+    EXPECT(create(NULL, 0, NULL) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_CANNOT_FIND_WND_CLASS);
+    EXPECT(create("KEDIT", WS_CHILD, NULL) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_TLW_WITH_WSCHILD);
+    EXPECT(create("KEDIT", WS_CHILD, (HWND)(UINT_PTR)0x1234) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
+
+    g_createAnswer = -1;
+    EXPECT(create("ErrorHost", 0, NULL) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_CANCELLED);
+    g_createAnswer = 0;
+    g_nccreateAnswer = FALSE;
+    g_procError = ERROR_INVALID_PARAMETER; /* the procedure's own reason is kept */
+    EXPECT(create("ErrorHost", 0, NULL) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_INVALID_PARAMETER);
+    g_nccreateAnswer = TRUE;
+
+    /* Success leaves the code as it was. */
+    WextlSetLastError(77);
+    HWND parent =
+        WextlCreateWindowExA(0, "ErrorHost", "", 0, 0, 0, 200, 100, NULL, NULL, NULL, NULL);
+    EXPECT(parent != NULL);
+    EXPECT(WextlGetLastError() == 77);
+    HWND edit = WextlCreateWindowExA(0, "KEDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 30, parent,
+                                     NULL, NULL, NULL);
+    EXPECT(edit != NULL);
+    RECT rect;
+    EXPECT(WextlGetClientRect(edit, &rect));
+    EXPECT(WextlGetLastError() == 77);
+
+    /* The dialog calls: IDs, lookup by ID, visibility through the ancestors, the window
+       rectangle where the client rectangle says. */
+    HWND second = WextlCreateWindowExA(0, "KEDIT", "", WS_CHILD, 0, 40, 100, 30, parent,
+                                       (HMENU)(UINT_PTR)7, NULL, NULL);
+    EXPECT(WextlGetDlgCtrlID(second) == 7);
+    EXPECT(WextlGetDlgCtrlID(parent) == 0);
+    EXPECT(WextlGetDlgItem(parent, 7) == second);
+    WextlSetLastError(ERROR_SUCCESS);
+    EXPECT(WextlGetDlgItem(parent, 8) == NULL);
+    EXPECT(WextlGetLastError() == ERROR_CONTROL_ID_NOT_FOUND);
+    EXPECT(!WextlIsWindowVisible(edit)); /* the parent is hidden */
+    WextlShowWindow(parent, SW_SHOW);
+    EXPECT(WextlIsWindowVisible(edit));
+    EXPECT(!WextlIsWindowVisible(second));
+    RECT window;
+    EXPECT(WextlGetWindowRect(second, &window));
+    EXPECT(window.right - window.left == 100 && window.bottom - window.top == 30);
+    POINT origin = {0, 40};
+    EXPECT(WextlClientToScreen(parent, &origin));
+    EXPECT(window.left == origin.x && window.top == origin.y);
+
+    /* A destroyed window's handle is refused with the code, by every group of calls. */
+    EXPECT(WextlDestroyWindow(parent));
+    WextlSetLastError(ERROR_SUCCESS);
+    EXPECT(!WextlGetClientRect(edit, &rect));
+    EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
+    WextlSetLastError(ERROR_SUCCESS);
+    EXPECT(WextlSendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) == 0);
+    EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
+    WextlSetLastError(ERROR_SUCCESS);
+    EXPECT(!WextlDestroyWindow(parent));
+    EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT(!WextlIsWindowVisible(edit) && WextlGetDlgCtrlID(second) == 0);
+    EXPECT(WextlGetDlgItem(parent, 7) == NULL && !WextlGetWindowRect(second, &window));
+    return g_failures == 0 ? 0 : 1;
 }
