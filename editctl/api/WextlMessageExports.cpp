@@ -15,6 +15,11 @@ BOOL WextlPostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return system != nullptr && system->postMessage(hwnd, message, wParam, lParam) ? 1 : 0;
 }
 
+// Subclassing: the procedure a host replaced with SetWindowLongPtrA(GWLP_WNDPROC).
+LRESULT WextlCallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return proc != nullptr ? proc(hwnd, message, wParam, lParam) : 0;
+}
+
 LRESULT WextlDefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CKEWindowSystem* system = Windows();
     return system != nullptr ? system->defWindowProc(hwnd, message, wParam, lParam) : 0;

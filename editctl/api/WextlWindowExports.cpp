@@ -204,4 +204,37 @@ HWND WextlGetDlgItem(HWND dialog, int id) {
     return nullptr;
 }
 
+// The window's own text (for a KEDIT, not the control text), through WM_SETTEXT and
+// WM_GETTEXT as in Win32, so that a subclass sees them.
+BOOL WextlSetWindowTextA(HWND hwnd, const char* text) {
+    CKEWindowSystem* system = WindowsFor(hwnd);
+    return system != nullptr &&
+                   system->sendMessage(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0
+               ? 1
+               : 0;
+}
+
+int WextlGetWindowTextA(HWND hwnd, char* buffer, int capacity) {
+    if (buffer != nullptr && capacity > 0) {
+        buffer[0] = '\0';
+    }
+    CKEWindowSystem* system = WindowsFor(hwnd);
+    if (system == nullptr || buffer == nullptr || capacity <= 0) {
+        return 0;
+    }
+    return static_cast<int>(system->sendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(capacity),
+                                                reinterpret_cast<LPARAM>(buffer)));
+}
+
+int WextlGetWindowTextLengthA(HWND hwnd) {
+    CKEWindowSystem* system = WindowsFor(hwnd);
+    return system != nullptr ? static_cast<int>(system->sendMessage(hwnd, WM_GETTEXTLENGTH, 0, 0))
+                             : 0;
+}
+
+int WextlGetSystemMetrics(int index) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->platform().systemMetric(index) : 0;
+}
+
 }  // extern "C"

@@ -11,6 +11,15 @@ static int g_failures;
 static LRESULT g_createAnswer;
 static LRESULT g_nccreateAnswer = TRUE;
 static DWORD g_procError;
+static WNDPROC g_previous;
+static int g_subclassed;
+
+static LRESULT subclass_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) {
+        ++g_subclassed;
+    }
+    return WextlCallWindowProcA(g_previous, hwnd, message, wParam, lParam);
+}
 
 #define EXPECT(cond)                                                   \
     do {                                                               \
@@ -111,6 +120,21 @@ int main(int argc, char** argv) {
     EXPECT(WextlClientToScreen(parent, &origin));
     EXPECT(window.left == origin.x && window.top == origin.y);
 
+    /* A KEDIT's window text is its own, apart from the control text; a short buffer cuts it
+       and keeps the terminator; a subclass sees WM_SETTEXT and hands it on. */
+    EXPECT(WextlSendMessageA(edit, KEM_SETTEXT, 0, (LPARAM) "control") == 1);
+    g_previous = (WNDPROC)WextlSetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)subclass_proc);
+    EXPECT(WextlSetWindowTextA(edit, "window"));
+    EXPECT(g_subclassed == 1);
+    EXPECT(WextlGetWindowTextLengthA(edit) == 6);
+    char text[16];
+    EXPECT(WextlGetWindowTextA(edit, text, sizeof text) == 6 && strcmp(text, "window") == 0);
+    EXPECT(WextlGetWindowTextA(edit, text, 4) == 3 && strcmp(text, "win") == 0);
+    EXPECT(WextlGetWindowTextA(edit, text, 0) == 0);
+    EXPECT(WextlSendMessageA(edit, KEM_GETTEXT, sizeof text, (LPARAM)text) == 8 &&
+           strcmp(text, "control") == 0);
+    EXPECT(WextlGetSystemMetrics(SM_CXVSCROLL) > 0);
+
     /* A destroyed window's handle is refused with the code, by every group of calls. */
     EXPECT(WextlDestroyWindow(parent));
     WextlSetLastError(ERROR_SUCCESS);
@@ -124,5 +148,7 @@ int main(int argc, char** argv) {
     EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
     EXPECT(!WextlIsWindowVisible(edit) && WextlGetDlgCtrlID(second) == 0);
     EXPECT(WextlGetDlgItem(parent, 7) == NULL && !WextlGetWindowRect(second, &window));
+    text[0] = 'x';
+    EXPECT(WextlGetWindowTextA(edit, text, sizeof text) == 0 && text[0] == '\0');
     return g_failures == 0 ? 0 : 1;
 }

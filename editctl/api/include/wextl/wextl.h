@@ -80,6 +80,13 @@ WEXTL_API BOOL WextlGetWindowRect(HWND hwnd, RECT* rect);
 WEXTL_API BOOL WextlIsWindowVisible(HWND hwnd);
 WEXTL_API int WextlGetDlgCtrlID(HWND hwnd);
 WEXTL_API HWND WextlGetDlgItem(HWND dialog, int id);
+/* The window's own text, through WM_SETTEXT and WM_GETTEXT: for a KEDIT this is not the
+   control text (see KEM_GETTEXT). GetWindowTextA copies at most capacity - 1 bytes and a
+   terminator and returns the bytes copied. */
+WEXTL_API BOOL WextlSetWindowTextA(HWND hwnd, const char* text);
+WEXTL_API int WextlGetWindowTextA(HWND hwnd, char* buffer, int capacity);
+WEXTL_API int WextlGetWindowTextLengthA(HWND hwnd);
+WEXTL_API int WextlGetSystemMetrics(int index);
 WEXTL_API BOOL WextlClientToScreen(HWND hwnd, POINT* point);
 WEXTL_API BOOL WextlScreenToClient(HWND hwnd, POINT* point);
 
@@ -89,6 +96,9 @@ WEXTL_API BOOL WextlScreenToClient(HWND hwnd, POINT* point);
    nothing is left or timeoutMs has passed: the number dispatched. */
 WEXTL_API LRESULT WextlSendMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 WEXTL_API BOOL WextlPostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+/* Calls `proc` (a window procedure a subclass replaced) with the message. */
+WEXTL_API LRESULT WextlCallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam,
+                                       LPARAM lParam);
 WEXTL_API LRESULT WextlDefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 WEXTL_API BOOL WextlGetMessageA(MSG* msg, HWND hwnd, UINT first, UINT last);
 WEXTL_API BOOL WextlPeekMessageA(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
