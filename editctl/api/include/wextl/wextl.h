@@ -109,6 +109,15 @@ WEXTL_API int WextlPumpMessages(int timeoutMs);
 WEXTL_API UINT_PTR WextlSetTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc);
 WEXTL_API BOOL WextlKillTimer(HWND hwnd, UINT_PTR id);
 
+/* ---- Dialogs ---------------------------------------------------------------------- */
+
+/* For a host's loop: keys for `dialog` or its descendants. Tab and Shift+Tab move the focus
+   through the visible, enabled WS_TABSTOP children in creation order; Enter sends WM_COMMAND
+   for the button DM_GETDEFID names (IDOK if none); Esc sends WM_COMMAND IDCANCEL; a control
+   keeps the keys its WM_GETDLGCODE asks for (a KEDIT asks for all). Anything else is
+   dispatched. TRUE if the message was the dialog's, and then it must not be dispatched again. */
+WEXTL_API BOOL WextlIsDialogMessageA(HWND dialog, MSG* msg);
+
 /* ---- Input: focus, capture, keys, the mouse cursor, the caret, scroll bars --------- */
 
 WEXTL_API HWND WextlSetFocus(HWND hwnd);
