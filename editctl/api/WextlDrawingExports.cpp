@@ -2,9 +2,11 @@
 // device contexts, painting.
 #include "wextl/wextl.h"
 
+#include <memory>
 #include <utility>
 
 #include "editctl/api/WextlExportsCommon.h"
+#include "editctl/window/IKEPlatform.h"
 
 extern "C" {
 
@@ -132,6 +134,80 @@ BOOL WextlPrintWindow(HWND hwnd, uint32_t* pixels, int width, int height, int st
     CKEWindowSystem* system = Windows();
     return system != nullptr && system->printWindow(hwnd, pixels, width, height, strideBytes) ? 1
                                                                                               : 0;
+}
+
+// A context for measuring (no surface: drawing on it does nothing), with the default font
+// selected, as Win32's GetDC gives.
+HDC WextlGetDC(HWND hwnd) {
+    CKEWindowSystem* system = hwnd != nullptr ? WindowsFor(hwnd) : Windows();
+    if (system == nullptr) {
+        return nullptr;
+    }
+    auto context = std::make_unique<CKEDeviceContext>();
+    context->hwnd = hwnd;
+    return system->gdi().addContext(std::move(context));
+}
+
+int WextlReleaseDC(HWND hwnd, HDC dc) {
+    CKEDeviceContext* context = Context(dc);
+    // Only what GetDC gave: a paint context belongs to BeginPaint and EndPaint.
+    if (context == nullptr || context->surface != nullptr || context->hwnd != hwnd) {
+        return 0;
+    }
+    Windows()->gdi().removeContext(dc);
+    return 1;
+}
+
+// Fonts are the objects a context selects here; null is the default font (what the first
+// SelectObject returns, and selecting it back restores it).
+HGDIOBJ WextlSelectObject(HDC dc, HGDIOBJ object) {
+    CKEDeviceContext* context = Context(dc);
+    const auto font = static_cast<HFONT>(object);
+    if (context == nullptr || (font != nullptr && Windows()->gdi().logFont(font) == nullptr)) {
+        return nullptr;
+    }
+    return std::exchange(context->font, font);
+}
+
+BOOL WextlGetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
+    CKEDeviceContext* context = Context(dc);
+    if (context == nullptr || metrics == nullptr) {
+        return 0;
+    }
+    CKEWindowSystem* system = Windows();
+    const LOGFONTA* font = system->gdi().logFont(context->font);
+    const KEFontMetrics measured = system->platform().fontMetrics(font);
+    *metrics = TEXTMETRICA{};
+    metrics->tmHeight = measured.height;
+    metrics->tmAveCharWidth = measured.aveCharWidth;
+    // A double-byte character is the widest the control draws.
+    metrics->tmMaxCharWidth = system->platform().charExtent(font, u'\u3042').cx;
+    metrics->tmWeight = font != nullptr && font->lfWeight != 0 ? font->lfWeight : FW_NORMAL;
+    metrics->tmItalic = font != nullptr ? font->lfItalic : 0;
+    metrics->tmUnderlined = font != nullptr ? font->lfUnderline : 0;
+    metrics->tmPitchAndFamily = font != nullptr ? font->lfPitchAndFamily : 0;
+    metrics->tmCharSet = SHIFTJIS_CHARSET;
+    metrics->tmDefaultChar = '?';
+    metrics->tmBreakChar = ' ';
+    metrics->tmFirstChar = 0x20;
+    metrics->tmLastChar = 0xFF;
+    return 1;
+}
+
+// The sum of the characters' extents: the measuring the control itself lays text out with.
+BOOL WextlGetTextExtentPoint32W(HDC dc, const WCHAR* text, int count, SIZE* size) {
+    CKEDeviceContext* context = Context(dc);
+    if (context == nullptr || size == nullptr || count < 0 || (text == nullptr && count > 0)) {
+        return 0;
+    }
+    CKEWindowSystem* system = Windows();
+    const LOGFONTA* font = system->gdi().logFont(context->font);
+    SIZE total{0, system->platform().fontMetrics(font).height};
+    for (int i = 0; i < count; ++i) {
+        total.cx += system->platform().charExtent(font, text[i]).cx;
+    }
+    *size = total;
+    return 1;
 }
 
 }  // extern "C"

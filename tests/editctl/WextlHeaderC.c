@@ -135,6 +135,38 @@ int main(int argc, char** argv) {
            strcmp(text, "control") == 0);
     EXPECT(WextlGetSystemMetrics(SM_CXVSCROLL) > 0);
 
+    /* Measuring as the control lays out: the caret moves by the extent of what is typed. */
+    LOGFONTA logFont;
+    memset(&logFont, 0, sizeof logFont);
+    logFont.lfHeight = -16;
+    logFont.lfCharSet = SHIFTJIS_CHARSET;
+    HFONT font = WextlCreateFontIndirectA(&logFont);
+    WextlSendMessageA(edit, WM_SETFONT, (WPARAM)font, 0);
+    WextlSendMessageA(edit, KEM_SETTEXT, 0, (LPARAM) "");
+    WextlSetFocus(edit);
+    POINT start, end;
+    EXPECT(WextlGetCaretPos(&start));
+    const WCHAR typed[] = {'W', 'i', 0x3042, 'l'};
+    EXPECT(WextlSendMessageA(edit, KEM_SETTEXT, 1, (LPARAM)typed) == 1);
+    WextlSendMessageA(edit, EM_SETSEL, 4, 4);
+    EXPECT(WextlGetCaretPos(&end));
+    HDC dc = WextlGetDC(edit);
+    EXPECT(dc != NULL);
+    EXPECT(WextlSelectObject(dc, font) == NULL); /* the default font was selected */
+    SIZE extent;
+    EXPECT(WextlGetTextExtentPoint32W(dc, typed, 4, &extent));
+    EXPECT(extent.cx > 0 && extent.cx == end.x - start.x);
+    TEXTMETRICA metrics;
+    EXPECT(WextlGetTextMetricsA(dc, &metrics) && metrics.tmHeight == extent.cy &&
+           metrics.tmAveCharWidth > 0 && metrics.tmMaxCharWidth >= metrics.tmAveCharWidth);
+    EXPECT(WextlGetTextExtentPoint32W(dc, typed, 0, &extent) && extent.cx == 0);
+    EXPECT(!WextlGetTextExtentPoint32W(dc, typed, -1, &extent));
+    EXPECT(!WextlSelectObject(dc, (HGDIOBJ)(UINT_PTR)0x1234)); /* no such font */
+    EXPECT(WextlSelectObject(dc, NULL) == font);
+    EXPECT(!WextlReleaseDC(parent, dc)); /* not the window it was got for */
+    EXPECT(WextlReleaseDC(edit, dc));
+    EXPECT(!WextlReleaseDC(edit, dc) && !WextlGetTextMetricsA(dc, &metrics));
+
     /* A destroyed window's handle is refused with the code, by every group of calls. */
     EXPECT(WextlDestroyWindow(parent));
     WextlSetLastError(ERROR_SUCCESS);

@@ -138,6 +138,17 @@ WEXTL_API BOOL WextlMessageBeep(UINT type);
 
 /* WextlPrintWindow (for scripts and tests) paints the client area through the window's own
    WM_PAINT into width x height 32-bit 0xAARRGGBB pixels, top row first, strideBytes apart. */
+/* Measuring as the control measures: GetDC gives a context with the default font selected
+   (hwnd may be null), SelectObject selects a font into it (the previous font returned),
+   GetTextExtentPoint32W sums the characters' extents as the control's layout does.
+   GetTextMetricsA fills tmHeight, tmAveCharWidth, tmMaxCharWidth (a double-byte character),
+   tmWeight, tmItalic, tmUnderlined, tmPitchAndFamily, tmCharSet and the character range;
+   tmAscent, tmDescent and the leadings are 0. */
+WEXTL_API HDC WextlGetDC(HWND hwnd);
+WEXTL_API int WextlReleaseDC(HWND hwnd, HDC dc);
+WEXTL_API HGDIOBJ WextlSelectObject(HDC dc, HGDIOBJ object);
+WEXTL_API BOOL WextlGetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
+WEXTL_API BOOL WextlGetTextExtentPoint32W(HDC dc, const WCHAR* text, int count, SIZE* size);
 WEXTL_API HFONT WextlCreateFontIndirectA(const LOGFONTA* logFont);
 WEXTL_API BOOL WextlDeleteObject(HGDIOBJ object);
 WEXTL_API void WextlDeleteFont(HFONT font); /* WextlDeleteObject for a font */
