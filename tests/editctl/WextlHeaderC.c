@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     WextlSetFocus(edit);
     POINT start, end;
     EXPECT(WextlGetCaretPos(&start));
-    const WCHAR typed[] = {'W', 'i', 0x3042, 'l'};
+    const WCHAR typed[] = {'W', 'i', 0x3042, 'l', 0};
     EXPECT(WextlSendMessageA(edit, KEM_SETTEXT, 1, (LPARAM)typed) == 1);
     WextlSendMessageA(edit, EM_SETSEL, 4, 4);
     EXPECT(WextlGetCaretPos(&end));
