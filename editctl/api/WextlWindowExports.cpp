@@ -2,6 +2,8 @@
 // destruction, the window tree, window longs, geometry, showing and enabling.
 #include "wextl/wextl.h"
 
+#include <vector>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -235,6 +237,63 @@ int WextlGetWindowTextLengthA(HWND hwnd) {
 int WextlGetSystemMetrics(int index) {
     CKEWindowSystem* system = Windows();
     return system != nullptr ? system->platform().systemMetric(index) : 0;
+}
+
+namespace {
+
+// Depth first, each window before its children, in creation order, as Win32 enumerates. The
+// callback may destroy windows: a copy of each list is walked and the dead are skipped.
+bool EnumChildren(CKEWindowSystem& system, HWND parent, WNDENUMPROC proc, LPARAM lParam) {
+    const CKEWindow* w = system.window(parent);
+    if (w == nullptr) {
+        return true;
+    }
+    for (HWND child : std::vector<HWND>(w->children)) {
+        if (!system.isWindow(child)) {
+            continue;
+        }
+        if (proc(child, lParam) == 0 || !EnumChildren(system, child, proc, lParam)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+BOOL WextlEnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
+    CKEWindowSystem* system = WindowsFor(parent);
+    if (system == nullptr || proc == nullptr) {
+        return 0;
+    }
+    return EnumChildren(*system, parent, proc, lParam) ? 1 : 0;
+}
+
+// Moves and sizes (unless SWP_NOMOVE, SWP_NOSIZE) and shows or hides; the z-order flags have
+// nothing to act on among the peers and are accepted.
+BOOL WextlSetWindowPos(HWND hwnd, HWND /*insertAfter*/, int x, int y, int width, int height,
+                       UINT flags) {
+    CKEWindowSystem* system = WindowsFor(hwnd);
+    if (system == nullptr) {
+        return 0;
+    }
+    if ((flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE)) {
+        const CKEWindow* w = system->window(hwnd);
+        const RECT now = w->rect;
+        const int left = (flags & SWP_NOMOVE) != 0 ? now.left : x;
+        const int top = (flags & SWP_NOMOVE) != 0 ? now.top : y;
+        const int cx = (flags & SWP_NOSIZE) != 0 ? now.right - now.left : width;
+        const int cy = (flags & SWP_NOSIZE) != 0 ? now.bottom - now.top : height;
+        if (!system->moveWindow(hwnd, left, top, cx, cy, (flags & SWP_NOREDRAW) == 0)) {
+            return 0;
+        }
+    }
+    if ((flags & SWP_SHOWWINDOW) != 0 && system->isWindow(hwnd)) {
+        system->showWindow(hwnd, SW_SHOW);
+    } else if ((flags & SWP_HIDEWINDOW) != 0 && system->isWindow(hwnd)) {
+        system->showWindow(hwnd, SW_HIDE);
+    }
+    return system->isWindow(hwnd) ? 1 : 0;
 }
 
 }  // extern "C"

@@ -14,6 +14,22 @@ static DWORD g_procError;
 static WNDPROC g_previous;
 static int g_subclassed;
 
+static HWND g_seen[8];
+static int g_seenCount;
+static int g_stopAfter;
+
+static BOOL enum_proc(HWND hwnd, LPARAM lParam) {
+    (void)lParam;
+    if (g_seenCount < 8) {
+        g_seen[g_seenCount] = hwnd;
+    }
+    ++g_seenCount;
+    if (g_stopAfter == -1) {
+        WextlDestroyWindow(hwnd); /* the callback destroys what it is given */
+    }
+    return g_seenCount != g_stopAfter;
+}
+
 static LRESULT subclass_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT) {
         ++g_subclassed;
@@ -167,6 +183,31 @@ int main(int argc, char** argv) {
     EXPECT(WextlReleaseDC(edit, dc));
     EXPECT(!WextlReleaseDC(edit, dc) && !WextlGetTextMetricsA(dc, &metrics));
 
+    /* SetWindowPos keeps what its flags say; EnumChildWindows goes depth first and stops. */
+    EXPECT(WextlSetWindowPos(second, HWND_TOP, 5, 50, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW));
+    EXPECT(WextlGetWindowRect(second, &window) && window.right - window.left == 100);
+    origin.x = 5;
+    origin.y = 50;
+    EXPECT(WextlClientToScreen(parent, &origin) && window.left == origin.x &&
+           window.top == origin.y);
+    EXPECT(WextlIsWindowVisible(second));
+    EXPECT(WextlSetWindowPos(second, NULL, 0, 0, 60, 20, SWP_NOMOVE | SWP_HIDEWINDOW));
+    EXPECT(WextlGetWindowRect(second, &window) && window.left == origin.x &&
+           window.right - window.left == 60 && !WextlIsWindowVisible(second));
+    HWND grandchild =
+        WextlCreateWindowExA(0, "ErrorHost", "", WS_CHILD, 0, 0, 10, 10, edit, NULL, NULL, NULL);
+    g_seenCount = 0;
+    EXPECT(WextlEnumChildWindows(parent, enum_proc, 0));
+    EXPECT(g_seenCount == 3 && g_seen[0] == edit && g_seen[1] == grandchild && g_seen[2] == second);
+    g_seenCount = 0;
+    g_stopAfter = 2;
+    EXPECT(!WextlEnumChildWindows(parent, enum_proc, 0) && g_seenCount == 2);
+    EXPECT(!WextlEnumChildWindows(parent, NULL, 0));
+    g_seenCount = 0;
+    g_stopAfter = -1; /* destroying each visited window: the dead are not visited */
+    EXPECT(WextlEnumChildWindows(parent, enum_proc, 0) && g_seenCount == 2);
+    EXPECT(g_seen[0] == edit && g_seen[1] == second && !WextlIsWindow(grandchild));
+
     /* A destroyed window's handle is refused with the code, by every group of calls. */
     EXPECT(WextlDestroyWindow(parent));
     WextlSetLastError(ERROR_SUCCESS);
@@ -180,6 +221,9 @@ int main(int argc, char** argv) {
     EXPECT(WextlGetLastError() == ERROR_INVALID_WINDOW_HANDLE);
     EXPECT(!WextlIsWindowVisible(edit) && WextlGetDlgCtrlID(second) == 0);
     EXPECT(WextlGetDlgItem(parent, 7) == NULL && !WextlGetWindowRect(second, &window));
+    g_seenCount = 0;
+    EXPECT(!WextlEnumChildWindows(parent, enum_proc, 0) && g_seenCount == 0);
+    EXPECT(!WextlSetWindowPos(second, NULL, 0, 0, 1, 1, 0));
     text[0] = 'x';
     EXPECT(WextlGetWindowTextA(edit, text, sizeof text) == 0 && text[0] == '\0');
     return g_failures == 0 ? 0 : 1;

@@ -87,6 +87,13 @@ WEXTL_API BOOL WextlSetWindowTextA(HWND hwnd, const char* text);
 WEXTL_API int WextlGetWindowTextA(HWND hwnd, char* buffer, int capacity);
 WEXTL_API int WextlGetWindowTextLengthA(HWND hwnd);
 WEXTL_API int WextlGetSystemMetrics(int index);
+/* SetWindowPos moves and sizes (unless SWP_NOMOVE or SWP_NOSIZE) and shows or hides
+   (SWP_SHOWWINDOW, SWP_HIDEWINDOW); the z-order is not kept and its flags are accepted.
+   EnumChildWindows visits every descendant, each before its own children, until the callback
+   answers FALSE; it may destroy windows. */
+WEXTL_API BOOL WextlSetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int height,
+                                 UINT flags);
+WEXTL_API BOOL WextlEnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 WEXTL_API BOOL WextlClientToScreen(HWND hwnd, POINT* point);
 WEXTL_API BOOL WextlScreenToClient(HWND hwnd, POINT* point);
 

@@ -65,6 +65,7 @@ typedef void* HGDIOBJ;
 
 typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void (*TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
+typedef BOOL (*WNDENUMPROC)(HWND, LPARAM);
 
 /* Words, colours and coordinates packed into integers. */
 #define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xFFFF))
@@ -286,6 +287,16 @@ typedef struct tagCREATESTRUCTA {
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
 #define GWLP_USERDATA (-21)
+
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define HWND_TOP ((HWND)0)
+#define HWND_BOTTOM ((HWND)1)
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
