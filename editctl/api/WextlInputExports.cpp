@@ -1,32 +1,40 @@
-#include "editctl/api/WextlInputExports.h"
+// The exported C interface, input: focus, capture, key state, the mouse cursor, the caret,
+// scroll bars and beeps.
+#include "wextl/wextl.h"
 
-#include <cstring>
-#include <vector>
-
-#include "editctl/api/CKEditApp.h"
-#include "editctl/control/CKEUiHook.h"
-#include "editctl/window/CKEInputContext.h"
-#include "editctl/window/CKEWindowSystem.h"
-#include "editctl/window/IKEClipboard.h"
-
-namespace {
-
-// The library's window system, made on first use so that the cursor and the clipboard work
-// before the host's first window; null where no platform can start.
-CKEWindowSystem* Windows() { return CKEditApp::instance().windows(); }
-
-IKEClipboard* Clipboard() {
-    CKEWindowSystem* system = Windows();
-    return system != nullptr ? &system->platform().clipboard() : nullptr;
-}
-
-// A data block from a host is copied within the size it gives; blocks beyond this are
-// refused rather than allocated.
-constexpr size_t kMaxClipboardBytes = 64 * 1024 * 1024;
-
-}  // namespace
+#include "editctl/api/WextlExportsCommon.h"
 
 extern "C" {
+
+HWND WextlSetFocus(HWND hwnd) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->setFocus(hwnd) : nullptr;
+}
+
+HWND WextlGetFocus(void) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->getFocus() : nullptr;
+}
+
+HWND WextlSetCapture(HWND hwnd) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->setCapture(hwnd) : nullptr;
+}
+
+BOOL WextlReleaseCapture(void) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && system->releaseCapture() ? 1 : 0;
+}
+
+HWND WextlGetCapture(void) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->getCapture() : nullptr;
+}
+
+short WextlGetKeyState(int virtualKey) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->getKeyState(virtualKey) : 0;
+}
 
 BOOL WextlSetCursorPos(int x, int y) {
     CKEWindowSystem* system = Windows();
@@ -42,67 +50,30 @@ BOOL WextlGetCursorPos(POINT* point) {
     return 1;
 }
 
-BOOL WextlOpenClipboard(HWND owner) {
-    IKEClipboard* clipboard = Clipboard();
-    return clipboard != nullptr && clipboard->open(owner) ? 1 : 0;
+BOOL WextlGetCaretPos(POINT* pos) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && pos != nullptr && system->getCaretPos(*pos) ? 1 : 0;
 }
 
-BOOL WextlCloseClipboard(void) {
-    IKEClipboard* clipboard = Clipboard();
-    return clipboard != nullptr && clipboard->close() ? 1 : 0;
+BOOL WextlGetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && info != nullptr && system->getScrollInfo(hwnd, bar, *info) ? 1 : 0;
 }
 
-BOOL WextlEmptyClipboard(void) {
-    IKEClipboard* clipboard = Clipboard();
-    return clipboard != nullptr && clipboard->empty() ? 1 : 0;
+int WextlSetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && info != nullptr
+               ? system->setScrollInfo(hwnd, bar, *info, redraw != 0)
+               : 0;
 }
 
-BOOL WextlIsClipboardFormatAvailable(UINT format) {
-    IKEClipboard* clipboard = Clipboard();
-    return clipboard != nullptr && clipboard->isFormatAvailable(format) ? 1 : 0;
-}
-
-BOOL WextlSetClipboardData(UINT format, const void* data, size_t bytes) {
-    IKEClipboard* clipboard = Clipboard();
-    if (clipboard == nullptr || (data == nullptr && bytes != 0) || bytes > kMaxClipboardBytes) {
+BOOL WextlMessageBeep(UINT type) {
+    CKEWindowSystem* system = Windows();
+    if (system == nullptr) {
         return 0;
     }
-    std::vector<std::byte> block(bytes);
-    if (bytes != 0) {
-        std::memcpy(block.data(), data, bytes);
-    }
-    return clipboard->setData(format, std::move(block)) ? 1 : 0;
-}
-
-size_t WextlGetClipboardData(UINT format, void* buffer, size_t capacity) {
-    IKEClipboard* clipboard = Clipboard();
-    if (clipboard == nullptr) {
-        return 0;
-    }
-    const std::optional<std::vector<std::byte>> block = clipboard->getData(format);
-    if (!block) {
-        return 0;
-    }
-    if (buffer == nullptr) {
-        return block->size();
-    }
-    if (capacity < block->size()) {
-        return 0;
-    }
-    std::memcpy(buffer, block->data(), block->size());
-    return block->size();
-}
-
-BOOL WextlImmGetCompositionWindow(HWND hwnd, COMPOSITIONFORM* form) {
-    CKEWindowSystem* system = CKEWindowSystem::current();
-    const CKEInputContext* context = system != nullptr ? system->inputContext(hwnd) : nullptr;
-    if (context == nullptr || form == nullptr) {
-        return 0;
-    }
-    *form = context->form;
+    system->messageBeep(type);
     return 1;
 }
-
-void WextlSetUiHook(WEXTL_UIHOOK hook, void* context) { CKEUiHook::set(hook, context); }
 
 }  // extern "C"

@@ -2,65 +2,16 @@
 a parent class, create the control, give it a font, type with key messages, read text,
 selection, caret and scroll information back, hear the parent's notifications, paint."""
 import ctypes
+import os
 import sys
 from ctypes import POINTER, Structure, byref, c_char, c_char_p, c_int, c_int32, c_long
 from ctypes import c_uint, c_uint16, c_uint32, c_void_p, c_size_t, c_ssize_t
 
-lib = ctypes.CDLL(sys.argv[1])
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from wextl_win32 import *  # noqa: E402,F401,F403 (the records and constants of wextl/win32.h)
+import wextl_win32  # noqa: E402
 
-LRESULT = c_ssize_t
-WPARAM = c_size_t
-LPARAM = c_ssize_t
-WNDPROC = ctypes.CFUNCTYPE(LRESULT, c_void_p, c_uint, WPARAM, LPARAM)
-
-
-class WNDCLASSA(Structure):
-    _fields_ = [("style", c_uint), ("lpfnWndProc", WNDPROC), ("cbClsExtra", c_int),
-                ("cbWndExtra", c_int), ("hInstance", c_void_p), ("hIcon", c_void_p),
-                ("hCursor", c_void_p), ("hbrBackground", c_void_p),
-                ("lpszMenuName", c_char_p), ("lpszClassName", c_char_p)]
-
-
-class LOGFONTA(Structure):
-    _fields_ = [("lfHeight", c_int32), ("lfWidth", c_int32), ("lfEscapement", c_int32),
-                ("lfOrientation", c_int32), ("lfWeight", c_int32), ("rest", ctypes.c_ubyte * 8),
-                ("lfFaceName", c_char * 32)]
-
-
-class POINT(Structure):
-    _fields_ = [("x", c_int32), ("y", c_int32)]
-
-
-class SCROLLINFO(Structure):
-    _fields_ = [("cbSize", c_uint), ("fMask", c_uint), ("nMin", c_int), ("nMax", c_int),
-                ("nPage", c_uint), ("nPos", c_int), ("nTrackPos", c_int)]
-
-
-WM_DESTROY, WM_SETFONT, WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_COMMAND = 2, 0x30, 0x100, 0x101, 0x102, 0x111
-EM_GETSEL, KEM_GETTEXT, KEM_GETTEXTLENGTH = 0xB0, 0x60C, 0x604
-VK_SHIFT, VK_CONTROL, VK_LEFT, VK_HOME = 0x10, 0x11, 0x25, 0x24
-WS_CHILD, WS_VISIBLE, WS_BORDER, WS_VSCROLL = 0x40000000, 0x10000000, 0x00800000, 0x00200000
-ES_MULTILINE, ES_AUTOVSCROLL, ES_WANTRETURN = 0x4, 0x40, 0x1000
-EN_CHANGE = 0x300
-
-for name, res, args in [
-    ("WextlRegisterClassA", c_uint16, [POINTER(WNDCLASSA)]),
-    ("WextlCreateWindowExA", c_void_p, [c_uint32, c_char_p, c_char_p, c_uint32, c_int, c_int,
-                                        c_int, c_int, c_void_p, c_void_p, c_void_p, c_void_p]),
-    ("WextlSendMessageA", LRESULT, [c_void_p, c_uint, WPARAM, LPARAM]),
-    ("WextlDefWindowProcA", LRESULT, [c_void_p, c_uint, WPARAM, LPARAM]),
-    ("WextlCreateFontIndirectA", c_void_p, [POINTER(LOGFONTA)]),
-    ("WextlSetFocus", c_void_p, [c_void_p]),
-    ("WextlGetCaretPos", c_int, [POINTER(POINT)]),
-    ("WextlGetScrollInfo", c_int, [c_void_p, c_int, POINTER(SCROLLINFO)]),
-    ("WextlGetKeyState", ctypes.c_short, [c_int]),
-    ("WextlPrintWindow", c_int, [c_void_p, POINTER(c_uint32), c_int, c_int, c_int]),
-    ("WextlPostMessageA", c_int, [c_void_p, c_uint, WPARAM, LPARAM]),
-    ("WextlPumpMessages", c_int, [c_int]),
-    ("WextlDestroyWindow", c_int, [c_void_p]),
-]:
-    getattr(lib, name).restype = res
-    getattr(lib, name).argtypes = args
+lib = wextl_win32.load(sys.argv[1])
 
 notifications = []
 

@@ -9,65 +9,15 @@ import os
 import sys
 
 LIB = sys.argv[1] if len(sys.argv) > 1 else os.environ.get("WEXTL_LIBRARY", "libwextl.so")
-w = C.CDLL(LIB)
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from wextl_win32 import *  # noqa: E402,F401,F403 (the records and constants of wextl/win32.h)
+import wextl_win32  # noqa: E402
+
+w = wextl_win32.load(LIB)
 if not hasattr(w, "WextlCreateWindowExA") or not hasattr(w, "WextlPumpMessages"):
     # A library without the exports this script tests is a broken build, not a skip.
     print("the library lacks WextlCreateWindowExA or WextlPumpMessages", file=sys.stderr)
     sys.exit(1)
-
-HWND = C.c_void_p
-WPARAM = C.c_size_t
-LPARAM = C.c_ssize_t
-LRESULT = C.c_ssize_t
-WNDPROC = C.CFUNCTYPE(LRESULT, HWND, C.c_uint, WPARAM, LPARAM)
-
-
-class WNDCLASSA(C.Structure):
-    _fields_ = [("style", C.c_uint), ("lpfnWndProc", WNDPROC), ("cbClsExtra", C.c_int),
-                ("cbWndExtra", C.c_int), ("hInstance", C.c_void_p), ("hIcon", C.c_void_p),
-                ("hCursor", C.c_void_p), ("hbrBackground", C.c_void_p),
-                ("lpszMenuName", C.c_char_p), ("lpszClassName", C.c_char_p)]
-
-
-class POINT(C.Structure):
-    _fields_ = [("x", C.c_int32), ("y", C.c_int32)]
-
-
-class UIITEM(C.Structure):
-    _fields_ = [("id", C.c_uint), ("flags", C.c_uint), ("text", C.c_char_p)]
-
-
-class UIREQUEST(C.Structure):
-    _fields_ = [("kind", C.c_int), ("owner", HWND), ("screenPoint", POINT),
-                ("caption", C.c_char_p), ("count", C.c_int), ("items", C.POINTER(UIITEM)),
-                ("selected", C.c_int)]
-
-
-UIHOOK = C.CFUNCTYPE(C.c_int, C.POINTER(UIREQUEST), C.c_void_p)
-
-w.WextlDefWindowProcA.restype = LRESULT
-w.WextlDefWindowProcA.argtypes = [HWND, C.c_uint, WPARAM, LPARAM]
-w.WextlRegisterClassA.argtypes = [C.POINTER(WNDCLASSA)]
-w.WextlCreateWindowExA.restype = HWND
-w.WextlCreateWindowExA.argtypes = [C.c_uint32, C.c_char_p, C.c_char_p, C.c_uint32, C.c_int,
-                                   C.c_int, C.c_int, C.c_int, HWND, C.c_void_p, C.c_void_p,
-                                   C.c_void_p]
-w.WextlSendMessageA.restype = LRESULT
-w.WextlSendMessageA.argtypes = [HWND, C.c_uint, WPARAM, LPARAM]
-w.WextlPumpMessages.argtypes = [C.c_int]
-w.WextlOpenClipboard.argtypes = [HWND]
-w.WextlSetClipboardData.argtypes = [C.c_uint, C.c_void_p, C.c_size_t]
-w.WextlGetClipboardData.restype = C.c_size_t
-w.WextlGetClipboardData.argtypes = [C.c_uint, C.c_void_p, C.c_size_t]
-w.WextlImmCommitStringW.argtypes = [HWND, C.c_void_p, C.c_int]
-w.WextlSetUiHook.argtypes = [UIHOOK, C.c_void_p]
-w.WextlGetCapture.restype = HWND
-
-WM_COMMAND, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE = 0x111, 0x201, 0x202, 0x200
-WM_RBUTTONDOWN, WM_COPY, WM_PASTE, EM_GETSEL, EM_SETSEL = 0x204, 0x301, 0x302, 0xB0, 0xB1
-KEM_GETTEXT, KEM_SETTEXT, WM_SETFONT = 0x60C, 0x618, 0x30
-CF_TEXT, CF_UNICODETEXT, MK_LBUTTON, MK_SHIFT = 1, 13, 1, 4
-ES_MULTILINE, ES_AUTOVSCROLL, ES_CHARFONT, WS_CHILD, WS_VISIBLE = 4, 0x40, 0x8000, 0x40000000, 0x10000000
 
 notes = []
 
