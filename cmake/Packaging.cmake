@@ -1,7 +1,7 @@
 # `make package`: Debian packages of the programs and of the control library (CPack). Each
 # top-level folder installs into one package (see STAMPIX_PACKAGE_OF in CMakeLists.txt);
 # dependencies come from the binaries through dpkg-shlibdeps.
-set(STAMPIX_PACKAGES stampix stampix-cli stampix-printer-sim libwextl)
+set(STAMPIX_PACKAGES stampix stampix-cli stampix-printer-sim libwextl libwextl-dev)
 set(STAMPIX_MAINTAINER
     "The Stampix developers <maintainers@users.noreply.c-seed-67701f3b.example>")
 
@@ -52,10 +52,20 @@ set(CPACK_COMPONENT_STAMPIX-PRINTER-SIM_DESCRIPTION
     "with fault injection, so that Stampix can be tried and tested without hardware.")
 set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_NAME libwextl)
 set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_SECTION libs)
+# The shlibs file that lets programs built on the library depend on it by its soname.
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_LIBWEXTL_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/res/debian/triggers)
 set(CPACK_COMPONENT_LIBWEXTL_DESCRIPTION
     "KEDIT, a Japanese text-edit control with per-character fonts\n"
     "Wextl brings the KEDIT control and the small Win32-style window system it lives in,\n"
-    "on Qt 6, with its C header wextl/wextl.h and wextl.pc.")
+    "on Qt 6.")
+set(CPACK_DEBIAN_LIBWEXTL-DEV_PACKAGE_NAME libwextl-dev)
+set(CPACK_DEBIAN_LIBWEXTL-DEV_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_LIBWEXTL-DEV_PACKAGE_DEPENDS "libwextl (= ${PROJECT_VERSION})")
+set(CPACK_COMPONENT_LIBWEXTL-DEV_DESCRIPTION
+    "KEDIT control library: headers, pkg-config file and CMake package\n"
+    "The C headers wextl/win32.h and wextl/wextl.h, the development link libwextl.so,\n"
+    "wextl.pc and the CMake package Wextl (find_package(Wextl) gives Wextl::wextl).")
 
 include(CPack)

@@ -24,9 +24,17 @@ EXPECTED = {
                     ['libc6', 'libudev1', 'libqt6svg6']),
     'stampix-printer-sim': (['bin/stampix-printer-sim', 'share/man/man1/stampix-printer-sim.1.gz'],
                             ['libc6']),
-    'libwextl': (['lib/libwextl.so', 'include/wextl/wextl.h', 'lib/pkgconfig/wextl.pc'],
-                 ['libc6', 'libqt6widgets6']),
+    'libwextl': (['lib/libwextl.so.1', 'lib/libwextl.so.1.0.0'], ['libc6', 'libqt6widgets6']),
+    'libwextl-dev': (['lib/libwextl.so', 'include/wextl/wextl.h', 'include/wextl/win32.h',
+                      'lib/pkgconfig/wextl.pc', 'lib/cmake/Wextl/WextlConfig.cmake'],
+                     ['libwextl']),
 }
+
+
+def Listed(line):
+    """The path of one line of dpkg-deb -c: a link's own path, not its target's."""
+    path = line.split(' -> ')[0].split()[-1]
+    return path.lstrip('.')
 
 
 def dpkg_deb(*arguments):
@@ -51,7 +59,7 @@ class DebianPackagesTest(unittest.TestCase):
         self.assertEqual(sorted(self.debs), sorted(EXPECTED))
         for package, (files, libraries) in EXPECTED.items():
             deb = self.debs[package]
-            listed = {line.split()[-1].lstrip('.') for line in dpkg_deb('-c', deb).splitlines()}
+            listed = {Listed(line) for line in dpkg_deb('-c', deb).splitlines()}
             for path in files + ['share/doc/%s/copyright' % package,
                                  'share/doc/%s/changelog.gz' % package]:
                 self.assertIn('/usr/' + path, listed, package)

@@ -12,7 +12,7 @@ function(run)
     endif()
 endfunction()
 
-foreach(component wextl wextl-dev)
+foreach(component libwextl libwextl-dev)
     run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} --component ${component} --strip)
 endforeach()
 
