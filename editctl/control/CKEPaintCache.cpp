@@ -38,13 +38,13 @@ bool CKEPaintCache::keep(const Settings& settings, bool newBuffer) {
     return kept;
 }
 
-bool CKEPaintCache::unchanged(int top, std::vector<std::uint64_t>&& cells) {
+bool CKEPaintCache::unchanged(int top, const std::vector<std::uint64_t>& cells) {
     Band& band = m_bands[top];
     band.visited = true;
     if (band.cells == cells && !band.cells.empty()) {
         return true;
     }
-    band.cells = std::move(cells);
+    band.cells = cells;
     return false;
 }
 

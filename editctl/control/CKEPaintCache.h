@@ -32,12 +32,13 @@ class CKEPaintCache {
     };
 
     static std::uint64_t cell(char16_t ch, std::int32_t width, std::uint16_t face, bool selected);
+    static bool selected(std::uint64_t cell) { return (cell >> 63) != 0; }
 
     // False (and everything forgotten) if the buffer is new or a setting differs.
     bool keep(const Settings& settings, bool newBuffer);
     // Whether the band at `top` shows exactly `cells` already; if not, it is remembered as
     // drawn with them (the caller draws it).
-    bool unchanged(int top, std::vector<std::uint64_t>&& cells);
+    bool unchanged(int top, const std::vector<std::uint64_t>& cells);
     // Bands drawn before but not looked at in this paint (rows that are gone): forgotten and
     // returned, for the caller to clear.
     std::vector<int> takeUnvisited();

@@ -158,10 +158,9 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
             cells.push_back(CKEPaintCache::cell(data.m_text[index], attr.m_width, attr.m_face,
                                                 focused && Selected(data, c, r)));
         }
-        if (cache.unchanged(y - originY, std::move(cells))) {
+        if (cache.unchanged(y - originY, cells)) {
             continue;
         }
-        cells = {};
         clearBand(y - originY);
         // A row is drawn in runs of characters that share a font and a selection state.
         int x = data.m_marginX;
@@ -175,7 +174,7 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
                 ++c;
                 continue;
             }
-            const bool selected = focused && Selected(data, c, r);
+            const bool selected = CKEPaintCache::selected(cells[static_cast<std::size_t>(c)]);
             const int runX = x;
             runText.clear();
             runAdvances.clear();
@@ -184,7 +183,7 @@ LRESULT KEDIT_WM_Paint(CKEditWindowData& data) {
                 const CKEChar& next = data.m_chars[index];
                 const char16_t nextCh = data.m_text[index];
                 if (nextCh == u'\r' || nextCh == u'\n' || next.m_face != attr.m_face ||
-                    (focused && Selected(data, c, r)) != selected) {
+                    CKEPaintCache::selected(cells[static_cast<std::size_t>(c)]) != selected) {
                     break;
                 }
                 runText.push_back(nextCh);

@@ -86,14 +86,6 @@ void CKEQtImageSurface::drawRun(int x, int y, std::u16string_view chars,
         IKESurface::drawRun(x, y, chars, advances, cellHeight, font, area, text, back, opaque);
         return;
     }
-    const QList<QRectF> bounds = [&] {
-        QList<QRectF> all;
-        all.reserve(glyphs.size());
-        for (const quint32 glyph : glyphs) {
-            all.push_back(m_rawFont.boundingRect(glyph));
-        }
-        return all;
-    }();
     const int ascent = m_metrics->ascent();
     const QColor pen = ColorOf(text);
     QList<quint32> batch;
@@ -135,7 +127,7 @@ void CKEQtImageSurface::drawRun(int x, int y, std::u16string_view chars,
         // A glyph whose image (the font engine's pixel box of it) lies inside its cell is
         // drawn the same with or without the cell's clip, so it can share a run; a glyph that
         // reaches out is clipped on its own. A blank glyph draws nothing either way.
-        const QRectF b = bounds[i];
+        const QRectF b = m_rawFont.boundingRect(glyphs[i]);
         const bool blank = b.width() <= 0 || b.height() <= 0;
         const bool inside = glyphs[i] != 0 &&
                             (blank || (b.left() >= 0 && b.right() <= advance &&

@@ -405,7 +405,7 @@ bool CKEWindowSystem::moveWindow(HWND hwnd, int x, int y, int width, int height,
     sendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(x, y));
     sendMessage(hwnd, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
     // A new size is painted anew from its background, as Win32 repaints a resized window.
-    if ((repaint || resized) && window(hwnd) != nullptr) {
+    if (repaint || resized) {
         invalidateRect(hwnd, nullptr, true);
     }
     return true;
@@ -421,7 +421,7 @@ bool CKEWindowSystem::showWindow(HWND hwnd, int command) {
     w->style = show ? (w->style | WS_VISIBLE) : (w->style & ~static_cast<DWORD>(WS_VISIBLE));
     if (show != wasVisible) {
         sendMessage(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
-        if (show && window(hwnd) != nullptr) {
+        if (show) {
             invalidateRect(hwnd, nullptr, true);
         }
     }
@@ -450,12 +450,9 @@ bool CKEWindowSystem::enableWindow(HWND hwnd, bool enable) {
     if (!enable && m_capture == hwnd) {
         releaseCapture();
     }
-    if (window(hwnd) != nullptr) {
-        sendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
-    }
-    if (window(hwnd) != nullptr) {
-        invalidateRect(hwnd, nullptr, true);
-    }
+    // Both refuse the handle if a focus or capture notification destroyed the window.
+    sendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
+    invalidateRect(hwnd, nullptr, true);
     return wasDisabled;
 }
 

@@ -99,11 +99,3 @@ TEST(QtDialog, TextsAreNotClippedAndOkReturnsTheChoice) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Test discovery runs this program during the build, where there may be no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
