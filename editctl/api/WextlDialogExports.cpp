@@ -116,8 +116,8 @@ BOOL WextlIsDialogMessageA(HWND dialog, MSG* msg) {
             return 1;
         }
     }
-    // Everything else is the control's: dispatched here, as Win32 does (typed characters reach
-    // the control from the toolkit, so there is nothing to translate).
+    // Everything else is the control's: translated and dispatched here, as Win32 does.
+    system->translateMessage(*msg);
     system->dispatchMessage(*msg);
     return 1;
 }

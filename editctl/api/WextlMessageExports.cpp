@@ -41,8 +41,10 @@ BOOL WextlPeekMessageA(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove) 
                : 0;
 }
 
-// Typed characters come from the toolkit's text directly, so translating adds nothing.
-BOOL WextlTranslateMessage(const MSG* /*msg*/) { return 0; }
+BOOL WextlTranslateMessage(const MSG* msg) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr && msg != nullptr && system->translateMessage(*msg) ? 1 : 0;
+}
 
 LRESULT WextlDispatchMessageA(const MSG* msg) {
     CKEWindowSystem* system = Windows();

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 #include "editctl/qt/CKEQtCharFontDialog.h"
@@ -15,6 +16,30 @@
 CKEQtPlatform::CKEQtPlatform(std::function<const CKEFontCatalog*()> catalog)
     : m_catalog(std::move(catalog)) {
     m_clock.start();
+    m_dispatchTimer.setSingleShot(true);
+    QObject::connect(&m_dispatchTimer, &QTimer::timeout, [this] { dispatchQueued(); });
+}
+
+CKEQtPlatform::~CKEQtPlatform() = default;
+
+void CKEQtPlatform::scheduleDispatch(int delayMs) {
+    if (!m_dispatchTimer.isActive() || m_dispatchTimer.remainingTime() > delayMs) {
+        m_dispatchTimer.start(delayMs);
+    }
+}
+
+void CKEQtPlatform::dispatchQueued() {
+    if (m_system == nullptr || m_system->hostLoopRunning()) {
+        return;  // the host's loop takes the messages, and wakes this again when it returns
+    }
+    // A turn of Qt's loop dispatches a bounded number, so that painting and input go on.
+    constexpr int kPerTurn = 64;
+    m_system->dispatchQueued(kPerTurn);
+    if (std::optional<std::uint64_t> due = m_system->nextTimerDue()) {
+        const std::uint64_t now = nowMs();
+        scheduleDispatch(
+            *due <= now ? 0 : static_cast<int>(std::min<std::uint64_t>(*due - now, 1u << 30)));
+    }
 }
 
 std::unique_ptr<IKEWindowPeer> CKEQtPlatform::createPeer(HWND hwnd, const CKEWindow& window) {
@@ -74,6 +99,7 @@ void CKEQtPlatform::wake() {
     if (m_waiting != nullptr) {
         QTimer::singleShot(0, m_waiting, &QEventLoop::quit);
     }
+    scheduleDispatch(0);
 }
 
 void CKEQtPlatform::beep(UINT /*type*/) { QApplication::beep(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -19,6 +20,7 @@ class QEventLoop;
 class CKEQtPlatform : public IKEPlatform, public IKEClock {
   public:
     explicit CKEQtPlatform(std::function<const CKEFontCatalog*()> catalog);
+    ~CKEQtPlatform() override;
     void setSystem(CKEWindowSystem* system) { m_system = system; }
 
     std::unique_ptr<IKEWindowPeer> createPeer(HWND hwnd, const CKEWindow& window) override;
@@ -43,12 +45,19 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock {
     std::uint64_t nowMs() const override;
 
   private:
+    // A host that runs Qt's loop rather than a Win32 one: what is queued and what timers fall
+    // due are dispatched from Qt's loop (the window system declines while the host's own loop
+    // runs).
+    void scheduleDispatch(int delayMs);
+    void dispatchQueued();
+
     std::function<const CKEFontCatalog*()> m_catalog;
     CKEQtTextMeasurer m_measurer;
     CKEQtClipboard m_desktopClipboard;
     QElapsedTimer m_clock;
     CKEWindowSystem* m_system = nullptr;
     QEventLoop* m_waiting = nullptr;
+    QTimer m_dispatchTimer;
     // Where SetCursorPos put the pointer on a platform that cannot move it (offscreen), and
     // where the real pointer was then: the virtual one holds until the real one moves.
     std::optional<POINT> m_virtualCursor;

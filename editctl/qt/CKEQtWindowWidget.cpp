@@ -194,14 +194,28 @@ void CKEQtWindowWidget::syncKeyState(Qt::KeyboardModifiers modifiers, Qt::MouseB
                      (buttons & Qt::MiddleButton) != 0);
 }
 
-void CKEQtWindowWidget::sendKey(QKeyEvent* event, bool down) {
-    const int vk = KEQtVirtualKey(event->key());
-    if (vk == 0) {
-        return;
+void CKEQtWindowWidget::postKey(QKeyEvent* event, bool down) {
+    // Win32's key data: a repeat count of 1, the previous state (bit 30) and the transition
+    // (bit 31); no scan code.
+    LPARAM data = 1;
+    if (!down) {
+        data |= LPARAM{3} << 30;
+    } else if (event->isAutoRepeat()) {
+        data |= LPARAM{1} << 30;
     }
-    const bool alt = (event->modifiers() & Qt::AltModifier) != 0 || vk == VK_MENU;
+    const bool alt = (event->modifiers() & Qt::AltModifier) != 0 || event->key() == Qt::Key_Alt;
+    // Qt gives Shift+Tab no text; Win32 types it as character 9.
+    const QString typed = event->key() == Qt::Key_Backtab ? QStringLiteral("\t") : event->text();
+    std::u16string text = down ? typed.toStdU16String() : std::u16string();
+    int vk = KEQtVirtualKey(event->key());
+    if (vk == 0) {
+        if (text.empty()) {
+            return;
+        }
+        vk = VK_PACKET;  // a key known only by what it types
+    }
     const UINT message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
-    m_system.sendMessage(m_hwnd, message, static_cast<WPARAM>(vk), event->isAutoRepeat() ? 1 : 0);
+    m_system.postKeyInput(m_hwnd, message, static_cast<WPARAM>(vk), data, std::move(text));
 }
 
 namespace {
@@ -216,40 +230,17 @@ bool IsModifierKey(int key) {
 }  // namespace
 
 void CKEQtWindowWidget::keyPressEvent(QKeyEvent* event) {
-    const HWND hwnd = m_hwnd;
     if (!IsModifierKey(event->key())) {
         syncKeyState(event->modifiers(), QGuiApplication::mouseButtons());
     }
-    sendKey(event, true);
-    if (m_retired || !m_system.isWindow(hwnd) || (event->modifiers() & Qt::AltModifier) != 0) {
-        return;
-    }
-    // Qt gives Shift+Tab no text; Win32 sends it as character 9.
-    const QString typed = event->key() == Qt::Key_Backtab ? QStringLiteral("\t") : event->text();
-    const std::u16string text = typed.toStdU16String();
-    if (text.empty()) {
-        return;
-    }
-    bool lost = false;
-    const std::string bytes = keansi::FromUtf16(text, &lost);
-    if (lost) {
-        // A character outside the code page: the input-method path takes such text.
-        QApplication::beep();
-        return;
-    }
-    for (unsigned char byte : bytes) {
-        if (m_retired || !m_system.isWindow(hwnd)) {
-            return;
-        }
-        m_system.sendMessage(hwnd, WM_CHAR, byte, 0);
-    }
+    postKey(event, true);
 }
 
 void CKEQtWindowWidget::keyReleaseEvent(QKeyEvent* event) {
     if (!IsModifierKey(event->key())) {
         syncKeyState(event->modifiers(), QGuiApplication::mouseButtons());
     }
-    sendKey(event, false);
+    postKey(event, false);
 }
 
 void CKEQtWindowWidget::focusInEvent(QFocusEvent* event) {

@@ -58,7 +58,8 @@ class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
   private:
-    void sendKey(QKeyEvent* event, bool down);
+    // Queues the key as the window's key message, with the text it types.
+    void postKey(QKeyEvent* event, bool down);
     void sendMouse(QMouseEvent* event);
     void syncKeyState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
     QPoint clientOffset() const;

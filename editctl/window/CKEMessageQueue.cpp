@@ -2,28 +2,33 @@
 
 #include <algorithm>
 
-void CKEMessageQueue::post(const MSG& msg) { m_messages.push_back(msg); }
+void CKEMessageQueue::post(const MSG& msg, std::u16string text) {
+    m_messages.push_back(CKEQueuedMessage{msg, std::move(text)});
+}
 
-std::optional<MSG> CKEMessageQueue::peek(HWND hwnd, UINT first, UINT last, bool remove) {
+std::optional<CKEQueuedMessage> CKEMessageQueue::peek(HWND hwnd, UINT first, UINT last,
+                                                      bool remove) {
     const bool anyMessage = first == 0 && last == 0;
     for (auto it = m_messages.begin(); it != m_messages.end(); ++it) {
-        if (hwnd != nullptr && it->hwnd != hwnd) {
+        if (hwnd != nullptr && it->msg.hwnd != hwnd) {
             continue;
         }
-        if (!anyMessage && (it->message < first || it->message > last)) {
+        if (!anyMessage && (it->msg.message < first || it->msg.message > last)) {
             continue;
         }
-        const MSG msg = *it;
-        if (remove) {
-            m_messages.erase(it);
+        if (!remove) {
+            return *it;
         }
-        return msg;
+        CKEQueuedMessage taken = std::move(*it);
+        m_messages.erase(it);
+        return taken;
     }
     return std::nullopt;
 }
 
 void CKEMessageQueue::removeFor(HWND hwnd) {
-    std::erase_if(m_messages, [&](const MSG& msg) { return msg.hwnd == hwnd; });
+    std::erase_if(m_messages,
+                  [&](const CKEQueuedMessage& queued) { return queued.msg.hwnd == hwnd; });
 }
 
 void CKEMessageQueue::postQuit(int exitCode) {

@@ -196,6 +196,7 @@ void CKEWindowSystem::release(HWND hwnd) {
     }
     m_timers.killAll(hwnd);
     m_queue.removeFor(hwnd);
+    m_input.removeFor(hwnd);
     if (CKEWindow* parent = window(w->parent)) {
         std::erase(parent->children, hwnd);
     }

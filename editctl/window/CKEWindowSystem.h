@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,14 @@ class CKEWindowSystem {
     // Dispatches what is posted and what timers are due until nothing is left or `timeoutMs`
     // has passed; the number of messages dispatched.
     int pumpMessages(int timeoutMs);
+    // The library's own loop for a host that runs the toolkit's loop instead of a Win32 one:
+    // called by the platform soon after something was queued, it translates and dispatches
+    // what is queued and due, at most `limit` messages, unless a GetMessage, PeekMessage or
+    // pump of the host is running (which takes the messages itself). The number dispatched.
+    int dispatchQueued(int limit);
+    bool hostLoopRunning() const { return m_hostLoops > 0; }
+    // When the next timer falls due (the platform's clock), if any is set.
+    std::optional<std::uint64_t> nextTimerDue() const { return m_timers.nextDue(); }
     LRESULT defWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     // Focus and capture.
@@ -87,7 +96,13 @@ class CKEWindowSystem {
     UINT_PTR setTimer(HWND hwnd, UINT_PTR id, UINT intervalMs, TIMERPROC proc = nullptr);
     bool killTimer(HWND hwnd, UINT_PTR id);
 
-    // Keys.
+    // Keys. A toolkit's key events are queued behind posted messages, as Win32 queues input;
+    // a key down keeps the text it types, and TranslateMessage posts that text as WM_CHARs
+    // (WM_SYSCHARs for WM_SYSKEYDOWN), one CP932 byte each, lead byte first. A key down
+    // without text (posted by a host) types what KEKeyText says.
+    void postKeyInput(HWND hwnd, UINT message, WPARAM virtualKey, LPARAM lParam,
+                      std::u16string text);
+    bool translateMessage(const MSG& msg);
     short getKeyState(int virtualKey) const { return m_keys.get(virtualKey); }
     CKEKeyState& keyState() { return m_keys; }
 
@@ -136,6 +151,12 @@ class CKEWindowSystem {
     void free(std::unique_ptr<CKEWindow> record);
     LRESULT callProc(CKEWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
     bool takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
+    // What the library's loops take: posted, then input, then a due timer; never WM_QUIT,
+    // which stays for the host's own loop.
+    bool takeForLibraryLoop(MSG& msg);
+    bool takeInput(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
+    // Marks a host's GetMessage, PeekMessage or pump as running while it lives.
+    class HostLoop;
     RECT clientRectOf(const CKEWindow& window) const;
     LRESULT defaultPaint(CKEWindow& window);
 
@@ -145,6 +166,9 @@ class CKEWindowSystem {
     CKEGdiObjects& m_gdi;
     CKEHandleTable<HWND, CKEWindow> m_windows;
     CKEMessageQueue m_queue;
+    CKEMessageQueue m_input;       // keyboard input, taken after posted messages
+    CKEQueuedMessage m_lastKey{};  // the key down taken last, for TranslateMessage
+    int m_hostLoops = 0;           // nesting of the host's GetMessage, PeekMessage and pumps
     CKETimerList m_timers;
     CKEKeyState m_keys;
     CKECaret m_caret;

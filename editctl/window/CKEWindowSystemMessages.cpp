@@ -63,9 +63,40 @@ void CKEWindowSystem::postQuitMessage(int exitCode) {
     m_platform.wake();
 }
 
+class CKEWindowSystem::HostLoop {
+  public:
+    explicit HostLoop(CKEWindowSystem& system) : m_system(system) { ++m_system.m_hostLoops; }
+    HostLoop(const HostLoop&) = delete;
+    HostLoop& operator=(const HostLoop&) = delete;
+    // What the host's loop left is the library's loop's once the host's has returned.
+    ~HostLoop() {
+        if (--m_system.m_hostLoops == 0 &&
+            (!m_system.m_queue.empty() || !m_system.m_input.empty() ||
+             m_system.m_timers.nextDue().has_value())) {
+            m_system.m_platform.wake();
+        }
+    }
+
+  private:
+    CKEWindowSystem& m_system;
+};
+
+bool CKEWindowSystem::takeInput(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove) {
+    std::optional<CKEQueuedMessage> input = m_input.peek(hwnd, first, last, remove);
+    if (!input) {
+        return false;
+    }
+    msg = input->msg;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        m_lastKey = std::move(*input);
+    }
+    return true;
+}
+
 bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove) {
-    if (std::optional<MSG> posted = m_queue.peek(hwnd, first, last, remove)) {
-        msg = *posted;
+    // Win32's order: posted messages, the quit request, input, timers.
+    if (std::optional<CKEQueuedMessage> posted = m_queue.peek(hwnd, first, last, remove)) {
+        msg = posted->msg;
         return true;
     }
     if (m_queue.quitPosted()) {
@@ -73,6 +104,9 @@ bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last
         if (remove) {
             m_queue.clearQuit();
         }
+        return true;
+    }
+    if (takeInput(msg, hwnd, first, last, remove)) {
         return true;
     }
     const bool timerWanted = (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
@@ -92,7 +126,29 @@ bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last
     return false;
 }
 
+bool CKEWindowSystem::takeForLibraryLoop(MSG& msg) {
+    if (std::optional<CKEQueuedMessage> posted = m_queue.peek(nullptr, 0, 0, true)) {
+        msg = posted->msg;
+        return true;
+    }
+    if (takeInput(msg, nullptr, 0, 0, true)) {
+        return true;
+    }
+    const std::uint64_t now = m_platform.clock().nowMs();
+    if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
+        msg = MSG{due->hwnd,
+                  WM_TIMER,
+                  due->id,
+                  reinterpret_cast<LPARAM>(due->proc),
+                  static_cast<DWORD>(now),
+                  m_platform.cursorPos()};
+        return true;
+    }
+    return false;
+}
+
 bool CKEWindowSystem::peekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT removeFlags) {
+    HostLoop running(*this);
     m_platform.processEvents(0);
     return takeNextMessage(msg, hwnd, first, last, (removeFlags & PM_REMOVE) != 0);
 }
@@ -101,6 +157,7 @@ int CKEWindowSystem::getMessage(MSG& msg, HWND hwnd, UINT first, UINT last) {
     if (hwnd != nullptr && window(hwnd) == nullptr) {
         return -1;
     }
+    HostLoop running(*this);
     for (;;) {
         m_platform.processEvents(0);
         if (takeNextMessage(msg, hwnd, first, last, true)) {
@@ -127,6 +184,7 @@ LRESULT CKEWindowSystem::dispatchMessage(const MSG& msg) {
 }
 
 int CKEWindowSystem::pumpMessages(int timeoutMs) {
+    HostLoop running(*this);
     IKEClock& clock = m_platform.clock();
     const std::uint64_t start = clock.nowMs();
     const auto timeout = static_cast<std::uint64_t>(std::max(timeoutMs, 0));
@@ -134,25 +192,33 @@ int CKEWindowSystem::pumpMessages(int timeoutMs) {
     for (;;) {
         m_platform.processEvents(0);
         MSG msg{};
-        const std::uint64_t now = clock.nowMs();
-        // A quit request stays for the host's own loop: only posted messages and due timers.
-        if (std::optional<MSG> posted = m_queue.peek(nullptr, 0, 0, true)) {
-            msg = *posted;
-        } else if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
-            msg = MSG{due->hwnd,
-                      WM_TIMER,
-                      due->id,
-                      reinterpret_cast<LPARAM>(due->proc),
-                      static_cast<DWORD>(now),
-                      m_platform.cursorPos()};
-        } else {
+        if (!takeForLibraryLoop(msg)) {
             break;
         }
+        translateMessage(msg);
         dispatchMessage(msg);
         ++dispatched;
         if (clock.nowMs() - start >= timeout) {
             break;
         }
+    }
+    return dispatched;
+}
+
+int CKEWindowSystem::dispatchQueued(int limit) {
+    if (m_hostLoops > 0) {
+        return 0;
+    }
+    int dispatched = 0;
+    MSG msg{};
+    while (dispatched < limit && takeForLibraryLoop(msg)) {
+        translateMessage(msg);
+        dispatchMessage(msg);
+        ++dispatched;
+    }
+    // The rest after the toolkit has had its turn.
+    if (dispatched == limit && (!m_queue.empty() || !m_input.empty())) {
+        m_platform.wake();
     }
     return dispatched;
 }

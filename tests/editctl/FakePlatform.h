@@ -5,6 +5,7 @@
 // surfaces that draw a character as a solid block, a virtual clock and recorded beeps.
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -146,8 +147,13 @@ class FakePlatform : public IKEPlatform {
     }
     const CKEFontCatalog* fontCatalog() override { return catalog; }
     IKEClock& clock() override { return fakeClock; }
-    void processEvents(int) override {}
-    void wake() override {}
+    // A toolkit's events, run inside the window system's loops when a test asks for them.
+    void processEvents(int) override {
+        if (onProcessEvents) {
+            onProcessEvents();
+        }
+    }
+    void wake() override { ++wakes; }
     void beep(UINT) override { ++beeps; }
     COLORREF sysColor(int index) const override {
         switch (index) {
@@ -179,5 +185,7 @@ class FakePlatform : public IKEPlatform {
     const CKEFontCatalog* catalog = nullptr;
     FakeClock fakeClock;
     FakeClipboard fakeClipboard;
+    std::function<void()> onProcessEvents;
     int beeps = 0;
+    int wakes = 0;
 };

@@ -108,6 +108,20 @@ int main(void) {
     g_commandId = -1;
     EXPECT(key(dialog, edit, WM_KEYDOWN, VK_TAB) && WextlGetFocus() == edit);
 
+    /* The host's loop: a key down through IsDialogMessage is translated there, and its
+       character comes round the loop to the KEDIT (the Tab above is a single line's move to
+       the next control, not a character). */
+    EXPECT(WextlPostMessageA(edit, WM_KEYDOWN, 'B', 1));
+    MSG msg;
+    while (WextlPeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (!WextlIsDialogMessageA(dialog, &msg)) {
+            WextlTranslateMessage(&msg);
+            WextlDispatchMessageA(&msg);
+        }
+    }
+    EXPECT(WextlSendMessageA(edit, KEM_GETTEXT, sizeof text, (LPARAM)text) == 3 &&
+           strcmp(text, "ab") == 0);
+
     /* Enter: the default button, or IDOK; Esc: IDCANCEL. */
     WextlSetFocus(first);
     g_defId = MAKELONG(5, DC_HASDEFID);

@@ -14,8 +14,11 @@
 
    The loop: a host runs one of three loops. Its own Win32 loop (WextlGetMessageA,
    WextlTranslateMessage, WextlDispatchMessageA) until WM_QUIT; Qt's loop
-   (QApplication::exec), from which the library dispatches what is posted; or, in scripts,
-   WextlPumpMessages now and then.
+   (QApplication::exec), from which the library dispatches what is posted and due; or, in
+   scripts, WextlPumpMessages now and then. Keys are queued as WM_KEYDOWN and WM_KEYUP behind
+   posted messages, as in Win32, and WextlTranslateMessage posts the WM_CHARs they type; the
+   library translates and dispatches them itself only while no WextlGetMessageA,
+   WextlPeekMessageA or WextlPumpMessages of the host runs.
 
    Text: narrow text is CP932 (Shift_JIS); wide text is UTF-16. WM_CHAR carries one CP932
    byte: a double-byte character arrives as two WM_CHARs, lead byte first.
@@ -109,6 +112,9 @@ WEXTL_API LRESULT WextlCallWindowProcA(WNDPROC proc, HWND hwnd, UINT message, WP
 WEXTL_API LRESULT WextlDefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 WEXTL_API BOOL WextlGetMessageA(MSG* msg, HWND hwnd, UINT first, UINT last);
 WEXTL_API BOOL WextlPeekMessageA(MSG* msg, HWND hwnd, UINT first, UINT last, UINT remove);
+/* TranslateMessage: for WM_KEYDOWN (WM_SYSKEYDOWN), posts the WM_CHARs (WM_SYSCHARs) the key
+   types: what the toolkit said for the operator's keys, what a US layout types for a key down
+   the host posted. Nonzero for every key message. */
 WEXTL_API BOOL WextlTranslateMessage(const MSG* msg);
 WEXTL_API LRESULT WextlDispatchMessageA(const MSG* msg);
 WEXTL_API void WextlPostQuitMessage(int exitCode);
