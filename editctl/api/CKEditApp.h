@@ -33,6 +33,8 @@ class CKEditApp {
     // The window system on Qt, made on first use (with a QApplication if the host has
     // none); null if it cannot be made.
     CKEWindowSystem* windows();
+    // The window system if it has started (no QApplication is made for the asking).
+    CKEWindowSystem* existingWindows() const { return m_windows.get(); }
     // Why windows() failed, empty while it has not.
     const std::string& failure() const { return m_failure; }
     // Fonts and brushes, which hosts may make before any window exists.

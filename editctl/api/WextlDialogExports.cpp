@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "editctl/api/WextlExportsCommon.h"
+#include "editctl/control/CKEUiHook.h"
 #include "editctl/window/CKEWindow.h"
+#include "editctl/window/KEMessageBoxLayout.h"
+#include "text/ShiftJis.h"
 
 namespace {
 
@@ -120,6 +123,29 @@ BOOL WextlIsDialogMessageA(HWND dialog, MSG* msg) {
     system->translateMessage(*msg);
     system->dispatchMessage(*msg);
     return 1;
+}
+
+int WextlMessageBoxA(HWND owner, const char* text, const char* caption, UINT type) {
+    const KEMessageBoxLayout layout = KEMessageBoxLayoutOf(type);
+    if (layout.buttons.empty()) {
+        WextlSetError(ERROR_INVALID_MSGBOX_STYLE);
+        return 0;
+    }
+    if (owner != nullptr && WindowsFor(owner) == nullptr) {
+        return 0;
+    }
+    const std::string message = sjis::ToUtf8(text != nullptr ? text : "");
+    const std::string title = caption != nullptr ? sjis::ToUtf8(caption) : "エラー";
+    if (CKEUiHook::isSet()) {
+        return CKEUiHook::askMessageBox(owner, message, title, layout);
+    }
+    CKEWindowSystem* system = Windows();
+    const int answer =
+        system != nullptr ? system->platform().messageBox(owner, message, title, layout) : 0;
+    if (answer == 0) {
+        WextlSetError(ERROR_DEVICE_NOT_AVAILABLE);
+    }
+    return answer;
 }
 
 }  // extern "C"

@@ -103,8 +103,11 @@ int WextlFillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     CKEDeviceContext* context = Context(dc);
     COLORREF color = 0;
     if (context == nullptr || context->surface == nullptr || rect == nullptr ||
-        !system->gdi().brushColor(brush, color)) {
+        !system->gdi().isBrush(brush)) {
         return 0;
+    }
+    if (!system->gdi().brushColor(brush, color)) {
+        return 1;  // the hollow brush paints nothing
     }
     const RECT device{rect->left - context->origin.x, rect->top - context->origin.y,
                       rect->right - context->origin.x, rect->bottom - context->origin.y};
@@ -158,15 +161,30 @@ int WextlReleaseDC(HWND hwnd, HDC dc) {
     return 1;
 }
 
-// Fonts are the objects a context selects here; null is the default font (what the first
-// SelectObject returns, and selecting it back restores it).
+// A context selects fonts and brushes; null is the default font (what the first SelectObject
+// of a font returns, and selecting it back restores it) and no brush.
 HGDIOBJ WextlSelectObject(HDC dc, HGDIOBJ object) {
     CKEDeviceContext* context = Context(dc);
-    const auto font = static_cast<HFONT>(object);
-    if (context == nullptr || (font != nullptr && Windows()->gdi().logFont(font) == nullptr)) {
+    if (context == nullptr) {
         return nullptr;
     }
-    return std::exchange(context->font, font);
+    CKEGdiObjects& gdi = Windows()->gdi();
+    if (object == nullptr || gdi.isFont(object)) {
+        return std::exchange(context->font, static_cast<HFONT>(object));
+    }
+    if (gdi.isBrush(object)) {
+        return std::exchange(context->brush, static_cast<HBRUSH>(object));
+    }
+    WextlSetError(ERROR_INVALID_HANDLE);
+    return nullptr;
+}
+
+HGDIOBJ WextlGetStockObject(int index) {
+    HGDIOBJ object = CKEditApp::instance().gdi().stockObject(index);
+    if (object == nullptr) {
+        WextlSetError(ERROR_INVALID_PARAMETER);
+    }
+    return object;
 }
 
 BOOL WextlGetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {

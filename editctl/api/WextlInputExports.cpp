@@ -3,6 +3,7 @@
 #include "wextl/wextl.h"
 
 #include "editctl/api/WextlExportsCommon.h"
+#include "editctl/window/KEStandardCursors.h"
 
 extern "C" {
 
@@ -34,6 +35,26 @@ HWND WextlGetCapture(void) {
 short WextlGetKeyState(int virtualKey) {
     CKEWindowSystem* system = Windows();
     return system != nullptr ? system->getKeyState(virtualKey) : 0;
+}
+
+HCURSOR WextlLoadCursorA(HINSTANCE instance, const char* name) {
+    // Only the standard cursors: a host has no cursor resources here.
+    const int id = IS_INTRESOURCE(name) ? KECursorId(name) : 0;
+    if (instance != nullptr || !KEIsStandardCursor(id)) {
+        WextlSetError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    return KECursorHandle(id);
+}
+
+HCURSOR WextlSetCursor(HCURSOR cursor) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->setCursor(cursor) : nullptr;
+}
+
+HCURSOR WextlGetCursor(void) {
+    CKEWindowSystem* system = Windows();
+    return system != nullptr ? system->getCursor() : nullptr;
 }
 
 BOOL WextlSetCursorPos(int x, int y) {

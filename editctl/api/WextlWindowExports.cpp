@@ -63,8 +63,26 @@ WORD WextlRegisterClassA(const WNDCLASSA* wc) {
         windowClass.backgroundBrush = wc->hbrBackground;
     }
     windowClass.className = wc->lpszClassName;
+    if (IS_INTRESOURCE(wc->hCursor)) {
+        windowClass.cursor = KECursorId(reinterpret_cast<const char*>(wc->hCursor));
+    }
     static WORD atom = 0xC000;
     return CKEditApp::instance().classes().registerClass(windowClass) ? ++atom : 0;
+}
+
+BOOL WextlUnregisterClassA(const char* className, HINSTANCE /*instance*/) {
+    CKEClassRegistry& classes = CKEditApp::instance().classes();
+    KEWindowClass found;
+    if (className == nullptr || !classes.findClass(className, found) || found.library) {
+        WextlSetError(ERROR_CLASS_DOES_NOT_EXIST);  // the library's classes are not the host's
+        return 0;
+    }
+    CKEWindowSystem* system = CKEditApp::instance().existingWindows();
+    if (system != nullptr && system->hasWindowOfClass(className)) {
+        WextlSetError(ERROR_CLASS_HAS_WINDOWS);
+        return 0;
+    }
+    return classes.unregisterClass(className) ? 1 : 0;
 }
 
 HWND WextlCreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style,

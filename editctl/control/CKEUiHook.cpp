@@ -2,6 +2,7 @@
 
 #include "editctl/control/KEResources.h"
 #include "editctl/window/CKEMenu.h"
+#include "editctl/window/KEMessageBoxLayout.h"
 
 namespace {
 
@@ -74,4 +75,39 @@ int CKEUiHook::askDialog(HWND owner, const std::vector<std::string>& entries, in
         return -2;  // an answer that names no entry is taken as Cancel
     }
     return answer;
+}
+
+int CKEUiHook::askMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                             const KEMessageBoxLayout& layout) {
+    if (layout.buttons.empty()) {
+        return 0;
+    }
+    // The hook reads the buttons without their access keys.
+    std::vector<std::string> labels;
+    for (const KEMessageBoxButton& button : layout.buttons) {
+        std::string label = button.text;
+        std::erase(label, '&');
+        labels.push_back(std::move(label));
+    }
+    std::vector<WEXTL_UIITEM> items;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        items.push_back(
+            WEXTL_UIITEM{static_cast<UINT>(layout.buttons[i].id), 0, labels[i].c_str()});
+    }
+    WEXTL_UIREQUEST request{};
+    request.kind = WEXTL_UI_MESSAGEBOX;
+    request.owner = owner;
+    request.caption = caption.c_str();
+    request.text = text.c_str();
+    request.count = static_cast<int>(items.size());
+    request.items = items.data();
+    request.selected = layout.defaultIndex;
+    const int answer = g_hook != nullptr ? g_hook(&request, g_context) : 0;
+    for (const KEMessageBoxButton& button : layout.buttons) {
+        if (button.id == answer) {
+            return answer;
+        }
+    }
+    return layout.escapeId != 0 ? layout.escapeId
+                                : layout.buttons[static_cast<std::size_t>(layout.defaultIndex)].id;
 }

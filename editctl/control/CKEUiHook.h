@@ -6,6 +6,7 @@
 #include "editctl/model/WextlUiHook.h"
 
 class CKEMenu;
+struct KEMessageBoxLayout;
 
 // The process's UI hook: while one is set, the context menu and the change-character dialog
 // are not shown; the hook gets what would be shown and gives the operator's answer.
@@ -18,4 +19,8 @@ class CKEUiHook {
     static UINT askMenu(const CKEMenu& menu, HWND owner, POINT screenPoint);
     // The dialog's answer for `entries` (UTF-8): -2 Cancel, -1 OK with none, k OK with k.
     static int askDialog(HWND owner, const std::vector<std::string>& entries, int selected);
+    // The ID of the message box's button the hook pressed; an answer that is no button's is
+    // Esc's (the default button's where Esc does nothing).
+    static int askMessageBox(HWND owner, const std::string& text, const std::string& caption,
+                             const KEMessageBoxLayout& layout);
 };

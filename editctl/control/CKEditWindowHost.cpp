@@ -42,7 +42,7 @@ void CKEditWindowHost::beep() { m_system.messageBeep(0); }
 
 void CKEditWindowHost::setWaitCursor(bool on) {
     if (CKEWindow* w = m_system.window(m_hwnd); w != nullptr && w->peer) {
-        w->peer->setCursor(on ? IDC_WAIT : IDC_IBEAM);
+        w->peer->setCursor(KECursorId(on ? IDC_WAIT : IDC_IBEAM));
     }
 }
 

@@ -111,8 +111,9 @@ bool KERegisterEditClass(CKEClassRegistry& classes) {
     kedit.windowProc = &KEditWindowProc;
     kedit.classExtra = 0;
     kedit.windowExtra = 4;
-    kedit.cursor = IDC_IBEAM;
+    kedit.cursor = KECursorId(IDC_IBEAM);
     kedit.background = COLOR_WINDOW + 1;
     kedit.className = "KEDIT";
+    kedit.library = true;
     return classes.registerClass(kedit);
 }

@@ -15,6 +15,13 @@ bool CKEClassRegistry::registerClass(const KEWindowClass& windowClass) {
     return true;
 }
 
+bool CKEClassRegistry::unregisterClass(const std::string& className) {
+    std::lock_guard lock(m_mutex);
+    return std::erase_if(m_classes, [&](const KEWindowClass& c) {
+               return c.className == className && !c.library;
+           }) != 0;
+}
+
 bool CKEClassRegistry::isRegistered(const std::string& className) const {
     KEWindowClass ignored;
     return findClass(className, ignored);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -12,6 +14,7 @@
 #include "editctl/qt/CKEQtPopupMenu.h"
 #include "editctl/qt/CKEQtWindowWidget.h"
 #include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/KEMessageBoxLayout.h"
 
 CKEQtPlatform::CKEQtPlatform(std::function<const CKEFontCatalog*()> catalog)
     : m_catalog(std::move(catalog)) {
@@ -172,6 +175,52 @@ int CKEQtPlatform::runCharFontDialog(HWND owner, const std::vector<std::string>&
     }
     selection = answer;
     return IDOK;
+}
+
+int CKEQtPlatform::messageBox(HWND /*owner*/, const std::string& text, const std::string& caption,
+                              const KEMessageBoxLayout& layout) {
+    if (layout.buttons.empty()) {
+        return 0;
+    }
+    // Belongs to no widget, for the menu's reason; modal for the whole application.
+    QMessageBox box;
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(QString::fromStdString(caption));
+    box.setText(QString::fromStdString(text));
+    switch (layout.icon) {
+        case MB_ICONHAND:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MB_ICONQUESTION:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case MB_ICONEXCLAMATION:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MB_ICONASTERISK:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            break;
+    }
+    std::vector<QPushButton*> buttons;
+    for (const KEMessageBoxButton& button : layout.buttons) {
+        const QMessageBox::ButtonRole role =
+            button.id == IDCANCEL ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        buttons.push_back(box.addButton(QString::fromUtf8(button.text), role));
+        if (button.id == layout.escapeId) {
+            box.setEscapeButton(buttons.back());
+        }
+    }
+    box.setDefaultButton(buttons[static_cast<std::size_t>(layout.defaultIndex)]);
+    box.exec();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) {
+            return layout.buttons[i].id;
+        }
+    }
+    // Closed without a button (the window manager's close): what Esc would answer.
+    return layout.escapeId != 0 ? layout.escapeId : layout.buttons[layout.defaultIndex].id;
 }
 
 std::uint64_t CKEQtPlatform::nowMs() const { return static_cast<std::uint64_t>(m_clock.elapsed()); }

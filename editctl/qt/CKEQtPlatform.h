@@ -41,6 +41,8 @@ class CKEQtPlatform : public IKEPlatform, public IKEClock {
     UINT trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND owner) override;
     int runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
                           int& selection) override;
+    int messageBox(HWND owner, const std::string& text, const std::string& caption,
+                   const KEMessageBoxLayout& layout) override;
 
     std::uint64_t nowMs() const override;
 

@@ -53,6 +53,7 @@ bool CKEQtWindowWidget::event(QEvent* event) {
             case QEvent::Resize:
             case QEvent::Move:
             case QEvent::InputMethod:
+            case QEvent::Enter:
                 event->accept();
                 return true;
             default:
@@ -118,10 +119,40 @@ void CKEQtWindowWidget::setCaretVisible(bool visible) {
     update();
 }
 
+namespace {
+
+Qt::CursorShape ShapeOf(int cursorId) {
+    struct Standard {
+        const char* id;
+        Qt::CursorShape shape;
+    };
+    static const Standard kStandard[] = {
+        {IDC_IBEAM, Qt::IBeamCursor},        {IDC_WAIT, Qt::WaitCursor},
+        {IDC_CROSS, Qt::CrossCursor},        {IDC_UPARROW, Qt::UpArrowCursor},
+        {IDC_SIZENWSE, Qt::SizeFDiagCursor}, {IDC_SIZENESW, Qt::SizeBDiagCursor},
+        {IDC_SIZEWE, Qt::SizeHorCursor},     {IDC_SIZENS, Qt::SizeVerCursor},
+        {IDC_SIZEALL, Qt::SizeAllCursor},    {IDC_NO, Qt::ForbiddenCursor},
+        {IDC_HAND, Qt::PointingHandCursor},  {IDC_APPSTARTING, Qt::BusyCursor},
+        {IDC_HELP, Qt::WhatsThisCursor},
+    };
+    if (cursorId == 0) {
+        return Qt::BlankCursor;  // SetCursor(NULL)
+    }
+    for (const Standard& standard : kStandard) {
+        if (KECursorId(standard.id) == cursorId) {
+            return standard.shape;
+        }
+    }
+    return Qt::ArrowCursor;
+}
+
+}  // namespace
+
 void CKEQtWindowWidget::setCursor(int cursorId) {
-    QWidget::setCursor(cursorId == IDC_IBEAM  ? Qt::IBeamCursor
-                       : cursorId == IDC_WAIT ? Qt::WaitCursor
-                                              : Qt::ArrowCursor);
+    const Qt::CursorShape shape = ShapeOf(cursorId);
+    if (cursor().shape() != shape) {
+        QWidget::setCursor(shape);
+    }
 }
 
 void CKEQtWindowWidget::setFocus() {

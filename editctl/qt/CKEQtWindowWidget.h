@@ -50,6 +50,7 @@ class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
     void moveEvent(QMoveEvent* event) override;
     // Mouse, wheel, scroll bar and input method (CKEQtWindowWidgetInput.cpp).
     void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -61,6 +62,8 @@ class CKEQtWindowWidget : public QWidget, public IKEWindowPeer {
     // Queues the key as the window's key message, with the text it types.
     void postKey(QKeyEvent* event, bool down);
     void sendMouse(QMouseEvent* event);
+    // WM_SETCURSOR for the mouse over the window; false if the window is gone after it.
+    bool askCursor(WORD hitTest, UINT mouseMessage);
     void syncKeyState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
     QPoint clientOffset() const;
     // The vertical scroll bar: its rectangle in widget coordinates (empty without WS_VSCROLL),

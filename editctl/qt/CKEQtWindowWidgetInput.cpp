@@ -18,13 +18,34 @@ constexpr int kBarRepeatDelayMs = 400;  // before an arrow or track press repeat
 
 }  // namespace
 
+bool CKEQtWindowWidget::askCursor(WORD hitTest, UINT mouseMessage) {
+    // As in Win32: none while a window holds the mouse.
+    if (m_system.getCapture() == nullptr) {
+        const HWND hwnd = m_hwnd;
+        m_system.sendMessage(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
+                             MAKELPARAM(hitTest, mouseMessage));
+    }
+    return !m_retired;
+}
+
+void CKEQtWindowWidget::enterEvent(QEnterEvent* event) {
+    const bool inBar = scrollBarRect().contains(event->position().toPoint());
+    askCursor(inBar ? HTVSCROLL : HTCLIENT, WM_MOUSEMOVE);
+}
+
 void CKEQtWindowWidget::sendMouse(QMouseEvent* event) {
     syncKeyState(event->modifiers(), event->buttons());
-    const std::optional<KEMouseMessage> message = KETranslateMouseEvent(*event, clientOffset());
-    if (message) {
-        m_system.sendMessage(m_hwnd, message->message, message->wParam, message->lParam);
-    }
     event->accept();
+    const std::optional<KEMouseMessage> message = KETranslateMouseEvent(*event, clientOffset());
+    if (!message) {
+        return;
+    }
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && !askCursor(HTCLIENT, message->message)) {
+        return;  // the window is gone
+    }
+    m_system.sendMessage(m_hwnd, message->message, message->wParam, message->lParam);
 }
 
 void CKEQtWindowWidget::mousePressEvent(QMouseEvent* event) {

@@ -11,6 +11,7 @@ struct CKEDeviceContext {
     HWND hwnd = nullptr;
     POINT origin{0, 0};
     HFONT font = nullptr;
+    HBRUSH brush = nullptr;  // what SelectObject selected; nothing here paints with it
     COLORREF textColor = 0x000000;
     COLORREF backColor = 0xFFFFFF;
     int backMode = OPAQUE;

@@ -1,6 +1,8 @@
 #include "editctl/window/CKEGdiObjects.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 CKEGdiObjects::CKEGdiObjects() = default;
 
@@ -27,9 +29,49 @@ HBRUSH CKEGdiObjects::sysColorBrush(int index, COLORREF color) {
     return stock;
 }
 
+namespace {
+
+// The stock fonts are the desktop's own: its default font (empty face, default size), or its
+// monospaced one for the fixed fonts.
+LOGFONTA StockFont(int index) {
+    LOGFONTA font{};
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    const bool fixed =
+        index == OEM_FIXED_FONT || index == ANSI_FIXED_FONT || index == SYSTEM_FIXED_FONT;
+    if (fixed) {
+        std::strcpy(font.lfFaceName, "monospace");
+    }
+    font.lfPitchAndFamily = fixed ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
+    return font;
+}
+
+}  // namespace
+
+HGDIOBJ CKEGdiObjects::stockObject(int index) {
+    static constexpr COLORREF kBrushColors[] = {RGB(255, 255, 255), RGB(192, 192, 192),
+                                                RGB(128, 128, 128), RGB(64, 64, 64), RGB(0, 0, 0)};
+    const bool brush = index >= WHITE_BRUSH && index <= NULL_BRUSH;
+    const bool font = index >= OEM_FIXED_FONT && index <= DEFAULT_GUI_FONT && index != 15;
+    if (!brush && !font) {
+        return nullptr;
+    }
+    HGDIOBJ& stock = m_stockObjects[index];
+    if (stock == nullptr && brush) {
+        const bool hollow = index == NULL_BRUSH;
+        stock = m_brushes.add(
+            std::make_unique<Brush>(Brush{hollow ? 0 : kBrushColors[index], true, hollow}));
+    } else if (stock == nullptr) {
+        HFONT made = createFont(StockFont(index));
+        m_stockFonts.push_back(made);
+        stock = made;
+    }
+    return stock;
+}
+
 bool CKEGdiObjects::brushColor(HBRUSH brush, COLORREF& color) const {
     const Brush* found = m_brushes.find(brush);
-    if (found == nullptr) {
+    if (found == nullptr || found->hollow) {
         return false;
     }
     color = found->color;
@@ -40,7 +82,11 @@ bool CKEGdiObjects::deleteObject(HGDIOBJ object) {
     if (object == nullptr) {
         return false;
     }
-    if (m_fonts.remove(static_cast<HFONT>(object)) != nullptr) {
+    const auto font = static_cast<HFONT>(object);
+    if (std::find(m_stockFonts.begin(), m_stockFonts.end(), font) != m_stockFonts.end()) {
+        return true;
+    }
+    if (m_fonts.remove(font) != nullptr) {
         return true;
     }
     const auto brush = static_cast<HBRUSH>(object);

@@ -111,6 +111,10 @@ HWND CKEWindowSystem::createWindow(DWORD exStyle, const char* className, const c
     if (w.peer && (style & WS_DISABLED) != 0) {
         w.peer->setEnabled(false);
     }
+    if (w.peer) {
+        // The class cursor is what the toolkit shows over the window until SetCursor.
+        w.peer->setCursor(w.windowClass.cursor != 0 ? w.windowClass.cursor : KECursorId(IDC_ARROW));
+    }
 
     CREATESTRUCTA create{
         param, nullptr, reinterpret_cast<HMENU>(menuOrId), parent,     height,    width,
@@ -194,6 +198,9 @@ void CKEWindowSystem::release(HWND hwnd) {
     if (m_capture == hwnd) {
         m_capture = nullptr;
     }
+    if (m_cursorWindow == hwnd) {
+        m_cursorWindow = nullptr;
+    }
     m_timers.killAll(hwnd);
     m_queue.removeFor(hwnd);
     m_input.removeFor(hwnd);
@@ -239,6 +246,13 @@ bool CKEWindowSystem::setWindowState(HWND hwnd, std::unique_ptr<IKEWindowState> 
     }
     w->state = std::move(state);
     return true;
+}
+
+bool CKEWindowSystem::hasWindowOfClass(const std::string& className) const {
+    return std::any_of(m_order.begin(), m_order.end(), [&](HWND hwnd) {
+        const CKEWindow* w = window(hwnd);
+        return w != nullptr && w->windowClass.className == className;
+    });
 }
 
 HWND CKEWindowSystem::getParent(HWND hwnd) const {

@@ -50,6 +50,7 @@ class CKEWindowSystem {
     bool setWindowState(HWND hwnd, std::unique_ptr<IKEWindowState> state);
     CKEWindow* window(HWND hwnd) const;
     bool isWindow(HWND hwnd) const { return window(hwnd) != nullptr; }
+    bool hasWindowOfClass(const std::string& className) const;
     HWND getParent(HWND hwnd) const;
     LONG_PTR getWindowLongPtr(HWND hwnd, int index) const;
     LONG_PTR setWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
@@ -105,6 +106,11 @@ class CKEWindowSystem {
     bool translateMessage(const MSG& msg);
     short getKeyState(int virtualKey) const { return m_keys.get(virtualKey); }
     CKEKeyState& keyState() { return m_keys; }
+
+    // The mouse cursor (SetCursor): shown over the window the mouse is in (the last
+    // WM_SETCURSOR's) or the capture's; null hides it. The previous cursor.
+    HCURSOR setCursor(HCURSOR cursor);
+    HCURSOR getCursor() const { return m_cursor; }
 
     // The system caret.
     bool createCaret(HWND hwnd, int width, int height);
@@ -174,7 +180,9 @@ class CKEWindowSystem {
     CKECaret m_caret;
     HWND m_focus = nullptr;
     HWND m_capture = nullptr;
-    std::vector<HWND> m_order;  // live windows in creation order
+    HCURSOR m_cursor = nullptr;
+    HWND m_cursorWindow = nullptr;  // the window the mouse is over, as WM_SETCURSOR said
+    std::vector<HWND> m_order;      // live windows in creation order
     // Destroyed windows whose dispatches are still on the stack.
     std::vector<std::unique_ptr<CKEWindow>> m_retired;
     IKESurface* m_paintTarget = nullptr;

@@ -74,6 +74,17 @@ bool CKEWindowSystem::releaseCapture() {
     return true;
 }
 
+HCURSOR CKEWindowSystem::setCursor(HCURSOR cursor) {
+    const HCURSOR previous = m_cursor;
+    m_cursor = cursor;
+    // The toolkit keeps a cursor per window: the one under the mouse (or holding it) shows it.
+    const HWND target = m_capture != nullptr ? m_capture : m_cursorWindow;
+    if (CKEWindow* w = window(target); w != nullptr && w->peer) {
+        w->peer->setCursor(KECursorId(reinterpret_cast<const char*>(cursor)));
+    }
+    return previous;
+}
+
 bool CKEWindowSystem::createCaret(HWND hwnd, int width, int height) {
     CKEWindow* w = window(hwnd);
     if (w == nullptr) {

@@ -20,6 +20,9 @@ LRESULT CKEWindowSystem::callProc(CKEWindow& w, UINT message, WPARAM wParam, LPA
         m_keys.onMessage(message, wParam);
     }
     KEFollowMouseButtons(m_keys, message);
+    if (message == WM_SETCURSOR) {
+        m_cursorWindow = reinterpret_cast<HWND>(wParam);
+    }
     WNDPROC proc = w.proc;
     if (proc == nullptr) {
         return 0;
@@ -285,11 +288,25 @@ LRESULT CKEWindowSystem::defWindowProc(HWND hwnd, UINT message, WPARAM wParam, L
             dc->surface->fillRect(clientRectOf(*w), color);
             return 1;
         }
-        case WM_SETCURSOR:
-            if (w->peer) {
-                w->peer->setCursor(w->windowClass.cursor != 0 ? w->windowClass.cursor : IDC_ARROW);
+        case WM_SETCURSOR: {
+            // As in Win32: a child asks its parent first; the cursor is the class cursor of
+            // the window under the mouse (wParam), and the arrow outside client areas.
+            if (w->isChild() && w->parent != nullptr &&
+                sendMessage(w->parent, WM_SETCURSOR, wParam, lParam) != 0) {
+                return 1;
             }
+            if (LOWORD(lParam) != HTCLIENT) {
+                setCursor(KECursorHandle(KECursorId(IDC_ARROW)));
+                return 0;
+            }
+            const CKEWindow* under = window(reinterpret_cast<HWND>(wParam));
+            const int cursor = (under != nullptr ? under : w)->windowClass.cursor;
+            if (cursor == 0) {
+                return 0;
+            }
+            setCursor(KECursorHandle(cursor));
             return 1;
+        }
         default:
             return 0;
     }

@@ -14,6 +14,7 @@ class IKEClipboard;
 class IKEClock;
 class IKESurface;
 class IKEWindowPeer;
+struct KEMessageBoxLayout;
 
 // Everything the window system needs from a toolkit. The Qt backend implements it with
 // widgets; tests with a deterministic fake (fixed widths, an in-memory clipboard, a virtual
@@ -60,4 +61,10 @@ class IKEPlatform {
     // out as the chosen one. IDOK or IDCANCEL.
     virtual int runCharFontDialog(HWND owner, const std::vector<std::string>& entries,
                                   int& selection) = 0;
+    // The modal message box (UTF-8 texts) and the ID of the button chosen; 0 where the
+    // toolkit cannot show one.
+    virtual int messageBox(HWND /*owner*/, const std::string& /*text*/,
+                           const std::string& /*caption*/, const KEMessageBoxLayout& /*layout*/) {
+        return 0;
+    }
 };

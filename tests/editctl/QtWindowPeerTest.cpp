@@ -3,8 +3,10 @@
 // says are up, moves, and a window its host destroys from inside a Qt event.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "editctl/qt/CKEQtPlatform.h"
 #include "editctl/qt/CKEQtWindowWidget.h"
 #include "editctl/window/CKEWindowSystem.h"
+#include "editctl/window/KEMessageBoxLayout.h"
 
 namespace {
 
@@ -220,6 +223,34 @@ TEST_F(QtPeer, QtsLoopDispatchesKeysAndTimersForAHostThatRunsNoLoop) {
     runQtLoop();
     system.killTimer(nullptr, id);
     EXPECT_GT(ticks, 0);
+}
+
+TEST_F(QtPeer, MessageBoxesShowJapaneseButtonsAndAnswerTheirIds) {
+    QStringList shown;
+    const auto press = [&shown](const QString& which) {
+        QTimer::singleShot(0, [&shown, which] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown.clear();
+            for (QAbstractButton* button : box->buttons()) {
+                shown << button->text();
+                if (button->text() == which) {
+                    button->click();
+                }
+            }
+            if (which == QStringLiteral("Esc")) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        });
+    };
+    press(QStringLiteral("いいえ(&N)"));
+    EXPECT_EQ(platform.messageBox(parent, "削除しますか?", "確認",
+                                  KEMessageBoxLayoutOf(MB_YESNO | MB_ICONQUESTION)),
+              IDNO);
+    EXPECT_TRUE(shown.contains(QStringLiteral("はい(&Y)")));
+    press(QStringLiteral("Esc"));
+    EXPECT_EQ(platform.messageBox(parent, "", "", KEMessageBoxLayoutOf(MB_OKCANCEL)), IDCANCEL);
+    EXPECT_TRUE(shown.contains(QStringLiteral("キャンセル")));
 }
 
 TEST_F(QtPeer, ScreenPositionsFollowTheWindowWhenItMoves) {

@@ -82,7 +82,7 @@ class UIITEM(C.Structure):
 class UIREQUEST(C.Structure):
     _fields_ = [("kind", C.c_int), ("owner", HWND), ("screenPoint", POINT),
                 ("caption", C.c_char_p), ("count", C.c_int), ("items", C.POINTER(UIITEM)),
-                ("selected", C.c_int)]
+                ("selected", C.c_int), ("text", C.c_char_p)]
 
 
 UIHOOK = C.CFUNCTYPE(C.c_int, C.POINTER(UIREQUEST), C.c_void_p)

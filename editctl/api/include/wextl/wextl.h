@@ -61,7 +61,11 @@ WEXTL_API void WextlSetLastError(DWORD code);
 
 /* ---- Classes and windows ----------------------------------------------------------- */
 
+/* A class's hCursor is a standard cursor (LoadCursorA(NULL, IDC_…)) or null. UnregisterClassA
+   refuses a class with windows (ERROR_CLASS_HAS_WINDOWS) and the library's own KEDIT
+   (ERROR_CLASS_DOES_NOT_EXIST, as for a class of another module). */
 WEXTL_API WORD WextlRegisterClassA(const WNDCLASSA* windowClass);
+WEXTL_API BOOL WextlUnregisterClassA(const char* className, HINSTANCE instance);
 WEXTL_API HWND WextlCreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
                                     DWORD style, int x, int y, int width, int height, HWND parent,
                                     HMENU menuOrId, HINSTANCE instance, void* param);
@@ -130,6 +134,12 @@ WEXTL_API BOOL WextlKillTimer(HWND hwnd, UINT_PTR id);
    keeps the keys its WM_GETDLGCODE asks for (a KEDIT asks for all). Anything else is
    dispatched. TRUE if the message was the dialog's, and then it must not be dispatched again. */
 WEXTL_API BOOL WextlIsDialogMessageA(HWND dialog, MSG* msg);
+/* A modal message box (Qt's) with the MB_* buttons, icon and default button; the texts are
+   CP932, the buttons' Japanese ("はい(Y)", "キャンセル", …); a null caption is "エラー". The ID
+   of the button pressed (Esc: IDCANCEL, or IDOK for MB_OK), or 0 (ERROR_INVALID_MSGBOX_STYLE
+   for an unknown MB_ type, ERROR_DEVICE_NOT_AVAILABLE without a display). Posted messages and
+   timers are dispatched while it is open; a UI hook answers it instead (WextlSetUiHook). */
+WEXTL_API int WextlMessageBoxA(HWND owner, const char* text, const char* caption, UINT type);
 
 /* ---- Input: focus, capture, keys, the mouse cursor, the caret, scroll bars --------- */
 
@@ -141,6 +151,14 @@ WEXTL_API HWND WextlGetCapture(void);
 WEXTL_API short WextlGetKeyState(int virtualKey);
 /* The mouse cursor in screen coordinates. */
 WEXTL_API BOOL WextlSetCursorPos(int x, int y);
+/* The standard cursors only: LoadCursorA(NULL, IDC_…) gives a handle, anything else NULL
+   (ERROR_RESOURCE_NAME_NOT_FOUND). SetCursor shows the cursor over the window the mouse is
+   in (or the capture's) until the next WM_SETCURSOR, which the library sends as the mouse
+   enters a window and at every button press; null hides it. A class's cursor is shown where
+   no WM_SETCURSOR handler says otherwise. */
+WEXTL_API HCURSOR WextlLoadCursorA(HINSTANCE instance, const char* name);
+WEXTL_API HCURSOR WextlSetCursor(HCURSOR cursor);
+WEXTL_API HCURSOR WextlGetCursor(void);
 WEXTL_API BOOL WextlGetCursorPos(POINT* point);
 WEXTL_API BOOL WextlGetCaretPos(POINT* pos);
 WEXTL_API BOOL WextlGetScrollInfo(HWND hwnd, int bar, SCROLLINFO* info);
@@ -152,7 +170,7 @@ WEXTL_API BOOL WextlMessageBeep(UINT type);
 /* WextlPrintWindow (for scripts and tests) paints the client area through the window's own
    WM_PAINT into width x height 32-bit 0xAARRGGBB pixels, top row first, strideBytes apart. */
 /* Measuring as the control measures: GetDC gives a context with the default font selected
-   (hwnd may be null), SelectObject selects a font into it (the previous font returned),
+   (hwnd may be null), SelectObject selects a font or a brush into it (the previous one returned),
    GetTextExtentPoint32W sums the characters' extents as the control's layout does.
    GetTextMetricsA fills tmHeight, tmAveCharWidth, tmMaxCharWidth (a double-byte character),
    tmWeight, tmItalic, tmUnderlined, tmPitchAndFamily, tmCharSet and the character range;
@@ -160,6 +178,10 @@ WEXTL_API BOOL WextlMessageBeep(UINT type);
 WEXTL_API HDC WextlGetDC(HWND hwnd);
 WEXTL_API int WextlReleaseDC(HWND hwnd, HDC dc);
 WEXTL_API HGDIOBJ WextlSelectObject(HDC dc, HGDIOBJ object);
+/* The stock brushes (WHITE_BRUSH … NULL_BRUSH) and fonts (OEM_FIXED_FONT … DEFAULT_GUI_FONT:
+   the desktop's default font, its monospaced one for the fixed fonts); NULL for pens and
+   palettes (ERROR_INVALID_PARAMETER). DeleteObject on a stock object does nothing. */
+WEXTL_API HGDIOBJ WextlGetStockObject(int index);
 WEXTL_API BOOL WextlGetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 WEXTL_API BOOL WextlGetTextExtentPoint32W(HDC dc, const WCHAR* text, int count, SIZE* size);
 WEXTL_API HFONT WextlCreateFontIndirectA(const LOGFONTA* logFont);
@@ -236,8 +258,8 @@ WEXTL_API int CB_FontFullNameInfo(const ENUMLOGFONTA* logFont, const NEWTEXTMETR
 /* ---- Clipboard and input method ---------------------------------------------------- */
 
 /* The UI hook (for scripts and tests): while a hook is set, the control's context menu and
-   change-character dialog are not shown; the hook is called with what would be shown and
-   returns the operator's answer. */
+   change-character dialog and WextlMessageBoxA's boxes are not shown; the hook is called
+   with what would be shown and returns the operator's answer. */
 #ifndef WEXTL_UIHOOK_H
 #define WEXTL_UIHOOK_H
 
@@ -249,19 +271,26 @@ typedef struct {
 
 #define WEXTL_UI_CONTEXTMENU 1
 #define WEXTL_UI_CHARFONTDIALOG 2
+#define WEXTL_UI_MESSAGEBOX 3
 
 typedef struct {
-    int kind;                  /* WEXTL_UI_CONTEXTMENU or WEXTL_UI_CHARFONTDIALOG */
+    int kind;                  /* WEXTL_UI_CONTEXTMENU, _CHARFONTDIALOG or _MESSAGEBOX */
     HWND owner;                /* the control */
     POINT screenPoint;         /* the menu: where it would open */
-    const char* caption;       /* the dialog: its caption, UTF-8 */
-    int count;                 /* the menu: its items; the dialog: its list entries */
-    const WEXTL_UIITEM* items; /* in menu order, or the dialog's list in list order */
-    int selected;              /* the dialog: the preselected entry, or -1 */
+    const char* caption;       /* the dialog and the message box: the caption, UTF-8 */
+    int count;                 /* the menu: its items; the dialog: its list entries; the
+                                  message box: its buttons */
+    const WEXTL_UIITEM* items; /* in menu order, the dialog's list in list order, or the
+                                  message box's buttons (id: IDOK, IDCANCEL, …) in order */
+    int selected;              /* the dialog: the preselected entry, or -1; the message box:
+                                  the default button's index */
+    const char* text;          /* the message box: its text, UTF-8 */
 } WEXTL_UIREQUEST;
 
 /* The answer: the menu, the chosen command ID or 0 for none; the dialog, -2 for Cancel, -1 for
-   OK with no entry selected, k for OK with entry k selected. */
+   OK with no entry selected, k for OK with entry k selected; the message box, the ID of the
+   button pressed (any other answer is Esc: IDCANCEL, or IDOK for MB_OK, else the default
+   button). */
 typedef int (*WEXTL_UIHOOK)(const WEXTL_UIREQUEST* request, void* context);
 
 #endif /* WEXTL_UIHOOK_H */

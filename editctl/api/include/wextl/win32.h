@@ -228,6 +228,22 @@ typedef struct tagPAINTSTRUCT {
 #define COLOR_GRAYTEXT 17
 #define COLOR_BTNTEXT 18
 
+/* Stock objects (GetStockObject): brushes and fonts; pens and palettes are not kept. */
+#define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define HOLLOW_BRUSH NULL_BRUSH
+#define OEM_FIXED_FONT 10
+#define ANSI_FIXED_FONT 11
+#define ANSI_VAR_FONT 12
+#define SYSTEM_FONT 13
+#define DEVICE_DEFAULT_FONT 14
+#define SYSTEM_FIXED_FONT 16
+#define DEFAULT_GUI_FONT 17
+
 /* ---- Windows: classes, creation, styles, window longs -------------------------------- */
 
 typedef struct tagWNDCLASSA {
@@ -308,9 +324,22 @@ typedef struct tagCREATESTRUCTA {
 #define SM_CYBORDER 6
 #define SM_CXEDGE 45
 #define SM_CYEDGE 46
-#define IDC_ARROW 32512
-#define IDC_IBEAM 32513
-#define IDC_WAIT 32514
+#define MAKEINTRESOURCEA(i) ((char*)(UINT_PTR)(WORD)(i))
+#define IS_INTRESOURCE(r) ((((UINT_PTR)(r)) >> 16) == 0)
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+#define IDC_IBEAM MAKEINTRESOURCEA(32513)
+#define IDC_WAIT MAKEINTRESOURCEA(32514)
+#define IDC_CROSS MAKEINTRESOURCEA(32515)
+#define IDC_UPARROW MAKEINTRESOURCEA(32516)
+#define IDC_SIZENWSE MAKEINTRESOURCEA(32642)
+#define IDC_SIZENESW MAKEINTRESOURCEA(32643)
+#define IDC_SIZEWE MAKEINTRESOURCEA(32644)
+#define IDC_SIZENS MAKEINTRESOURCEA(32645)
+#define IDC_SIZEALL MAKEINTRESOURCEA(32646)
+#define IDC_NO MAKEINTRESOURCEA(32648)
+#define IDC_HAND MAKEINTRESOURCEA(32649)
+#define IDC_APPSTARTING MAKEINTRESOURCEA(32650)
+#define IDC_HELP MAKEINTRESOURCEA(32651)
 
 /* ---- Window messages ----------------------------------------------------------------- */
 
@@ -331,6 +360,9 @@ typedef struct tagCREATESTRUCTA {
 #define WM_ERASEBKGND 0x0014
 #define WM_SHOWWINDOW 0x0018
 #define WM_SETCURSOR 0x0020
+/* WM_SETCURSOR's hit-test codes (the low word of lParam). */
+#define HTCLIENT 1
+#define HTVSCROLL 7
 #define WM_NEXTDLGCTL 0x0028
 #define WM_SETFONT 0x0030
 #define WM_GETFONT 0x0031
@@ -427,6 +459,13 @@ typedef struct tagCREATESTRUCTA {
 #define DLGC_WANTCHARS 0x0080
 #define IDOK 1
 #define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+#define IDTRYAGAIN 10
+#define IDCONTINUE 11
 
 #define MF_BYCOMMAND 0x0000
 #define MF_ENABLED 0x0000
@@ -440,7 +479,30 @@ typedef struct tagCREATESTRUCTA {
 #define TPM_RIGHTBUTTON 0x0002
 #define TPM_RETURNCMD 0x0100
 
+/* Message boxes: the buttons, the icon and the default button. */
 #define MB_OK 0x00000000
+#define MB_OKCANCEL 0x00000001
+#define MB_ABORTRETRYIGNORE 0x00000002
+#define MB_YESNOCANCEL 0x00000003
+#define MB_YESNO 0x00000004
+#define MB_RETRYCANCEL 0x00000005
+#define MB_CANCELTRYCONTINUE 0x00000006
+#define MB_ICONHAND 0x00000010
+#define MB_ICONQUESTION 0x00000020
+#define MB_ICONEXCLAMATION 0x00000030
+#define MB_ICONASTERISK 0x00000040
+#define MB_ICONERROR MB_ICONHAND
+#define MB_ICONSTOP MB_ICONHAND
+#define MB_ICONWARNING MB_ICONEXCLAMATION
+#define MB_ICONINFORMATION MB_ICONASTERISK
+#define MB_DEFBUTTON1 0x00000000
+#define MB_DEFBUTTON2 0x00000100
+#define MB_DEFBUTTON3 0x00000200
+#define MB_DEFBUTTON4 0x00000300
+#define MB_APPLMODAL 0x00000000
+#define MB_TYPEMASK 0x0000000F
+#define MB_ICONMASK 0x000000F0
+#define MB_DEFMASK 0x00000F00
 
 /* ---- Scroll bars --------------------------------------------------------------------- */
 
@@ -517,12 +579,17 @@ typedef struct tagCOMPOSITIONFORM {
 /* ---- Error codes of GetLastError ----------------------------------------------------- */
 
 #define ERROR_SUCCESS 0
+#define ERROR_INVALID_HANDLE 6
 #define ERROR_INVALID_PARAMETER 87
 #define ERROR_CANCELLED 1223
 #define ERROR_INVALID_WINDOW_HANDLE 1400
 #define ERROR_TLW_WITH_WSCHILD 1406
 #define ERROR_CANNOT_FIND_WND_CLASS 1407
+#define ERROR_CLASS_DOES_NOT_EXIST 1411
+#define ERROR_CLASS_HAS_WINDOWS 1412
 #define ERROR_CONTROL_ID_NOT_FOUND 1421
+#define ERROR_INVALID_MSGBOX_STYLE 1438
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814
 #define ERROR_DEVICE_NOT_AVAILABLE 4319
 
 /* ---- The KEDIT control --------------------------------------------------------------- */
