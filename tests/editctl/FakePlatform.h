@@ -1,15 +1,22 @@
 #pragma once
 
-// A deterministic platform for the window system: fixed character widths (8 pixels for
-// ASCII, 16 for anything else, at a row height of 16 or the font's |lfHeight|), image
-// surfaces that draw a character as a solid block, a virtual clock and recorded beeps.
+// The one deterministic platform of the window system's tests: fixed character widths (8
+// pixels for ASCII and 16 for anything else at a row height of 16 or the font's |lfHeight|;
+// or FakeEditHost's widths), image surfaces that draw a character as a solid block, peers that
+// record what they were told, a virtual clock and cursor, an in-memory clipboard, the menu and
+// the change-character dialog answered by the test and recorded, and recorded beeps.
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "editctl/model/CKEFontCatalog.h"
+#include "editctl/window/CKEMenu.h"
 #include "editctl/window/CKEWindow.h"
 #include "editctl/window/IKEClipboard.h"
 #include "editctl/window/IKEClock.h"
@@ -110,27 +117,58 @@ struct FakeClock : IKEClock {
     std::uint64_t now = 1000;
 };
 
+// An in-memory clipboard that can refuse to open, as another program holding it would.
 struct FakeClipboard : IKEClipboard {
-    bool open(HWND) override { return true; }
-    bool close() override { return true; }
+    bool open(HWND) override {
+        if (isOpen || refuseOpen) {
+            return false;
+        }
+        isOpen = true;
+        return true;
+    }
+    bool close() override {
+        const bool was = isOpen;
+        isOpen = false;
+        return was;
+    }
     bool empty() override {
+        if (!isOpen) {
+            return false;
+        }
         data.clear();
         return true;
     }
     bool setData(UINT format, std::vector<std::byte> block) override {
+        if (!isOpen) {
+            return false;
+        }
         data[format] = std::move(block);
         return true;
     }
     bool isFormatAvailable(UINT format) const override { return data.count(format) != 0; }
     std::optional<std::vector<std::byte>> getData(UINT format) const override {
         const auto it = data.find(format);
-        return it == data.end() ? std::nullopt : std::optional(it->second);
+        return !isOpen || it == data.end() ? std::nullopt : std::optional(it->second);
     }
+    void put(UINT format, const void* bytes, std::size_t size) {
+        const auto* raw = static_cast<const std::byte*>(bytes);
+        data[format] = std::vector<std::byte>(raw, raw + size);
+    }
+
     std::map<UINT, std::vector<std::byte>> data;
+    bool isOpen = false;
+    bool refuseOpen = false;
 };
+
+// Blocks: 8 pixels for ASCII, 16 for the rest, rows as high as the font. EditHost: the
+// widths FakeEditHost measures ('W' 20, space 4, U+3000 and above 16, else 8; 2 more with a
+// face other than "Control"), rows 16 high.
+enum class FakeWidths { Blocks, EditHost };
 
 class FakePlatform : public IKEPlatform {
   public:
+    explicit FakePlatform(FakeWidths measuring = FakeWidths::Blocks) : widths(measuring) {}
+
     std::unique_ptr<IKEWindowPeer> createPeer(HWND hwnd, const CKEWindow&) override {
         auto peer = std::make_unique<FakePeer>();
         peers[hwnd] = peer.get();
@@ -140,10 +178,16 @@ class FakePlatform : public IKEPlatform {
         return std::make_unique<FakeSurface>(width, height);
     }
     KEFontMetrics fontMetrics(const LOGFONTA* font) override {
-        return KEFontMetrics{8, Height(font)};
+        return KEFontMetrics{8, widths == FakeWidths::Blocks ? Height(font) : 16};
     }
     SIZE charExtent(const LOGFONTA* font, char16_t ch) override {
-        return SIZE{ch < 0x80 ? 8 : 16, Height(font)};
+        if (widths == FakeWidths::Blocks) {
+            return SIZE{ch < 0x80 ? 8 : 16, Height(font)};
+        }
+        const LONG base = ch == u'W' ? 20 : ch == u' ' ? 4 : ch >= 0x3000 ? 16 : 8;
+        const bool face = font != nullptr && font->lfFaceName[0] != '\0' &&
+                          std::string(font->lfFaceName) != "Control";
+        return SIZE{base + (face ? 2 : 0), 16};
     }
     const CKEFontCatalog* fontCatalog() override { return catalog; }
     IKEClock& clock() override { return fakeClock; }
@@ -172,20 +216,43 @@ class FakePlatform : public IKEPlatform {
     int systemMetric(int index) const override {
         return index == SM_CXVSCROLL ? 16 : index == SM_CXEDGE ? 2 : 1;
     }
-    POINT cursorPos() const override { return POINT{0, 0}; }
+    POINT cursorPos() const override { return cursor; }
+    bool setCursorPos(POINT pos) override {
+        cursor = pos;
+        return true;
+    }
     IKEClipboard& clipboard() override { return fakeClipboard; }
-    UINT trackPopupMenu(const CKEMenu&, POINT, HWND) override { return 0; }
-    int runCharFontDialog(HWND, const std::vector<std::string>&, int&) override { return IDCANCEL; }
+    UINT trackPopupMenu(const CKEMenu& menu, POINT screenPos, HWND) override {
+        menus.push_back(menu.clone());
+        menuPoints.push_back(screenPos);
+        return menuAnswer;
+    }
+    int runCharFontDialog(HWND, const std::vector<std::string>& entries, int& selection) override {
+        dialogEntries.push_back(entries);
+        dialogPreselected.push_back(selection);
+        selection = dialogChoice;
+        return dialogResult;
+    }
 
     static LONG Height(const LOGFONTA* font) {
         return font != nullptr && font->lfHeight != 0 ? std::abs(font->lfHeight) : 16;
     }
 
+    FakeWidths widths;
     std::map<HWND, FakePeer*> peers;
     const CKEFontCatalog* catalog = nullptr;
     FakeClock fakeClock;
     FakeClipboard fakeClipboard;
+    POINT cursor{0, 0};
     std::function<void()> onProcessEvents;
     int beeps = 0;
     int wakes = 0;
+    // The menu's and the dialog's answers, and what they were shown.
+    UINT menuAnswer = 0;
+    std::vector<std::unique_ptr<CKEMenu>> menus;
+    std::vector<POINT> menuPoints;
+    int dialogResult = IDCANCEL;
+    int dialogChoice = -1;
+    std::vector<std::vector<std::string>> dialogEntries;
+    std::vector<int> dialogPreselected;
 };

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "FakeEditHost.h"
-#include "FakeInputPlatform.h"
+#include "FakePlatform.h"
 #include "editctl/control/CKEUiHook.h"
 #include "editctl/control/CKEditWindowData.h"
 #include "editctl/control/KEditWindowProc.h"
@@ -80,13 +80,13 @@ struct Control {
         return static_cast<int>(std::count(notes.begin(), notes.end(), code));
     }
     std::u16string clipboardUnicode() {
-        const auto& block = platform.m_clipboard.m_blocks.at(CF_UNICODETEXT);
+        const auto& block = platform.fakeClipboard.data.at(CF_UNICODETEXT);
         std::u16string out(block.size() / 2, u'\0');
         std::memcpy(out.data(), block.data(), out.size() * 2);
         return out;
     }
 
-    FakeInputPlatform platform;
+    FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
     CKEWindowSystem system{platform, classes};
     HWND parent = nullptr;
@@ -124,7 +124,7 @@ TEST(Mouse, ClicksShiftClicksAndDoubleClicks) {
     c.send(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(190, 3));
     EXPECT_EQ(c.selection(), (std::pair<DWORD, DWORD>{7, 7}));
     EXPECT_EQ(c.send(WM_COPY), 0);
-    EXPECT_TRUE(c.platform.m_clipboard.m_blocks.empty());
+    EXPECT_TRUE(c.platform.fakeClipboard.data.empty());
 }
 
 TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
@@ -141,10 +141,10 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     // The cursor stays below the window: every tick moves the caret one row further down.
     POINT below{1, 60};
     c.system.clientToScreen(c.edit, below);
-    c.platform.m_cursor = below;
+    c.platform.cursor = below;
     std::vector<int> positions;
     for (int tick = 0; tick < 3; ++tick) {
-        c.platform.m_clock.m_now += 100;
+        c.platform.fakeClock.now += 100;
         c.pump();
         c.system.getScrollInfo(c.edit, SB_VERT, info);
         positions.push_back(info.nPos);
@@ -153,7 +153,7 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     EXPECT_EQ(c.selection().first, 0U);
     EXPECT_GT(c.selection().second, after);
     // Ticks come only every 100 ms.
-    c.platform.m_clock.m_now += 50;
+    c.platform.fakeClock.now += 50;
     c.pump();
     c.system.getScrollInfo(c.edit, SB_VERT, info);
     EXPECT_EQ(info.nPos, 64);
@@ -161,7 +161,7 @@ TEST(Mouse, DraggingBelowTheWindowScrollsARowPerTickWhileTheSelectionGrows) {
     c.send(WM_LBUTTONUP, 0, MAKELPARAM(1, 60));
     EXPECT_EQ(c.system.getCapture(), nullptr);
     const auto held = c.selection();
-    c.platform.m_clock.m_now += 300;
+    c.platform.fakeClock.now += 300;
     c.pump();
     EXPECT_EQ(c.selection(), held);
     // A move without the capture does not select.
@@ -175,7 +175,7 @@ TEST(Clipboard, CopyCutPasteAndClearWithBothFormats) {
     c.send(EM_SETSEL, 1, 4);
     c.send(WM_COPY);
     EXPECT_EQ(c.clipboardUnicode(), std::u16string(u"b\u3042\u00e9\0", 4));
-    const auto& ansi = c.platform.m_clipboard.m_blocks.at(CF_TEXT);
+    const auto& ansi = c.platform.fakeClipboard.data.at(CF_TEXT);
     ASSERT_EQ(ansi.size(), 8U);
     EXPECT_STREQ(reinterpret_cast<const char*>(ansi.data()), "b\x82\xa0?");
 
@@ -188,8 +188,8 @@ TEST(Clipboard, CopyCutPasteAndClearWithBothFormats) {
     EXPECT_EQ(c.text(), u"ab\u3042\u00e9");
 
     // Paste with only CF_TEXT converts it from CP932; NULs end a block.
-    c.platform.m_clipboard.m_blocks.clear();
-    c.platform.m_clipboard.put(CF_TEXT, "\x82\xa2x\0zz", 6);
+    c.platform.fakeClipboard.data.clear();
+    c.platform.fakeClipboard.put(CF_TEXT, "\x82\xa2x\0zz", 6);
     c.send(EM_SETSEL, 0, 1);
     c.notes.clear();
     c.send(WM_PASTE);
@@ -198,7 +198,7 @@ TEST(Clipboard, CopyCutPasteAndClearWithBothFormats) {
     EXPECT_EQ(c.count(EN_CHANGE), 1);
     // CF_UNICODETEXT is preferred; an unpaired surrogate does not reach the text.
     const char16_t wide[] = {u'Q', 0xDC00, 0};
-    c.platform.m_clipboard.put(CF_UNICODETEXT, wide, sizeof wide);
+    c.platform.fakeClipboard.put(CF_UNICODETEXT, wide, sizeof wide);
     c.send(WM_PASTE);
     EXPECT_EQ(c.text(), u"\u3044xQ\uFFFDb\u3042\u00e9");
 
@@ -216,7 +216,7 @@ TEST(Clipboard, UntrustedOrMissingDataNeverHalfEdits) {
     c.send(EM_SETSEL, 0, 2);
     // Ten megabytes: refused with EN_MAXTEXT; the selection is not even deleted.
     const std::u16string huge(5 * 1024 * 1024, u'w');
-    c.platform.m_clipboard.put(CF_UNICODETEXT, huge.c_str(), huge.size() * 2 + 2);
+    c.platform.fakeClipboard.put(CF_UNICODETEXT, huge.c_str(), huge.size() * 2 + 2);
     c.notes.clear();
     c.send(WM_PASTE);
     EXPECT_EQ(c.text(), u"keep");  // not even the selection is lost
@@ -224,16 +224,16 @@ TEST(Clipboard, UntrustedOrMissingDataNeverHalfEdits) {
     EXPECT_EQ(c.count(EN_MAXTEXT), 1);
     EXPECT_EQ(c.count(EN_CHANGE), 0);
     // An empty clipboard, or one another program holds: nothing happens.
-    c.platform.m_clipboard.m_blocks.clear();
+    c.platform.fakeClipboard.data.clear();
     c.send(WM_PASTE);
     EXPECT_EQ(c.text(), u"keep");
-    c.platform.m_clipboard.put(CF_TEXT, "zz", 3);
-    c.platform.m_clipboard.m_refuseOpen = true;
+    c.platform.fakeClipboard.put(CF_TEXT, "zz", 3);
+    c.platform.fakeClipboard.refuseOpen = true;
     c.send(WM_PASTE);
     c.send(EM_SETSEL, 0, 1);
     c.send(WM_CUT);  // writing fails: nothing is deleted
     EXPECT_EQ(c.text(), u"keep");
-    EXPECT_FALSE(c.platform.m_clipboard.m_isOpen);
+    EXPECT_FALSE(c.platform.fakeClipboard.isOpen);
 }
 
 TEST(InputMethod, ResultReplacesTheSelectionAndUndoesAsTyping) {
@@ -326,14 +326,14 @@ TEST(ContextMenu, ItemsEnablingAndTheChosenCommand) {
     record.answer = 32772;
     c.send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
     c.pump();
-    EXPECT_TRUE(c.platform.m_menus.empty());  // the hook took the place of the menu
+    EXPECT_TRUE(c.platform.menus.empty());  // the hook took the place of the menu
 }
 
 struct FontControl : Control {
     FontControl() : Control(kMulti | ES_CHARFONT) {
         fonts.m_families = {{"Zeta"}, {"Beta"}};
         catalog.buildForLoad(fonts);
-        platform.m_catalog = &catalog;
+        platform.catalog = &catalog;
     }
     FakeFontEnumerator fonts;
     CKEFontCatalog catalog;
@@ -345,13 +345,13 @@ TEST(ChangeCharacter, DialogPreselectsAppliesAndTakesAwayFontsWithoutUndo) {
     c.send(EM_SETMODIFY, 0);
     c.send(EM_SETSEL, 0, 5);
     // Through the platform's dialog: "(変更しない)" preselected; choose "Zeta" (index 2).
-    c.platform.m_dialogResult = IDOK;
-    c.platform.m_dialogChoice = 2;
+    c.platform.dialogResult = IDOK;
+    c.platform.dialogChoice = 2;
     c.send(WM_COMMAND, 32777);
-    ASSERT_EQ(c.platform.m_dialogEntries.size(), 1U);
-    EXPECT_EQ(c.platform.m_dialogEntries[0].size(), 3U);
-    EXPECT_EQ(c.platform.m_dialogEntries[0][1], "Beta");
-    EXPECT_EQ(c.platform.m_dialogPreselected[0], 0);
+    ASSERT_EQ(c.platform.dialogEntries.size(), 1U);
+    EXPECT_EQ(c.platform.dialogEntries[0].size(), 3U);
+    EXPECT_EQ(c.platform.dialogEntries[0][1], "Beta");
+    EXPECT_EQ(c.platform.dialogPreselected[0], 0);
     EXPECT_EQ(c.send(EM_GETMODIFY), 0);
     EXPECT_EQ(c.send(EM_CANUNDO), 0);
     const CKEditWindowData* data = KEditDataOf(c.edit);

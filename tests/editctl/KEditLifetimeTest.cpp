@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "FakeInputPlatform.h"
+#include "FakePlatform.h"
 #include "editctl/control/CKEUiHook.h"
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
@@ -134,7 +134,7 @@ class Lifetime : public ::testing::TestWithParam<std::tuple<CallOut, Victim>> {
         }
     }
 
-    FakeInputPlatform platform;
+    FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
     CKEWindowSystem system;
     HostState host;
@@ -187,7 +187,7 @@ TEST_P(Lifetime, TheHostMayDestroyAnyWindowDuringTheCallOut) {
         send(EM_LIMITTEXT, 7);  // one short of what replacing the selection gives
     }
     const char16_t clip[] = u"XYZXYZ";
-    platform.m_clipboard.put(CF_UNICODETEXT, clip, sizeof clip);
+    platform.fakeClipboard.put(CF_UNICODETEXT, clip, sizeof clip);
     if (name == "focusAway") {
         system.setFocus(edit);
     }
@@ -250,7 +250,7 @@ LRESULT RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST(WindowOrder, NonClientCreationAndDestructionFramePerWindowLife) {
-    FakeInputPlatform platform;
+    FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
     CKEWindowSystem system(platform, classes);
     KEWindowClass recording;

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FakeInputPlatform.h"
+#include "FakePlatform.h"
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/window/CKEWindowSystem.h"
@@ -91,7 +91,7 @@ class Refusal : public ::testing::Test {
         EXPECT_EQ(notes, std::vector<WORD>{EN_MAXTEXT}) << "only the refusal is heard";
     }
 
-    FakeInputPlatform platform;
+    FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
     CKEWindowSystem system;
     std::vector<WORD> notes;
@@ -124,7 +124,7 @@ TEST_F(Refusal, EnterPasteAndInputMethodTextOverTheLimitChangeNothing) {
     send(EM_SETSEL, 1, 2);
     expectRefusedUnchanged([&] { send(WM_CHAR, 13); });  // CR LF for one character
     const char16_t clip[] = u"PQ";
-    platform.m_clipboard.put(CF_UNICODETEXT, clip, sizeof clip);
+    platform.fakeClipboard.put(CF_UNICODETEXT, clip, sizeof clip);
     expectRefusedUnchanged([&] { send(WM_PASTE); });
     // Input-method text takes its snapshot after the deletion: a refusal undoes both.
     expectRefusedUnchanged([&] { system.commitComposition(edit, u"かな"); });
@@ -137,20 +137,20 @@ TEST_F(Refusal, AnAnchorOnTheCaretIsNoSelection) {
     key(VK_RIGHT, true);
     key(VK_LEFT, true);  // anchor and caret at 1 again
     const char16_t kept[] = u"keep";
-    platform.m_clipboard.put(CF_UNICODETEXT, kept, sizeof kept);
+    platform.fakeClipboard.put(CF_UNICODETEXT, kept, sizeof kept);
     send(WM_KEYDOWN, VK_CONTROL);
     send(WM_KEYDOWN, 'C');
     send(WM_KEYDOWN, 'X');
     send(WM_KEYUP, VK_CONTROL);
-    const auto& block = platform.m_clipboard.m_blocks.at(CF_UNICODETEXT);
+    const auto& block = platform.fakeClipboard.data.at(CF_UNICODETEXT);
     ASSERT_EQ(block.size(), sizeof kept);
     EXPECT_EQ(std::u16string_view(reinterpret_cast<const char16_t*>(block.data()), 4), u"keep")
         << "copy and cut of nothing leave the clipboard alone";
     EXPECT_EQ(seen().text, u"abc");
     // The menu grays what needs a selection.
     send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
-    ASSERT_FALSE(platform.m_menus.empty());
-    const CKEMenu& menu = *platform.m_menus.back();
+    ASSERT_FALSE(platform.menus.empty());
+    const CKEMenu& menu = *platform.menus.back();
     int grayed = 0;
     for (const CKEMenu::Item& item : menu.items()) {
         const bool needsSelection = item.id == KEDIT_CMD_CUT || item.id == KEDIT_CMD_COPY ||
