@@ -56,6 +56,13 @@ void CPrinterModel::Receive(std::span<const std::uint8_t> bytes, std::int64_t no
     for (std::uint8_t byte : bytes) Feed(byte, nowMs);
 }
 
+void CPrinterModel::LineReset() {
+    DiscardOutput();
+    m_frame.clear();
+    m_pending.data.clear();
+    if (m_state != State::Dead) m_state = State::Idle;
+}
+
 void CPrinterModel::Feed(std::uint8_t byte, std::int64_t now) {
     switch (m_state) {
         case State::Dead:

@@ -40,6 +40,10 @@ class CPrinterModel {
     std::optional<std::int64_t> NextOutputTime() const;
     // The line's queues were flushed: queued replies are dropped.
     void DiscardOutput() { m_output.clear(); }
+    // The tool opened or closed the line (it flushes both queues then): a conversation it
+    // left half-way, a data frame above all, is over at once, and so are queued replies. A
+    // printer that died stays dead.
+    void LineReset();
 
     CSimRegistrations& Registrations() { return m_registrations; }
     const CSimRegistrations& Registrations() const { return m_registrations; }

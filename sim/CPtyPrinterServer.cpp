@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -48,6 +49,13 @@ bool CPtyPrinterServer::Open(std::string& error) {
         return false;
     }
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    // Packet mode: the tool's flush of the line (when it opens or closes the port) reaches
+    // the server as a status packet, which ends whatever conversation was left half-way.
+    int packet = 1;
+    if (::ioctl(m_master, TIOCPKT, &packet) != 0) {
+        error = std::string("packet mode: ") + std::strerror(errno);
+        return false;
+    }
     ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
     ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
     m_devicePath = name;
@@ -86,7 +94,7 @@ void CPtyPrinterServer::Serve(const std::atomic<bool>& stop) {
             const auto until = std::chrono::milliseconds(std::max<std::int64_t>(*due - NowMs(), 0));
             timeout = std::min<Clock::duration>(timeout, until);
         }
-        pollfd pfd{m_master, POLLIN, 0};
+        pollfd pfd{m_master, POLLIN | POLLPRI, 0};
         const timespec now{0, 0};
         int ready = ::ppoll(&pfd, 1, &now, nullptr);
         const bool waited = ready <= 0;
@@ -96,16 +104,23 @@ void CPtyPrinterServer::Serve(const std::atomic<bool>& stop) {
                               static_cast<long>(ns % 1'000'000'000)};
             ready = ::ppoll(&pfd, 1, &ts, nullptr);
         }
-        if (ready > 0 && (pfd.revents & POLLIN) != 0) ReadFromLine(waited);
+        if (ready > 0 && (pfd.revents & (POLLIN | POLLPRI)) != 0) ReadFromLine(waited);
     }
 }
 
 void CPtyPrinterServer::ReadFromLine(bool waited) {
-    std::array<std::uint8_t, kChunk> buffer{};
-    const std::size_t want = m_baudRate == 0 ? kChunk : kPacedChunk;
-    const ssize_t n = ::read(m_master, buffer.data(), want);
+    // One byte more for packet mode's leading control byte: 0 before data, status bits alone.
+    std::array<std::uint8_t, kChunk + 1> packet{};
+    const std::size_t want = (m_baudRate == 0 ? kChunk : kPacedChunk) + 1;
+    const ssize_t n = ::read(m_master, packet.data(), want);
     if (n <= 0) return;
-    const auto count = static_cast<std::size_t>(n);
+    if (packet[0] != TIOCPKT_DATA) {
+        if ((packet[0] & (TIOCPKT_FLUSHREAD | TIOCPKT_FLUSHWRITE)) != 0) m_model.LineReset();
+        return;
+    }
+    const std::uint8_t* buffer = packet.data() + 1;
+    const auto count = static_cast<std::size_t>(n) - 1;
+    if (count == 0) return;
     if (m_baudRate != 0) {
         // Bytes that were already waiting came in back to back on the line; after an idle
         // line they started arriving when we noticed them.
@@ -113,7 +128,7 @@ void CPtyPrinterServer::ReadFromLine(bool waited) {
         m_lineFree += ByteTime(count);
         std::this_thread::sleep_until(m_lineFree);
     }
-    m_model.Receive({buffer.data(), count}, NowMs());
+    m_model.Receive({buffer, count}, NowMs());
 }
 
 void CPtyPrinterServer::WriteToLine() {

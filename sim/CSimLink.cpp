@@ -7,6 +7,7 @@ bool CSimLink::OpenPort(const std::string& portName) {
     if (m_openFails || m_open) return false;
     m_open = true;
     ++m_opens;
+    m_model.LineReset();  // as the tool's flush of a freshly opened port
     return true;
 }
 
@@ -53,7 +54,7 @@ void CSimLink::Advance(std::int64_t to, const IdleCallback& idle) {
 bool CSimLink::ClosePort() {
     if (m_open) ++m_closes;
     m_open = false;
-    m_model.DiscardOutput();
+    m_model.LineReset();
     return true;
 }
 

@@ -6,27 +6,13 @@
 #include <vector>
 
 #include "sim/SimContent.h"
+#include "tests/sim/SimTestFrames.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Status(char middle) { return {0x02, static_cast<std::uint8_t>(middle), 0x03}; }
-
-Bytes RegistrationRequest(const std::string& id, std::uint32_t patternSize) {
-    Bytes frame{0x02, 0x1B, 0x41, 0x1B, 0x46, 0x44};
-    Bytes record(100, 0);
-    record[0] = static_cast<std::uint8_t>(id[0]);
-    record[1] = static_cast<std::uint8_t>(id[1]);
-    for (int i = 0; i < 4; ++i) {
-        record[56 + static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(patternSize >> (24 - 8 * i));
-    }
-    record[63] = 1;
-    frame.insert(frame.end(), record.begin(), record.end());
-    frame.insert(frame.end(), {0x1B, 0x5A, 0x03});
-    return frame;
-}
+using simframes::Bytes;
+using simframes::RegistrationRequest;
+using simframes::Status;
 
 class PrinterModelTest : public testing::Test {
   protected:
@@ -45,11 +31,8 @@ class PrinterModelTest : public testing::Test {
         out.resize(m_model.TakeOutput(out.data(), out.size(), m_now));
         return out;
     }
-    Bytes DataFrame(std::size_t length, std::uint8_t last = 0x03) {
-        Bytes frame{0x02};
-        for (std::size_t i = 0; i < length; ++i) frame.push_back(static_cast<std::uint8_t>(i));
-        frame.push_back(last);
-        return frame;
+    static Bytes DataFrame(std::size_t length, std::uint8_t last = 0x03) {
+        return simframes::DataFrame(length, last);
     }
 
     CSimRegistrations m_registrations;
@@ -101,6 +84,18 @@ TEST_F(PrinterModelTest, AnAbandonedDataFrameIsDroppedAfterASilence) {
     EXPECT_EQ(Send({0x01, 0x46, 0x47}),
               (Bytes{0x02, 'A', '0', '0', '0', '0', '0', '0', '0', '0', 0x03}))
         << "the next request is heard";
+    EXPECT_FALSE(m_registrations.Contains(12));
+}
+
+TEST_F(PrinterModelTest, ALineResetEndsAnAbandonedDataFrameAtOnce) {
+    Send(RegistrationRequest("12", 40));
+    Send({0x02, 0x30, 0x03});
+    const Bytes frame = DataFrame(40);
+    Send({frame.begin(), frame.begin() + 20});
+    // The tool closed the port halfway and the next one opens it without a pause.
+    m_model.LineReset();
+    EXPECT_EQ(Send({0x01, 0x46, 0x47}),
+              (Bytes{0x02, 'A', '0', '0', '0', '0', '0', '0', '0', '0', 0x03}));
     EXPECT_FALSE(m_registrations.Contains(12));
 }
 

@@ -11,6 +11,7 @@
 #include "serial/SerialTimeouts.h"
 #include "sim/CPrinterSimProcess.h"
 #include "tests/protocol/ProtocolTestSupport.h"
+#include "tests/sim/SimTestFrames.h"
 #include "tests/support/CRecordingOperator.h"
 
 namespace fs = std::filesystem;
@@ -138,4 +139,27 @@ TEST_F(PrinterSimEndToEndTest, PacedLineTakesAtLeastTheWireTime) {
     const auto wire = std::chrono::microseconds(sent * 10 * 1'000'000 / 9600);
     EXPECT_GE(elapsed, wire);
     EXPECT_LT(elapsed, wire + 1000ms);
+}
+
+TEST_F(PrinterSimEndToEndTest, TheNextToolIsHeardAtOnceAfterOneLeftADataFrameHalfWay) {
+    StartSim({"--baud", "0"});
+    ASSERT_TRUE(m_serial.OpenPort(m_port));
+    const simframes::Bytes request = simframes::RegistrationRequest("12", 400);
+    ASSERT_TRUE(m_serial.WriteBytes(request.data(), request.size()));
+    std::uint8_t reply[3] = {};
+    ASSERT_TRUE(m_serial.ReadBytes(reply, 3));
+    const simframes::Bytes proceed{0x02, 0x30, 0x03};
+    ASSERT_TRUE(m_serial.WriteBytes(proceed.data(), proceed.size()));
+    ASSERT_TRUE(m_serial.ReadBytes(reply, 3));
+    const simframes::Bytes frame = simframes::DataFrame(400);
+    ASSERT_TRUE(m_serial.WriteBytes(frame.data(), 150));  // and the tool was stopped
+    m_serial.ClosePort();
+    // The next one asks at once: heard, not taken for the rest of the data.
+    CPrinterProtocol protocol(m_serial, m_op);
+    CItemTable table;
+    const auto start = std::chrono::steady_clock::now();
+    const InfoResult info = protocol.ReadRegistrations(m_port, table);
+    EXPECT_EQ(info.status, InfoStatus::Complete);
+    EXPECT_EQ(table.CountInUse(), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
 }
