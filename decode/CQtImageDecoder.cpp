@@ -2,6 +2,8 @@
 
 #include <stdlib.h>
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <filesystem>
@@ -62,15 +64,37 @@ bool CQtImageDecoder::Handles(const std::filesystem::path& path) const {
 DecodeOutcome CQtImageDecoder::Decode(const std::filesystem::path& path,
                                       const ImageDecodeRequest& request, IRgbaRowSink& sink) {
     EnsureApplication();
+    QFile file(QFile::decodeName(path.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_reason = "ファイルを開けません。";
+        return DecodeOutcome::Unreadable;
+    }
+    return DecodeFrom(file, IsVectorPictureFileName(path), request, sink);
+}
+
+DecodeOutcome CQtImageDecoder::DecodeBytes(std::span<const std::uint8_t> bytes,
+                                           const std::filesystem::path& name,
+                                           const ImageDecodeRequest& request, IRgbaRowSink& sink) {
+    EnsureApplication();
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return DecodeFrom(buffer, IsVectorPictureFileName(name), request, sink);
+}
+
+DecodeOutcome CQtImageDecoder::DecodeFrom(QIODevice& device, bool vector,
+                                          const ImageDecodeRequest& request, IRgbaRowSink& sink) {
     m_reason.clear();
     std::string refusal;
     DecodeOutcome outcome;
     CWarningWatch warnings;
     CStderrCapture printed;  // libpng and libtiff write their errors there themselves
-    if (IsVectorPictureFileName(path)) {
-        outcome = m_svg.Decode(path, request, sink, refusal);
+    if (vector) {
+        outcome = m_svg.Decode(device, request, sink, refusal);
     } else {
-        outcome = m_raster.Decode(path, request, sink, refusal);
+        outcome = m_raster.Decode(device, request, sink, refusal);
     }
     printed.Release();
     if (outcome != DecodeOutcome::Decoded) {

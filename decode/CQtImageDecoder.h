@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
 #include "decode/CRasterPictureDecoder.h"
 #include "decode/CSvgPictureDecoder.h"
 #include "imaging/IImageDecoder.h"
@@ -15,8 +19,16 @@ class CQtImageDecoder : public IImageDecoder {
     DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
                          IRgbaRowSink& sink) override;
     std::string Reason() const override { return m_reason; }
+    // The same for a picture already in memory, its format told by `name` as a file's name
+    // would tell it.
+    DecodeOutcome DecodeBytes(std::span<const std::uint8_t> bytes,
+                              const std::filesystem::path& name, const ImageDecodeRequest& request,
+                              IRgbaRowSink& sink);
 
   private:
+    DecodeOutcome DecodeFrom(QIODevice& device, bool vector, const ImageDecodeRequest& request,
+                             IRgbaRowSink& sink);
+
     CRasterPictureDecoder m_raster;
     CSvgPictureDecoder m_svg;
     std::string m_reason;

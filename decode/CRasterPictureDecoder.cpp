@@ -1,6 +1,6 @@
 #include "decode/CRasterPictureDecoder.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QImage>
 #include <QImageReader>
 #include <QtGlobal>
@@ -28,17 +28,14 @@ CRasterPictureDecoder::CRasterPictureDecoder() {
     QImageReader::setAllocationLimit(kAllocationLimitMb);
 }
 
-DecodeOutcome CRasterPictureDecoder::Decode(const std::filesystem::path& path,
-                                            const ImageDecodeRequest& request, IRgbaRowSink& sink,
-                                            std::string& reason) const {
-    QImageReader reader(QFile::decodeName(path.c_str()));
+DecodeOutcome CRasterPictureDecoder::Decode(QIODevice& device, const ImageDecodeRequest& request,
+                                            IRgbaRowSink& sink, std::string& reason) const {
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);  // one stored pixel is one dot, as in a bitmap
     // Only the formats named here: an SVG or another format in disguise is not read.
     if (!IsAcceptedFormat(reader.format())) {
-        reason = reader.canRead() || QFile::exists(reader.fileName())
-                     ? "PNG、JPEG、GIF、WebP、TIFFのどの画像でもありません。"
-                     : "ファイルを開けません。";
+        reason = "PNG、JPEG、GIF、WebP、TIFFのどの画像でもありません。";
         return DecodeOutcome::Unreadable;
     }
 

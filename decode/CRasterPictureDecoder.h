@@ -1,9 +1,10 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "imaging/IImageDecoder.h"
+
+class QIODevice;
 
 // Raster pictures through Qt's image readers: PNG, JPEG, GIF, WebP and TIFF, recognised by
 // their content. One pixel is one dot; an animated file gives its first frame. The size is
@@ -11,7 +12,8 @@
 class CRasterPictureDecoder {
   public:
     CRasterPictureDecoder();
-    // A refused file gets its reason in `reason`.
-    DecodeOutcome Decode(const std::filesystem::path& path, const ImageDecodeRequest& request,
-                         IRgbaRowSink& sink, std::string& reason) const;
+    // Reads the picture from `device` (a file or bytes in memory); a refused picture gets its
+    // reason in `reason`.
+    DecodeOutcome Decode(QIODevice& device, const ImageDecodeRequest& request, IRgbaRowSink& sink,
+                         std::string& reason) const;
 };

@@ -1,6 +1,6 @@
 #include "decode/CSvgPictureDecoder.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -25,14 +25,11 @@ int RowsPerBand(int width, int height) {
 
 }  // namespace
 
-DecodeOutcome CSvgPictureDecoder::Decode(const std::filesystem::path& path,
-                                         const ImageDecodeRequest& request, IRgbaRowSink& sink,
-                                         std::string& reason) const {
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return DecodeOutcome::Unreadable;
+DecodeOutcome CSvgPictureDecoder::Decode(QIODevice& device, const ImageDecodeRequest& request,
+                                         IRgbaRowSink& sink, std::string& reason) const {
     const QByteArray document =
-        file.size() > kMaxSvgFileBytes ? QByteArray() : file.read(kMaxSvgFileBytes + 1);
-    if (file.size() > kMaxSvgFileBytes || document.size() > kMaxSvgFileBytes) {
+        device.size() > kMaxSvgFileBytes ? QByteArray() : device.read(kMaxSvgFileBytes + 1);
+    if (device.size() > kMaxSvgFileBytes || document.size() > kMaxSvgFileBytes) {
         reason = "ファイルが16MBを超えています。";
         return DecodeOutcome::NotRenderable;
     }

@@ -117,6 +117,54 @@ TEST_F(QtDecoderTest, EveryRasterFormatGivesWhatItsTrueColourBitmapGives) {
     }));
 }
 
+// Everything a decoder hands over, to compare two decodings.
+class CRecordingSink : public IRgbaRowSink {
+  public:
+    bool Begin(std::int32_t width, std::int32_t height) override {
+        size = {width, height};
+        return true;
+    }
+    void Rows(std::int32_t first, std::int32_t count, const std::uint8_t* rgba,
+              std::size_t stride) override {
+        for (std::int32_t r = 0; r < count; ++r) {
+            const std::uint8_t* row = rgba + static_cast<std::size_t>(r) * stride;
+            rows.emplace_back(first + r,
+                              Bytes(row, row + 4 * static_cast<std::size_t>(size.first)));
+        }
+    }
+    std::pair<std::int32_t, std::int32_t> size{0, 0};
+    std::vector<std::pair<std::int32_t, Bytes>> rows;
+};
+
+TEST_F(QtDecoderTest, BytesInMemoryDecodeAsTheirFileDoes) {
+    Write(SharedPicture(), "shared.png", "png");
+    Write(SharedPicture(), "shared.jpg", "jpeg", 90);
+    bmptest::WriteFile(folder / "disc.svg", [] {
+        const std::string text =
+            "<svg xmlns='http://www.w3.org/2000/svg' width='10mm' height='5mm' "
+            "viewBox='0 0 20 10'><circle cx='10' cy='5' r='4'/></svg>";
+        return Bytes(text.begin(), text.end());
+    }());
+    for (const char* name : {"shared.png", "shared.jpg", "disc.svg"}) {
+        SCOPED_TRACE(name);
+        CRecordingSink fromFile;
+        CRecordingSink fromMemory;
+        ASSERT_EQ(decoder.Decode(folder / name, {}, fromFile), DecodeOutcome::Decoded);
+        const Bytes bytes = bmptest::ReadFile(folder / name);
+        ASSERT_EQ(decoder.DecodeBytes(bytes, name, {}, fromMemory), DecodeOutcome::Decoded);
+        EXPECT_GT(fromFile.size.first, 0);
+        EXPECT_EQ(fromMemory.size, fromFile.size);
+        EXPECT_EQ(fromMemory.rows, fromFile.rows);
+    }
+    // Bytes of no format, and a file that is not there, each with its reason.
+    CRecordingSink ignored;
+    const Bytes noise(64, 0x5A);
+    EXPECT_EQ(decoder.DecodeBytes(noise, "noise.png", {}, ignored), DecodeOutcome::Unreadable);
+    EXPECT_NE(decoder.Reason().find("PNG、JPEG"), std::string::npos);
+    EXPECT_EQ(decoder.Decode(folder / "missing.png", {}, ignored), DecodeOutcome::Unreadable);
+    EXPECT_EQ(decoder.Reason(), "ファイルを開けません。");
+}
+
 TEST_F(QtDecoderTest, SvgIsDrawnAtItsPrintedSizeOnBothModels) {
     bmptest::WriteFile(folder / "half.svg", [] {
         const std::string text =
