@@ -12,7 +12,7 @@
 #include "editctl/control/KEditWindowProc.h"
 #include "editctl/model/CKEClassRegistry.h"
 #include "editctl/window/CKEWindowSystem.h"
-#include "tests/editctl/FakeInputPlatform.h"
+#include "tests/editctl/FakePlatform.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) {
         return 0;
     }
-    FakeInputPlatform platform;
+    FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
     KEWindowClass kedit;
     kedit.style = CS_DBLCLKS;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // Clipboard data from another program, in either format.
             const std::size_t wanted = next() * 4u;
             const std::size_t n = std::min(wanted, size - pos);
-            platform.m_clipboard.put((op & 0x80) != 0 ? CF_UNICODETEXT : CF_TEXT, data + pos, n);
+            platform.fakeClipboard.put((op & 0x80) != 0 ? CF_UNICODETEXT : CF_TEXT, data + pos, n);
             pos += n;
             continue;
         }
@@ -73,13 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const UINT message = messages[op % 12];
         g_answer = 32771 + next() % 8;
-        platform.m_cursor =
+        platform.cursor =
             POINT{static_cast<std::int16_t>(word()), static_cast<std::int16_t>(word())};
         const WPARAM wParam = message == WM_COMMAND ? 32771 + next() % 7 : next();
         const LPARAM lParam =
             message == EM_SETSEL ? next() : (static_cast<LPARAM>(word()) << 16) | word();
         system.sendMessage(edit, message, message == EM_SETSEL ? next() : wParam, lParam);
-        platform.m_clock.m_now += next();
+        platform.fakeClock.now += next();
         system.pumpMessages(0);
 
         const CKEditWindowData* state = KEditDataOf(edit);
