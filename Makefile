@@ -11,7 +11,7 @@ else
 BUILD_DIR ?= build
 endif
 
-.PHONY: demo all deps configure build test run bench fuzz format clean package
+.PHONY: demo all deps configure build test run bench fuzz fuzz-check format clean package
 
 all: build
 
@@ -44,6 +44,10 @@ bench: build
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTAMPIX_FUZZ=ON -DSTAMPIX_SANITIZE=ON -DSTAMPIX_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+
+# Each fuzz target a few seconds from its seeds: fails if one reaches less than its floor.
+fuzz-check: fuzz
+	./scripts/fuzz-coverage.py build-fuzz 5
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
