@@ -161,6 +161,7 @@ class CKEWindowSystem {
     // which stays for the host's own loop.
     bool takeForLibraryLoop(MSG& msg);
     bool takeInput(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
+    bool takeTimer(MSG& msg, HWND hwnd, bool remove);
     // Marks a host's GetMessage, PeekMessage or pump as running while it lives.
     class HostLoop;
     RECT clientRectOf(const CKEWindow& window) const;

@@ -113,20 +113,23 @@ bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last
         return true;
     }
     const bool timerWanted = (first == 0 && last == 0) || (first <= WM_TIMER && WM_TIMER <= last);
-    if (timerWanted) {
-        const std::uint64_t now = m_platform.clock().nowMs();
-        // Timers keep to the window filter, and a peek without PM_REMOVE leaves them due.
-        if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now, hwnd, remove)) {
-            msg = MSG{due->hwnd,
-                      WM_TIMER,
-                      due->id,
-                      reinterpret_cast<LPARAM>(due->proc),
-                      static_cast<DWORD>(now),
-                      m_platform.cursorPos()};
-            return true;
-        }
+    return timerWanted && takeTimer(msg, hwnd, remove);
+}
+
+bool CKEWindowSystem::takeTimer(MSG& msg, HWND hwnd, bool remove) {
+    const std::uint64_t now = m_platform.clock().nowMs();
+    // Timers keep to the window filter, and a peek without PM_REMOVE leaves them due.
+    std::optional<CKETimerList::Due> due = m_timers.takeDue(now, hwnd, remove);
+    if (!due) {
+        return false;
     }
-    return false;
+    msg = MSG{due->hwnd,
+              WM_TIMER,
+              due->id,
+              reinterpret_cast<LPARAM>(due->proc),
+              static_cast<DWORD>(now),
+              m_platform.cursorPos()};
+    return true;
 }
 
 bool CKEWindowSystem::takeForLibraryLoop(MSG& msg) {
@@ -134,20 +137,7 @@ bool CKEWindowSystem::takeForLibraryLoop(MSG& msg) {
         msg = posted->msg;
         return true;
     }
-    if (takeInput(msg, nullptr, 0, 0, true)) {
-        return true;
-    }
-    const std::uint64_t now = m_platform.clock().nowMs();
-    if (std::optional<CKETimerList::Due> due = m_timers.takeDue(now)) {
-        msg = MSG{due->hwnd,
-                  WM_TIMER,
-                  due->id,
-                  reinterpret_cast<LPARAM>(due->proc),
-                  static_cast<DWORD>(now),
-                  m_platform.cursorPos()};
-        return true;
-    }
-    return false;
+    return takeInput(msg, nullptr, 0, 0, true) || takeTimer(msg, nullptr, true);
 }
 
 bool CKEWindowSystem::peekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT removeFlags) {
