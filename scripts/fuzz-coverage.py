@@ -52,7 +52,7 @@ def run(target, seconds, seeds):
 def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     report_only = "--report" in sys.argv
-    build = pathlib.Path(args[0] if args else "build-fuzz")
+    build = pathlib.Path(args[0] if args else "build-fuzz").resolve()
     seconds = int(args[1]) if len(args) > 1 else 5
     table = floors()
     targets = sorted(p for p in (build / "fuzz").rglob("fuzz_*") if p.is_file() and

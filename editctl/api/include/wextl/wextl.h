@@ -132,7 +132,7 @@ WEXTL_API BOOL WextlKillTimer(HWND hwnd, UINT_PTR id);
    through the visible, enabled WS_TABSTOP children in creation order; Enter sends WM_COMMAND
    for the button DM_GETDEFID names (IDOK if none); Esc sends WM_COMMAND IDCANCEL; a control
    keeps the keys its WM_GETDLGCODE asks for (a KEDIT asks for all). Anything else is
-   dispatched. TRUE if the message was the dialog's, and then it must not be dispatched again. */
+   translated and dispatched. TRUE if the message was the dialog's, and then it must not be dispatched again. */
 WEXTL_API BOOL WextlIsDialogMessageA(HWND dialog, MSG* msg);
 /* A modal message box (Qt's) with the MB_* buttons, icon and default button; the texts are
    CP932, the buttons' Japanese ("はい(Y)", "キャンセル", …); a null caption is "エラー". The ID
