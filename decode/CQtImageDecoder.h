@@ -21,6 +21,9 @@ class CQtImageDecoder : public IImageDecoder {
     std::string Reason() const override { return m_reason; }
     // The same for a picture already in memory, its format told by `name` as a file's name
     // would tell it.
+    // SVG drawn in this process rather than in the helper (a fuzzer's choice: it sees the
+    // drawing's code, and a slow band is not stopped).
+    void DrawVectorPicturesHere() { m_svg.DrawInOwnProcess(false); }
     DecodeOutcome DecodeBytes(std::span<const std::uint8_t> bytes,
                               const std::filesystem::path& name, const ImageDecodeRequest& request,
                               IRgbaRowSink& sink);

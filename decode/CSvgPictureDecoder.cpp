@@ -2,28 +2,16 @@
 
 #include <QIODevice>
 #include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 
+#include "decode/SvgBandPainter.h"
 #include "decode/SvgDocumentCheck.h"
-
-namespace {
-
-// A band holds as many rows as fit in this, so that a large picture is drawn a few times at
-// most: every band draws the whole document again, clipped.
-constexpr std::size_t kBandBytes = 64u << 20;
-constexpr int kMinRowsPerBand = 256;
-
-int RowsPerBand(int width, int height) {
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
-    const auto fit = static_cast<int>(std::min<std::size_t>(kBandBytes / rowBytes, INT32_MAX));
-    return std::min(height, std::max(kMinRowsPerBand, fit));
-}
-
-}  // namespace
+#include "decode/SvgRenderProcess.h"
 
 DecodeOutcome CSvgPictureDecoder::Decode(QIODevice& device, const ImageDecodeRequest& request,
                                          IRgbaRowSink& sink, std::string& reason) const {
@@ -54,22 +42,23 @@ DecodeOutcome CSvgPictureDecoder::Decode(QIODevice& device, const ImageDecodeReq
                                              size->height, facts->preserveAspectRatio);
     const QRectF bounds(placed.x, placed.y, placed.width, placed.height);
     const auto deadline = std::chrono::steady_clock::now() + request.timeBudget;
-    const int rowsPerBand = RowsPerBand(size->width, size->height);
+    const std::filesystem::path program =
+        m_ownProcess ? SvgRenderProgram() : std::filesystem::path();
+    if (!program.empty()) {
+        if (const std::optional<DecodeOutcome> outcome =
+                DrawSvgInOwnProcess(program, document, size->width, size->height, bounds, request,
+                                    deadline, sink, reason)) {
+            return *outcome;
+        }
+    }
+    // Here, the budget and a stop are looked at between bands only.
+    const int rowsPerBand = SvgRowsPerBand(size->width, size->height);
     for (int y = 0; y < size->height; y += rowsPerBand) {
         if (request.stopRequested && request.stopRequested()) return DecodeOutcome::Interrupted;
         if (std::chrono::steady_clock::now() > deadline) return DecodeOutcome::OverTime;
         const int rows = std::min(rowsPerBand, size->height - y);
-        QImage band(size->width, rows, QImage::Format_RGBA8888);
+        const QImage band = PaintSvgBand(renderer, bounds, size->width, y, rows);
         if (band.isNull()) return DecodeOutcome::NoMemory;
-        band.fill(Qt::white);
-        {
-            QPainter painter(&band);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.translate(0, -y);
-            painter.setClipRect(QRectF(0, y, size->width, rows));
-            renderer.render(&painter, bounds);
-        }
         sink.Rows(y, rows, band.constBits(), static_cast<std::size_t>(band.bytesPerLine()));
     }
     return DecodeOutcome::Decoded;

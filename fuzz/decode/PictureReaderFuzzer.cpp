@@ -37,7 +37,11 @@ class CBytesDecoder : public IImageDecoder {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::array<const char*, 6> kNames = {"fuzz.png",  "fuzz.jpg", "fuzz.gif",
                                                       "fuzz.webp", "fuzz.tif", "fuzz.svg"};
-    static CQtImageDecoder decoder;
+    static CQtImageDecoder decoder = [] {
+        CQtImageDecoder made;
+        made.DrawVectorPicturesHere();
+        return made;
+    }();
     static CurrentImage image;  // one image for the whole run, as the view keeps one
     if (size == 0) return 0;
     CBytesDecoder bytes(decoder, {data + 1, size - 1});

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 
@@ -163,6 +164,36 @@ TEST_F(QtDecoderTest, BytesInMemoryDecodeAsTheirFileDoes) {
     EXPECT_NE(decoder.Reason().find("PNG、JPEG"), std::string::npos);
     EXPECT_EQ(decoder.Decode(folder / "missing.png", {}, ignored), DecodeOutcome::Unreadable);
     EXPECT_EQ(decoder.Reason(), "ファイルを開けません。");
+}
+
+TEST_F(QtDecoderTest, AHeavyBandIsEndedByTheBudgetAndByAStopAtOnce) {
+    // One path of 20,000 segments across a 7992 x 256 picture: a single band that takes
+    // far longer to draw than either wait below.
+    std::string path = "M0,0";
+    unsigned seed = 1;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        path += " L" + std::to_string(seed % 100) + "," + std::to_string((seed >> 8) % 100);
+    }
+    const std::string text =
+        "<svg xmlns='http://www.w3.org/2000/svg' width='999mm' height='32mm' viewBox='0 0 100 "
+        "100' preserveAspectRatio='none'><path d='" +
+        path + "' stroke='black' fill='none' stroke-width='0.3'/></svg>";
+    bmptest::WriteFile(folder / "heavy.svg", Bytes(text.begin(), text.end()));
+    using Clock = std::chrono::steady_clock;
+    CRecordingSink sink;
+
+    ImageDecodeRequest request{.timeBudget = std::chrono::milliseconds(500)};
+    auto start = Clock::now();
+    EXPECT_EQ(decoder.Decode(folder / "heavy.svg", request, sink), DecodeOutcome::OverTime);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+
+    start = Clock::now();
+    request = {
+        .stopRequested = [&] { return Clock::now() - start > std::chrono::milliseconds(300); }};
+    EXPECT_EQ(decoder.Decode(folder / "heavy.svg", request, sink), DecodeOutcome::Interrupted);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+    EXPECT_TRUE(sink.rows.empty());  // not one row of it was handed over
 }
 
 TEST_F(QtDecoderTest, SvgIsDrawnAtItsPrintedSizeOnBothModels) {
