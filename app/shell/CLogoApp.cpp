@@ -11,12 +11,12 @@
 #include "app/dialogs/QtText.h"
 #include "app/present/CModelProfile.h"
 #include "app/present/CVersionInfo.h"
-#include "app/present/PortChoice.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CSelectPrinterDlg.h"
 #include "app/view/CLogoView.h"
 #include "serial/CRS232C.h"
+#include "serial/SerialPortName.h"
 #include "serial/SerialPortScan.h"
 
 #ifndef STAMPIX_HELP_RELATIVE_DIR
@@ -71,7 +71,7 @@ bool CLogoApp::InitInstance(std::unique_ptr<ISerialLink> link) {
     m_helpPath = FindHelpPage();
     m_mainFrame->show();
     m_mainFrame->repaint();
-    m_comPort = StartPort(std::getenv("STAMPIX_PORT"));
+    m_comPort = serial::PortFromEnvironment(std::getenv("STAMPIX_PORT"));
     return true;
 }
 

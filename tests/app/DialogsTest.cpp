@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -257,6 +258,18 @@ void DialogsTest::portDialogTypedPaths() {
     bad.Combo()->setEditText("com7");
     bad.findChild<QPushButton*>("ok")->click();
     QCOMPARE(port, std::string("COM7"));
+
+    // The device of a COM name is that COM entry, typed or given at start-up.
+    const std::vector<SerialPortInfo> devices{{"/dev/ttyS0", "本体のシリアルポート"}};
+    CComSelectDlg typedDevice(port, devices);
+    typedDevice.show();
+    typedDevice.Combo()->setEditText("/dev/ttyS0");
+    typedDevice.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("COM1"));
+    std::string started = "/dev/ttyS0";
+    CComSelectDlg startedOnDevice(started, devices);
+    QCOMPARE(startedOnDevice.Combo()->count(), 20);
+    QCOMPARE(startedOnDevice.Combo()->currentIndex(), 0);
 }
 
 void DialogsTest::progressDialogTexts() {
@@ -472,6 +485,20 @@ void DialogsTest::itemSetNameHoldsThirtyTwoBytes() {
     again.findChild<QPushButton*>("ok")->click();
     QCOMPARE(table[0].m_name.size(), 31u);  // nothing cut on OK
     QCOMPARE(sjis::ToUtf8(table[0].m_name), (QString(15, QChar(u'漢')) + "a").toStdString());
+
+    // A paste that does not fit inserts the whole characters that do, where it goes.
+    QLineEdit* pasted = again.NameEdit();
+    pasted->setText("ab");
+    pasted->setCursorPosition(1);
+    QApplication::clipboard()->setText(QString(20, QChar(u'漢')));
+    pasted->paste();
+    QCOMPARE(pasted->text(), "a" + QString(15, QChar(u'漢')) + "b");
+    QCOMPARE(pasted->cursorPosition(), 16);
+    // Over a selection: the selection goes, and what fits of the paste takes its place.
+    pasted->setSelection(1, 1);
+    QApplication::clipboard()->setText("xyz");
+    pasted->paste();
+    QCOMPARE(pasted->text(), "axy" + QString(14, QChar(u'漢')) + "b");
 }
 
 void DialogsTest::itemSetExplainsANameShiftJisCannotHold() {
