@@ -16,6 +16,27 @@ const std::array<ListColumn, kListColumnCount>& ListColumns() {
     return columns;
 }
 
+std::vector<std::string> ListColumnTexts(int column) {
+    std::vector<std::string> shown{
+        std::string(ListColumns()[static_cast<std::size_t>(column)].m_heading)};
+    switch (column) {
+        case 0:
+            shown.push_back(FormatText("%02d", kItemCount - 1));
+            break;
+        case 2:
+            shown.push_back(FormatText(texts::kMemoryNeedFormat, static_cast<int>(kPrinterMemory)));
+            break;
+        case 3:
+            for (int state : {ITEM_UNREGISTERED, ITEM_REGISTERED, ITEM_NEW}) {
+                shown.push_back(StateName(state));
+            }
+            break;
+        default:
+            break;
+    }
+    return shown;
+}
+
 std::string StateName(int state) {
     switch (state) {
         case ITEM_UNREGISTERED:

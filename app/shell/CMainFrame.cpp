@@ -37,6 +37,10 @@ void CMainFrame::BuildMenus() {
     QAction* exit = m_fileMenu->addAction(Qs(texts::kMenuExit));
     exit->setObjectName("exit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The key works while the menu is grayed and while the progress dialog has the focus:
+    // during an operation it asks whether to stop, as the close box does.
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(exit);
     connect(exit, &QAction::triggered, this, &QWidget::close, Qt::QueuedConnection);
 
     // A command on the bar itself, not a pop-up.

@@ -17,6 +17,7 @@
 #include "host/IOperator.h"
 
 class CLogoApp;
+class CHelpOpener;
 class CLogoSession;
 class CPreviewWidget;
 class ISerialLink;
@@ -113,6 +114,7 @@ class CLogoView : public QWidget, public IOperator {
     // The frames take the table's change on their next paint.
     void FollowTableInPreviews();
     void OnListDoubleClick();
+    void ReportHelpNotOpened();
     // Runs one operation with the chosen port; the view counts as busy meanwhile.
     template <typename Operation>
     void RunOperation(Operation operation);
@@ -128,9 +130,13 @@ class CLogoView : public QWidget, public IOperator {
     CPreviewPictures m_pictures;
     std::array<QPushButton*, 5> m_buttons{};
     QPointer<CProgressDlg> m_progressDlg;
+    CHelpOpener* m_helpOpener = nullptr;
     int m_busy = 0;
     bool m_controlsEnabled = true;
     bool m_stoppedToClose = false;
+    // The current row moved on a mouse press, and its preview is shown: the click that
+    // follows shows nothing more.
+    bool m_previewedOnPress = false;
     QSize m_formSize;
     std::vector<StretchingControl> m_stretching;
 };
