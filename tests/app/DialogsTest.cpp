@@ -19,6 +19,8 @@
 #include "app/dialogs/CLogoDetail.h"
 #include "app/dialogs/CProgressDlg.h"
 #include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/CVersionInfo.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CSelectPrinterDlg.h"
@@ -558,6 +560,11 @@ void DialogsTest::everyTextFitsUnderTwoFonts() {
         itemSet.show();
         Type(itemSet.NameEdit(), "한");
         clipped << ClippedTexts(itemSet);
+        // The ID field keeps its distance from its label's text.
+        const auto* idLabel = itemSet.findChild<QLabel*>("idLabel");
+        const int textRight = idLabel->x() + idLabel->sizeHint().width();
+        QVERIFY2(itemSet.findChild<QLineEdit*>("id")->x() - textRight >= CDialogUnits(itemSet).X(2),
+                 qPrintable(QString("%1 pt").arg(points)));
 
         CAboutDlg about;
         about.show();
@@ -575,6 +582,17 @@ void DialogsTest::everyTextFitsUnderTwoFonts() {
         CFontDetail fontDetail(nullptr, 1, fontEntry, header);
         fontDetail.show();
         clipped << ClippedTexts(fontDetail);
+        // Kana come from a fallback font; a row is as high as they are drawn.
+        const std::uint8_t kanaEntries[12] = {0x42, 0x30, 0, 0, 0, 0, 0x44, 0x30, 0, 0, 0, 0};
+        CFontDetail kana(nullptr, 2, kanaEntries, header);
+        kana.show();
+        QRect previous;
+        for (int row = 0; row < kana.List()->count(); ++row) {
+            const QRect rect = kana.List()->visualItemRect(kana.List()->item(row));
+            QVERIFY(rect.height() >= DrawnLineHeight(kana.List()->font(), "あ"));
+            QVERIFY(!rect.intersects(previous));
+            previous = rect;
+        }
 
         QVERIFY2(clipped.isEmpty(),
                  qPrintable(QString("%1 pt: ").arg(points) + clipped.join(", ")));
