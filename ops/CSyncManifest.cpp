@@ -36,10 +36,6 @@ class CLoaderMessages : public IOperator {
     }
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
     std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
 
     // Every text since the last call, joined; empty when there was none.
     std::string Take() {

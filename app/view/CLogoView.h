@@ -45,7 +45,6 @@ class CLogoView : public QWidget, public IOperator {
                      MessageIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
-    void EnableControls(bool enable) override;
     void RefreshItemList() override;
     void ClearItemList() override;
     void RepaintPreviews() override;
@@ -58,6 +57,9 @@ class CLogoView : public QWidget, public IOperator {
     // and closeWhenIdle follows once it has ended.
     bool MayClose();
     bool ControlsEnabled() const { return m_controlsEnabled; }
+    // Disables (false) or enables (true) the controls that start operations: off while an
+    // operation runs and while its progress dialog is open.
+    void EnableControls(bool enable);
     // The form's size: the window opens with it.
     QSize sizeHint() const override { return m_formSize; }
 
