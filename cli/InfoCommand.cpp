@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
+#include "items/PrinterModels.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -62,7 +62,7 @@ int InfoCommand::Run(CCliContext& context) {
     // A failure that read nothing prints nothing: an empty list would claim an empty printer.
     // Records that arrived before a stream broke off are shown, as the table keeps them.
     if (!complete && items.CountInUse() == 0) return 1;
-    const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
+    const double dotsPerMm = ModelInfo(m_model).m_dotsPerMm;
     if (m_json) {
         nlohmann::json list = nlohmann::json::array();
         for (int slot = 0; slot < kItemCount; ++slot) {

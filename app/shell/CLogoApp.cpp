@@ -9,12 +9,13 @@
 
 #include "app/dialogs/CComSelectDlg.h"
 #include "app/dialogs/QtText.h"
-#include "app/present/CModelProfile.h"
 #include "app/present/CVersionInfo.h"
+#include "app/present/ModelTexts.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CSelectPrinterDlg.h"
 #include "app/view/CLogoView.h"
+#include "items/PrinterModels.h"
 #include "serial/CRS232C.h"
 #include "serial/SerialPortName.h"
 #include "serial/SerialPortScan.h"
@@ -81,8 +82,8 @@ bool CLogoApp::SelectModel(QWidget* parent) {
         return false;
     }
     m_model = dialog.m_model;
-    const CModelProfile& profile = ModelProfile(m_model);
-    m_modelName = std::string(profile.m_modelName);
+    const PrinterModelInfo& profile = ModelInfo(m_model);
+    m_modelName = std::string(profile.m_name);
     m_dotsPerMm = profile.m_dotsPerMm;
     m_title = MakeTitle(m_modelName);
     if (m_mainFrame) {

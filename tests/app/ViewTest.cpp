@@ -18,9 +18,9 @@
 
 #include "ViewFixture.h"
 #include "app/dialogs/CProgressDlg.h"
-#include "app/present/CModelProfile.h"
 #include "app/present/ItemListText.h"
 #include "app/view/CPreviewWidget.h"
+#include "items/PrinterModels.h"
 #include "sim/SimContent.h"
 
 namespace {
@@ -196,7 +196,7 @@ void ViewTest::startUpModels() {
         QCOMPARE(f.m_app->m_model, model);
         QCOMPARE(f.m_app->m_dotsPerMm, model == 2 ? 12 : 8);
         QCOMPARE(f.Frame().windowTitle(),
-                 QString::fromStdString(std::string(ModelProfile(model).m_modelName)) +
+                 QString::fromStdString(std::string(ModelInfo(model).m_name)) +
                      "ロゴダウンロードツール");
     }
 }
