@@ -25,7 +25,7 @@ nlohmann::json ItemJson(const CFontPT& item, double dotsPerMm) {
     nlohmann::json json = {
         {"id", item.m_id},
         {"name", sjis::ToUtf8(item.m_name)},
-        {"kind", IsLogoItem(item) ? "logo" : "font"},
+        {"kind", item.IsLogo() ? "logo" : "font"},
         {"width", item.m_width},
         {"height", item.m_height},
         {"width_mm", item.m_width / dotsPerMm},
@@ -35,7 +35,7 @@ nlohmann::json ItemJson(const CFontPT& item, double dotsPerMm) {
         {"memory_need", item.GetMemoryNeed()},
         {"codes", codes},
     };
-    if (!IsLogoItem(item)) {
+    if (!item.IsLogo()) {
         json["font"] = {{"size", item.m_fontSize},
                         {"bold", item.m_weight != 400},
                         {"italic", item.m_italic != 0}};

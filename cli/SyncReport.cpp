@@ -1,6 +1,5 @@
 #include "cli/SyncReport.h"
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -8,12 +7,6 @@
 #include "text/ControlCharacters.h"
 
 namespace {
-
-std::string TwoDigits(int id) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", id);
-    return text;
-}
 
 int CountSteps(const CPortSync& port, std::initializer_list<SyncAction> actions) {
     int count = 0;
@@ -59,7 +52,7 @@ void PrintSyncPlan(std::ostream& out, const CPortSync& port) {
         std::string action(SyncActionName(step.action));
         action.resize(8, ' ');
         // A name the printer sent may hold anything; the manifest's are refused with controls.
-        out << "  " << TwoDigits(step.id) << "  " << action << "\""
+        out << "  " << IdText(step.id) << "  " << action << "\""
             << text::EscapeControlCharacters(step.name) << "\"";
         std::string details;
         for (const SyncDifference& difference : step.differences) {

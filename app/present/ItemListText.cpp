@@ -21,7 +21,7 @@ std::vector<std::string> ListColumnTexts(int column) {
         std::string(ListColumns()[static_cast<std::size_t>(column)].m_heading)};
     switch (column) {
         case 0:
-            shown.push_back(FormatText("%02d", kItemCount - 1));
+            shown.push_back(IdText(kItemCount - 1));
             break;
         case 2:
             shown.push_back(FormatText(texts::kMemoryNeedFormat, static_cast<int>(kPrinterMemory)));
@@ -52,7 +52,7 @@ std::string StateName(int state) {
 
 std::array<std::string, kListColumnCount> RowTexts(int slot, const CFontPT& item) {
     std::array<std::string, kListColumnCount> row;
-    row[0] = FormatText("%02d", slot);
+    row[0] = IdText(slot);
     // A name a printer sent may hold control characters; they are shown, not obeyed.
     row[1] = text::EscapeControlCharacters(sjis::ToUtf8(item.m_name));
     if (item.InUse()) {

@@ -407,8 +407,7 @@ void CLogoView::OnListDoubleClick() {
         const int count = std::clamp(item.m_patternCount, 0, kMaxEntries);
         const std::span<const std::uint8_t> entries(item.m_entries.data(),
                                                     static_cast<std::size_t>(count) * kEntrySize);
-        if (item.m_patternCount == 1 && item.m_entries[0] == kLogoCallCode[0] &&
-            item.m_entries[1] == kLogoCallCode[1]) {
+        if (item.IsLogo()) {
             CLogoDetail dialog(this, count, entries, item.m_header, m_app.m_dotsPerMm);
             dialog.exec();
         } else if (item.m_patternCount != 0) {
