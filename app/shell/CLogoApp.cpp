@@ -66,13 +66,14 @@ bool CLogoApp::InitInstance(std::unique_ptr<ISerialLink> link) {
         link = std::make_unique<CRS232C>();
     }
     m_mainFrame = std::make_unique<CMainFrame>(*this, std::move(link));
-    if (!m_mainFrame->View().OnInitialUpdate()) {
+    if (!m_mainFrame->View().OnInitialUpdate(
+            [this](QWidget* parent) { return SelectModel(parent); })) {
         return false;
     }
-    m_helpPath = FindHelpPage();
+    m_settings.m_helpPath = FindHelpPage();
     m_mainFrame->show();
     m_mainFrame->repaint();
-    m_comPort = serial::PortFromEnvironment(std::getenv("STAMPIX_PORT"));
+    m_settings.m_comPort = serial::PortFromEnvironment(std::getenv("STAMPIX_PORT"));
     return true;
 }
 
@@ -84,7 +85,7 @@ bool CLogoApp::SelectModel(QWidget* parent) {
     m_model = dialog.m_model;
     const PrinterModelInfo& profile = ModelInfo(m_model);
     m_modelName = std::string(profile.m_name);
-    m_dotsPerMm = profile.m_dotsPerMm;
+    m_settings.m_dotsPerMm = profile.m_dotsPerMm;
     m_title = MakeTitle(m_modelName);
     if (m_mainFrame) {
         m_mainFrame->setWindowTitle(Qs(m_title));
@@ -93,7 +94,7 @@ bool CLogoApp::SelectModel(QWidget* parent) {
 }
 
 void CLogoApp::OnComPort(QWidget* parent) {
-    CComSelectDlg dialog(m_comPort, serial::ListSerialDevices(), parent);
+    CComSelectDlg dialog(m_settings.m_comPort, serial::ListSerialDevices(), parent);
     dialog.exec();
 }
 

@@ -15,7 +15,7 @@
 CMainFrame::CMainFrame(CLogoApp& app, std::unique_ptr<ISerialLink> link) : m_app(app) {
     setObjectName("CMainFrame");
     setWindowIcon(QIcon(":/stampix/stampix.svg"));
-    m_view = new CLogoView(app, std::move(link), this);
+    m_view = new CLogoView(app.m_settings, std::move(link), this);
     setCentralWidget(m_view);
     BuildMenus();
     connect(m_view, &CLogoView::menusEnabled, this, &CMainFrame::EnableMenus);

@@ -29,7 +29,6 @@
 #include "app/dialogs/QtText.h"
 #include "app/dialogs/TextFit.h"
 #include "app/present/ItemListText.h"
-#include "app/shell/CLogoApp.h"
 #include "app/view/CHelpOpener.h"
 #include "app/view/CItemSetDlg.h"
 #include "app/view/CPreviewPictures.h"
@@ -92,9 +91,10 @@ std::vector<std::filesystem::path> ToPaths(const QStringList& files) {
 
 }  // namespace
 
-CLogoView::CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* parent)
+CLogoView::CLogoView(const ViewSettings& settings, std::unique_ptr<ISerialLink> link,
+                     QWidget* parent)
     : QWidget(parent),
-      m_app(app),
+      m_settings(settings),
       m_session(std::make_unique<CLogoSession>(*this, std::move(link))) {
     m_session->m_reader.SetDecoder(&m_decoder);
     setObjectName("CLogoView");
@@ -242,11 +242,11 @@ void CLogoView::resizeEvent(QResizeEvent* event) {
     }
 }
 
-bool CLogoView::OnInitialUpdate() {
+bool CLogoView::OnInitialUpdate(const std::function<bool(QWidget* parent)>& askModel) {
     // The frame is sized to the form and centred by its owner; here come the steps that
     // need the operator.
     m_buttons[1]->setEnabled(false);
-    if (!m_app.SelectModel(window())) {
+    if (!askModel(window())) {
         return false;
     }
     m_memoryGauge->setRange(0, kGaugeMax);
@@ -374,7 +374,7 @@ int CLogoView::FirstSelectedRow() const {
 
 void CLogoView::PreviewRow(int row) {
     m_session->m_previewSlot = row;
-    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;
+    m_session->m_reader.m_request.dotsPerMm = m_settings.m_dotsPerMm;
     m_session->ShowItemImage(row);
     RepaintPreviews();
 }
@@ -408,7 +408,7 @@ void CLogoView::OnListDoubleClick() {
         const std::span<const std::uint8_t> entries(item.m_entries.data(),
                                                     static_cast<std::size_t>(count) * kEntrySize);
         if (item.IsLogo()) {
-            CLogoDetail dialog(this, count, entries, item.m_header, m_app.m_dotsPerMm);
+            CLogoDetail dialog(this, count, entries, item.m_header, m_settings.m_dotsPerMm);
             dialog.exec();
         } else if (item.m_patternCount != 0) {
             CFontDetail dialog(this, item.m_patternCount, entries, item.m_header);
@@ -429,8 +429,8 @@ void CLogoView::RunOperation(Operation operation) {
     if (IsBusy()) {
         return;
     }
-    m_session->m_portName = m_app.m_comPort;
-    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;  // SVG at the model's size
+    m_session->m_portName = m_settings.m_comPort;
+    m_session->m_reader.m_request.dotsPerMm = m_settings.m_dotsPerMm;  // SVG at the model's size
     EnableControls(false);
     ++m_busy;
     operation();
@@ -518,7 +518,7 @@ void CLogoView::OnConvertBmpToPld() {
 void CLogoView::OnHelp() {
     // Without the page, or without a program on the desktop that can show it, the operator
     // learns where the page is.
-    const QString page = Qs(m_app.m_helpPath);
+    const QString page = Qs(m_settings.m_helpPath);
     if (QFileInfo::exists(page)) {
         m_helpOpener->Open(page);
     } else {
@@ -528,7 +528,8 @@ void CLogoView::OnHelp() {
 
 void CLogoView::ReportHelpNotOpened() {
     ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
-                std::string(texts::kHelpNotOpened) + m_app.m_helpPath, MessageIcon::Exclamation);
+                std::string(texts::kHelpNotOpened) + m_settings.m_helpPath,
+                MessageIcon::Exclamation);
 }
 
 // ---- Dropped files ----

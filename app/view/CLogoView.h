@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,9 +15,9 @@
 
 #include "app/dialogs/CProgressDlg.h"
 #include "app/view/CPreviewPictures.h"
+#include "app/view/ViewSettings.h"
 #include "host/IOperator.h"
 
-class CLogoApp;
 class CHelpOpener;
 class CLogoSession;
 class CPreviewWidget;
@@ -32,13 +33,15 @@ class QTableWidget;
 class CLogoView : public QWidget, public IOperator {
     Q_OBJECT
   public:
-    // The link is the printer's serial link (a test may give a stand-in).
-    CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* parent = nullptr);
+    // The view reads `settings` (which must outlive it) at each use; the link is the
+    // printer's serial link (a test may give a stand-in).
+    CLogoView(const ViewSettings& settings, std::unique_ptr<ISerialLink> link,
+              QWidget* parent = nullptr);
     ~CLogoView() override;
 
-    // Sizes the window, asks for the model (false when the operator quits) and fills the
+    // Asks for the model through `askModel` (false when the operator quits) and fills the
     // list.
-    bool OnInitialUpdate();
+    bool OnInitialUpdate(const std::function<bool(QWidget* parent)>& askModel);
 
     // IOperator
     void ShowMessage(const std::string& caption, const std::string& text,
@@ -121,7 +124,7 @@ class CLogoView : public QWidget, public IOperator {
     template <typename Operation>
     void RunOperation(Operation operation);
 
-    CLogoApp& m_app;
+    const ViewSettings& m_settings;
     CQtImageDecoder m_decoder;  // before the session, which reads pictures through it
     std::unique_ptr<CLogoSession> m_session;
     QTableWidget* m_itemList = nullptr;

@@ -179,14 +179,15 @@ void ViewTest::startUpAsksForTheModelFirst() {
     QVERIFY(!frameVisibleAtQuestion);
     QVERIFY(f.Frame().isVisible());
     QCOMPARE(f.Frame().windowTitle(), QString("NV450aロゴダウンロードツール"));
-    QCOMPARE(f.m_app->m_dotsPerMm, 12);
+    QCOMPARE(f.m_app->m_settings.m_dotsPerMm, 12);
     QCOMPARE(f.m_app->m_modelName, std::string("NV450a"));
-    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM1"));
     QVERIFY(!f.View().Button(1)->isEnabled());  // nothing to send yet
     QVERIFY(f.View().Button(0)->isEnabled());
     QCOMPARE(f.View().MemoryText()->text(), QString("メモリ使用量　0/240Kbyte"));
     QCOMPARE(f.View().MemoryGauge()->maximum(), 240);
-    QVERIFY(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName() == "Stampix.html");
+    QVERIFY(QFileInfo(QString::fromStdString(f.m_app->m_settings.m_helpPath)).fileName() ==
+            "Stampix.html");
 }
 
 void ViewTest::startUpModels() {
@@ -194,7 +195,7 @@ void ViewTest::startUpModels() {
         ViewFixture f;
         QVERIFY(f.Start(model));
         QCOMPARE(f.m_app->m_model, model);
-        QCOMPARE(f.m_app->m_dotsPerMm, model == 2 ? 12 : 8);
+        QCOMPARE(f.m_app->m_settings.m_dotsPerMm, model == 2 ? 12 : 8);
         QCOMPARE(f.Frame().windowTitle(),
                  QString::fromStdString(std::string(ModelInfo(model).m_name)) +
                      "ロゴダウンロードツール");
@@ -221,18 +222,18 @@ void ViewTest::startUpPortFromTheEnvironment() {
     qputenv("STAMPIX_PORT", "/dev/pts/42");
     ViewFixture f;
     QVERIFY(f.Start());
-    QCOMPARE(f.m_app->m_comPort, std::string("/dev/pts/42"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("/dev/pts/42"));
     // The device of a COM name is that COM port.
     qputenv("STAMPIX_PORT", "/dev/ttyS0");
     ViewFixture onDevice;
     QVERIFY(onDevice.Start());
-    QCOMPARE(onDevice.m_app->m_comPort, std::string("COM1"));
+    QCOMPARE(onDevice.m_app->m_settings.m_comPort, std::string("COM1"));
     // A name that is no port is not replaced by COM1: opening it says that it is no port
     // name, as the command line says.
     qputenv("STAMPIX_PORT", "nonsense");
     ViewFixture named;
     QVERIFY(named.Start());
-    QCOMPARE(named.m_app->m_comPort, std::string("nonsense"));
+    QCOMPARE(named.m_app->m_settings.m_comPort, std::string("nonsense"));
     qunsetenv("STAMPIX_PORT");
 }
 
@@ -837,7 +838,7 @@ void ViewTest::itemSettingsMoveAnItem() {
 void ViewTest::portDialogChangesThePort() {
     ViewFixture f;
     QVERIFY(f.Start());
-    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM1"));
     f.m_driver.Then([](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CComSelectDlg"));
         auto* combo = modal->findChild<QComboBox*>("combo");
@@ -849,7 +850,7 @@ void ViewTest::portDialogChangesThePort() {
     });
     f.Frame().ComPortAction()->trigger();
     QCOMPARE(f.m_driver.Pending(), 0);
-    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM12"));
     // The next operation opens that port.
     f.View().Button(2)->click();
     QCOMPARE(f.m_link->LastPortName(), std::string("COM12"));
@@ -861,7 +862,7 @@ void ViewTest::portDialogChangesThePort() {
     });
     QTRY_VERIFY(f.Frame().ComPortAction()->isEnabled());
     f.Frame().ComPortAction()->trigger();
-    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM12"));
 }
 
 void ViewTest::versionDialog() {
@@ -894,13 +895,13 @@ void ViewTest::helpOpensThePageBesideTheProgram() {
     ViewFixture f;
     QVERIFY(f.Start());
     // The test program has no page beside it; the source tree's stands in.
-    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName(),
+    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_settings.m_helpPath)).fileName(),
              QString("Stampix.html"));
-    f.m_app->m_helpPath =
+    f.m_app->m_settings.m_helpPath =
         qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
     const FakeOpener opener(0);
     f.Frame().HelpMenu()->actions()[0]->trigger();
-    QTRY_COMPARE(opener.Opened(), QString::fromStdString(f.m_app->m_helpPath));
+    QTRY_COMPARE(opener.Opened(), QString::fromStdString(f.m_app->m_settings.m_helpPath));
     QTest::qWait(200);  // the opener has ended, and succeeded: no message
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
@@ -1137,11 +1138,11 @@ void ViewTest::helpThatCannotOpenSaysWhere() {
     QVERIFY(f.Start());
     // A page that is there, on a desktop whose opener finds no program for it, although
     // Qt's own opening would answer that it started one.
-    f.m_app->m_helpPath =
+    f.m_app->m_settings.m_helpPath =
         qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
-    const QString page = QString::fromStdString(f.m_app->m_helpPath);
+    const QString page = QString::fromStdString(f.m_app->m_settings.m_helpPath);
     {
         const FakeOpener opener(3);
         f.Answer(QMessageBox::Ok);
@@ -1163,7 +1164,7 @@ void ViewTest::helpThatCannotOpenSaysWhere() {
     }
     // A page that is not there is reported without asking the desktop.
     const FakeOpener opener(0);
-    f.m_app->m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
+    f.m_app->m_settings.m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
     f.Answer(QMessageBox::Ok);
     f.Frame().HelpMenu()->actions()[0]->trigger();
     QTRY_COMPARE(f.m_driver.Pending(), 0);
