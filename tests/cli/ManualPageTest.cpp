@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -13,38 +12,54 @@
 
 namespace {
 
+bool IsNameCharacter(char c) { return (c >= 'a' && c <= 'z') || c == '-'; }
+
 std::string ManualPage() {
     const char* source = std::getenv("STAMPIX_SOURCE_DIR");
     std::ifstream file(std::string(source != nullptr ? source : ".") + "/docs/man/stampix-cli.1");
-    std::stringstream text;
-    text << file.rdbuf();
-    // roff writes a minus as "\-" and changes fonts with "\fB", "\fI", "\fR".
-    return std::regex_replace(std::regex_replace(text.str(), std::regex(R"(\\-)"), "-"),
-                              std::regex(R"(\\f[BIRP])"), "");
+    std::stringstream read;
+    read << file.rdbuf();
+    const std::string roff = read.str();
+    // roff writes a minus as "\-" and changes fonts with "\fB", "\fI", "\fR", "\fP".
+    std::string text;
+    for (std::size_t i = 0; i < roff.size(); ++i) {
+        if (roff[i] == '\\' && i + 1 < roff.size() && roff[i + 1] == '-') {
+            text += '-';
+            ++i;
+        } else if (roff.compare(i, 2, "\\f") == 0 && i + 2 < roff.size()) {
+            i += 2;
+        } else {
+            text += roff[i];
+        }
+    }
+    return text;
 }
 
 // The long options a help text lists ("--port", "--width-mm").
 std::set<std::string> Options(const std::string& help) {
     std::set<std::string> options;
-    const std::regex option(R"((?:^|[\s,])(--[a-z][a-z-]*))");
-    for (auto it = std::sregex_iterator(help.begin(), help.end(), option);
-         it != std::sregex_iterator(); ++it) {
-        options.insert((*it)[1]);
+    for (std::size_t at = help.find("--"); at != std::string::npos; at = help.find("--", at + 2)) {
+        const bool starts = at == 0 || help[at - 1] == ' ' || help[at - 1] == ',';
+        std::size_t end = at + 2;
+        if (!starts || end >= help.size() || help[end] < 'a' || help[end] > 'z') continue;
+        while (end < help.size() && IsNameCharacter(help[end])) ++end;
+        options.insert(help.substr(at, end - at));
     }
     return options;
 }
 
-// The subcommands under "Subcommands:", one a line.
+// The subcommands under "Subcommands:", one a line ("  convert   Convert ...").
 std::set<std::string> Commands(const std::string& help) {
     std::set<std::string> commands;
     const auto start = help.find("Subcommands:");
     if (start == std::string::npos) return commands;
     std::istringstream lines(help.substr(start));
     std::string line;
-    const std::regex command(R"(^  ([a-z]+)\s)");
-    std::smatch match;
     while (std::getline(lines, line)) {
-        if (std::regex_search(line, match, command)) commands.insert(match[1]);
+        if (line.rfind("  ", 0) != 0 || line.size() < 3 || line[2] < 'a' || line[2] > 'z') continue;
+        std::size_t end = 2;
+        while (end < line.size() && line[end] >= 'a' && line[end] <= 'z') ++end;
+        if (end < line.size() && line[end] == ' ') commands.insert(line.substr(2, end - 2));
     }
     return commands;
 }
