@@ -14,8 +14,8 @@ class CConfirmingOperator : public IOperator {
     }
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return true; }
     std::shared_ptr<IProgressDisplay> OpenProgress() override { return m_inner.OpenProgress(); }
-    void EnableControls(bool enable) override { m_inner.EnableControls(enable); }
     void RefreshItemList() override { m_inner.RefreshItemList(); }
+    void ClearItemList() override { m_inner.ClearItemList(); }
     void RepaintPreviews() override { m_inner.RepaintPreviews(); }
     void PumpEvents() override { m_inner.PumpEvents(); }
 

@@ -27,10 +27,6 @@ class CTerminalOperator : public IOperator {
                      MessageIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
 
     // A message text as one terminal shows it: carriage returns before line feeds dropped.
     static std::string ForTerminal(const std::string& text);

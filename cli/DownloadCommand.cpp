@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
+#include "items/PrinterModels.h"
 #include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
@@ -70,7 +70,7 @@ int DownloadCommand::Run(CCliContext& context) {
         paths.push_back(error ? std::filesystem::path(file) : full);
     }
     const std::vector<int> added = session->AddFiles(paths, m_start);
-    const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
+    const double dotsPerMm = ModelInfo(m_model).m_dotsPerMm;
     for (int slot : added) PrintItemRow(context.out, session->m_items[slot], dotsPerMm);
     if (added.empty()) {
         context.err << "download: no file could be added\n";

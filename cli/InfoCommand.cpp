@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "app/present/CModelProfile.h"
 #include "cli/ItemRows.h"
+#include "items/PrinterModels.h"
 #include "text/ShiftJis.h"
 
 namespace {
@@ -25,7 +25,7 @@ nlohmann::json ItemJson(const CFontPT& item, double dotsPerMm) {
     nlohmann::json json = {
         {"id", item.m_id},
         {"name", sjis::ToUtf8(item.m_name)},
-        {"kind", IsLogoItem(item) ? "logo" : "font"},
+        {"kind", item.IsLogo() ? "logo" : "font"},
         {"width", item.m_width},
         {"height", item.m_height},
         {"width_mm", item.m_width / dotsPerMm},
@@ -35,7 +35,7 @@ nlohmann::json ItemJson(const CFontPT& item, double dotsPerMm) {
         {"memory_need", item.GetMemoryNeed()},
         {"codes", codes},
     };
-    if (!IsLogoItem(item)) {
+    if (!item.IsLogo()) {
         json["font"] = {{"size", item.m_fontSize},
                         {"bold", item.m_weight != 400},
                         {"italic", item.m_italic != 0}};
@@ -62,7 +62,7 @@ int InfoCommand::Run(CCliContext& context) {
     // A failure that read nothing prints nothing: an empty list would claim an empty printer.
     // Records that arrived before a stream broke off are shown, as the table keeps them.
     if (!complete && items.CountInUse() == 0) return 1;
-    const double dotsPerMm = ModelProfile(m_model).m_dotsPerMm;
+    const double dotsPerMm = ModelInfo(m_model).m_dotsPerMm;
     if (m_json) {
         nlohmann::json list = nlohmann::json::array();
         for (int slot = 0; slot < kItemCount; ++slot) {

@@ -8,19 +8,12 @@
 #include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
-bool IsLogoItem(const CFontPT& item) {
-    return item.m_patternCount == 1 && item.m_entries[0] == kLogoCallCode[0] &&
-           item.m_entries[1] == kLogoCallCode[1];
-}
-
 void PrintItemRow(std::ostream& out, const CFontPT& item, double dotsPerMm) {
     char sizes[160];
     std::snprintf(sizes, sizeof sizes, "%d x %d dots (%.1f x %.1f mm)", item.m_width, item.m_height,
                   item.m_width / dotsPerMm, item.m_height / dotsPerMm);
-    char id[8];
-    std::snprintf(id, sizeof id, "%02d", item.m_id);
-    out << id << "  " << text::EscapeControlCharacters(sjis::ToUtf8(item.m_name)) << "  "
-        << (IsLogoItem(item) ? "logo" : "font") << "  " << sizes << "  pattern "
+    out << IdText(item.m_id) << "  " << text::EscapeControlCharacters(sjis::ToUtf8(item.m_name))
+        << "  " << (item.IsLogo() ? "logo" : "font") << "  " << sizes << "  pattern "
         << item.m_patternSize << " x " << item.m_patternCount << "  memory " << item.GetMemoryNeed()
         << " bytes\n";
 }

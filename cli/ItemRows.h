@@ -7,8 +7,6 @@
 
 // How the printer commands print items, one row each.
 
-// True for a logo (one pattern whose entry carries the logo call code); else a font.
-bool IsLogoItem(const CFontPT& item);
 // "ID  NAME  KIND  W x H dots (w x h mm)  pattern SIZE x COUNT  memory NEED bytes".
 void PrintItemRow(std::ostream& out, const CFontPT& item, double dotsPerMm);
 // The table's memory line as the desktop program shows it: "メモリ使用量　%d/240Kbyte".

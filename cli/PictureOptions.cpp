@@ -5,8 +5,8 @@
 #include <chrono>
 #include <cmath>
 
-#include "app/present/CModelProfile.h"
 #include "cli/CStopSignals.h"
+#include "items/PrinterModels.h"
 
 void PictureOptions::AddOptions(CLI::App& command, bool withModel) {
     if (withModel) {
@@ -32,7 +32,7 @@ void PictureOptions::AddOptions(CLI::App& command, bool withModel) {
 
 void PictureOptions::Configure(CLogoFileReader& reader, int model) {
     reader.SetDecoder(&m_decoder);
-    reader.m_request.dotsPerMm = static_cast<int>(ModelProfile(model).m_dotsPerMm);
+    reader.m_request.dotsPerMm = static_cast<int>(ModelInfo(model).m_dotsPerMm);
     reader.m_request.widthMm = m_widthMm;
     reader.m_request.heightMm = m_heightMm;
     reader.m_request.timeBudget =

@@ -5,6 +5,7 @@
 
 #include "cli/CStopSignals.h"
 #include "serial/CRS232C.h"
+#include "serial/SerialPortName.h"
 
 void PrinterPort::AddOption(CLI::App& command) {
     command.add_option("--port", m_port,
@@ -14,9 +15,7 @@ void PrinterPort::AddOption(CLI::App& command) {
 
 std::string PrinterPort::Resolve() const {
     if (!m_port.empty()) return m_port;
-    const char* fromEnvironment = std::getenv("STAMPIX_PORT");
-    if (fromEnvironment != nullptr && *fromEnvironment != '\0') return fromEnvironment;
-    return "COM1";
+    return serial::PortFromEnvironment(std::getenv("STAMPIX_PORT"));
 }
 
 std::unique_ptr<CLogoSession> PrinterPort::OpenSession(IOperator& op) const {

@@ -131,7 +131,9 @@ int SyncCommand::Run(CCliContext& context) {
     bool allOk = true;
     for (const auto& port : ports) {
         allOk = allOk && !port->Failed();
-        if (!port->LedgerError().empty()) context.err << "sync: " << port->LedgerError() << '\n';
+        if (const auto& ledger = port->LedgerNotRecorded()) {
+            context.err << "sync: " << LedgerFailureText(*ledger) << '\n';
+        }
         if (!m_json) PrintSyncResult(context.out, *port, m_dryRun);
     }
     if (m_json) context.out << SyncJson(ports, m_dryRun).dump(2, ' ', false, kReplace) << '\n';

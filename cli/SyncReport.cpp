@@ -1,6 +1,5 @@
 #include "cli/SyncReport.h"
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
@@ -8,12 +7,6 @@
 #include "text/ControlCharacters.h"
 
 namespace {
-
-std::string TwoDigits(int id) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", id);
-    return text;
-}
 
 int CountSteps(const CPortSync& port, std::initializer_list<SyncAction> actions) {
     int count = 0;
@@ -29,6 +22,18 @@ std::string Joined(const std::vector<std::string>& texts) {
         joined += (joined.empty() ? "" : " / ") + CTerminalOperator::ForTerminal(text);
     }
     return joined;
+}
+
+// The command line's words for why a port failed, one text each: the session's messages,
+// the step's result (with "stopped" when a stop ended it), the ledger that could not be
+// written.
+std::vector<std::string> FailureTexts(const PortSyncFailure& failure) {
+    std::vector<std::string> texts = failure.messages;
+    std::string result = failure.stepResult;
+    if (failure.stopped) result += (result.empty() ? "" : " ") + std::string("stopped");
+    if (!result.empty()) texts.push_back(result);
+    if (failure.ledger) texts.push_back(LedgerFailureText(*failure.ledger));
+    return texts;
 }
 
 nlohmann::json StepJson(const SyncStep& step) {
@@ -52,6 +57,10 @@ nlohmann::json StepJson(const SyncStep& step) {
 
 }  // namespace
 
+std::string LedgerFailureText(const LedgerWriteFailure& failure) {
+    return "the ledger " + failure.path.string() + " cannot be written: " + failure.reason;
+}
+
 void PrintSyncPlan(std::ostream& out, const CPortSync& port) {
     out << "plan for " << port.Port() << ":\n";
     if (port.Plan().empty()) out << "  (nothing registered, nothing to send)\n";
@@ -59,7 +68,7 @@ void PrintSyncPlan(std::ostream& out, const CPortSync& port) {
         std::string action(SyncActionName(step.action));
         action.resize(8, ' ');
         // A name the printer sent may hold anything; the manifest's are refused with controls.
-        out << "  " << TwoDigits(step.id) << "  " << action << "\""
+        out << "  " << IdText(step.id) << "  " << action << "\""
             << text::EscapeControlCharacters(step.name) << "\"";
         std::string details;
         for (const SyncDifference& difference : step.differences) {
@@ -78,7 +87,7 @@ void PrintSyncResult(std::ostream& out, const CPortSync& port, bool dryRun) {
     out << port.Port() << ": ";
     if (port.Failed()) {
         out << "failed while " << CPortSync::StageName(port.FailedAt());
-        const std::string texts = Joined(port.FailureTexts());
+        const std::string texts = Joined(FailureTexts(port.Failure()));
         if (!texts.empty()) out << ": " << texts;
         out << '\n';
         for (const std::string& fault : port.Mismatches()) {
@@ -120,7 +129,7 @@ nlohmann::json SyncJson(const std::vector<std::unique_ptr<CPortSync>>& ports, bo
         if (port->Failed()) {
             entry["failed_while"] = CPortSync::StageName(port->FailedAt());
             nlohmann::json texts = nlohmann::json::array();
-            for (const std::string& text : port->FailureTexts()) {
+            for (const std::string& text : FailureTexts(port->Failure())) {
                 texts.push_back(CTerminalOperator::ForTerminal(text));
             }
             entry["messages"] = texts;

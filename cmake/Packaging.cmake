@@ -33,6 +33,8 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/PackageCompress.cmake)
 
 set(CPACK_DEBIAN_STAMPIX_PACKAGE_NAME stampix)
 set(CPACK_DEBIAN_STAMPIX_PACKAGE_SECTION graphics)
+# F1 opens the help page through xdg-open.
+set(CPACK_DEBIAN_STAMPIX_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_COMPONENT_STAMPIX_DESCRIPTION
     "register logo images in label printers (desktop program)\n"
     "Stampix registers logo images in the memory of NV210a, NV430a and NV450a label\n"

@@ -22,15 +22,15 @@ class IOperator {
                           MessageIcon icon) = 0;
     // Opens a new progress display for an operation that starts now.
     virtual std::shared_ptr<IProgressDisplay> OpenProgress() = 0;
-    // Disables (false) or enables (true) the controls that start operations.
-    virtual void EnableControls(bool enable) = 0;
+
+    // What only a front end with a window shows; the others have nothing to do.
     // Rebuilds the item list, memory text and gauge from the item table.
-    virtual void RefreshItemList() = 0;
+    virtual void RefreshItemList() {}
     // Deletes every row of the item list: the table has just been cleared and is filled
-    // again before the next RefreshItemList. A front end without a list has nothing to do.
+    // again before the next RefreshItemList.
     virtual void ClearItemList() {}
     // Repaints the two previews.
-    virtual void RepaintPreviews() = 0;
+    virtual void RepaintPreviews() {}
     // Handles pending window events so that the display stays alive during long waits.
-    virtual void PumpEvents() = 0;
+    virtual void PumpEvents() {}
 };

@@ -7,7 +7,7 @@
 
 #include "imaging/BitmapLoader.h"
 #include "imaging/CByteSource.h"
-#include "imaging/CMappedFile.h"
+#include "imaging/CReadOnlyFile.h"
 #include "imaging/ImagingMessages.h"
 #include "imaging/LittleEndian.h"
 #include "imaging/TransferImage.h"
@@ -80,8 +80,8 @@ bool WriteLogoDataFile(const std::filesystem::path& path, std::string_view name,
 }
 
 bool LoadLogoDataFile(const std::filesystem::path& path, CurrentImage& image, IOperator& op) {
-    CMappedFile file;
-    if (!file.Open(path)) {
+    CReadOnlyFile file;
+    if (!file.Open(path) || !file.Map()) {
         ShowImagingError(op, texts::IDS_BMP_OPEN_FAILED);
         return false;
     }

@@ -1,5 +1,7 @@
 #include "items/CFontPT.h"
 
+#include <cstdio>
+
 #include <algorithm>
 #include <limits>
 
@@ -59,6 +61,12 @@ void CFontPT::Reset() {
     m_italic = 0;
     m_weight = 0;
     m_state = ITEM_UNREGISTERED;
+}
+
+std::string IdText(int id) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", id);
+    return text;
 }
 
 void CFontPT::CopyFrom(const CFontPT& other) { *this = other; }

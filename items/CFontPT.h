@@ -18,6 +18,9 @@ inline constexpr int kMaxEntries = 5000;       // character entries one record c
 inline constexpr int kPatternPrefixSize = 10;  // the printer's prefix before each pattern
 inline constexpr std::uint8_t kLogoCallCode[2] = {0x6B, 0x82};
 
+// A registration ID as every list and report writes it: two digits, "00" to "99".
+std::string IdText(int id);
+
 // One logo item: a logo or a downloaded font under one registration ID.
 // The entry area is held inline (5000 entries of 6 bytes), so copies are plain and a
 // record never allocates after construction.
@@ -42,6 +45,11 @@ class CFontPT {
     std::int64_t GetMemoryNeed() const;
 
     bool InUse() const { return m_state == ITEM_REGISTERED || m_state == ITEM_NEW; }
+    // A logo: one pattern under the logo call code; anything else is a downloaded font.
+    bool IsLogo() const {
+        return m_patternCount == 1 && m_entries[0] == kLogoCallCode[0] &&
+               m_entries[1] == kLogoCallCode[1];
+    }
 
     std::int16_t m_id = 0;
     std::string m_name;  // Shift-JIS, at most kMaxNameBytes bytes

@@ -298,5 +298,9 @@ bool CLogoSession::OnAllClear() {
 
 BatchConversionResult CLogoSession::OnConvertBmpToPld(
     const std::vector<std::filesystem::path>& files) {
-    return ConvertBitmapsToLogoFiles(files, m_reader, m_image, m_op);
+    // Converting is not selecting: the files pass through an image of their own, and the
+    // previews keep showing the item they showed.
+    CurrentImage work;
+    work.keepSourcePixels = m_image.keepSourcePixels;
+    return ConvertBitmapsToLogoFiles(files, m_reader, work, m_op);
 }

@@ -72,7 +72,7 @@ class CLogoSession {
     bool OnClearIds(std::vector<int> rows);
     // Deletes every registration in the printer and, on success, clears the table.
     bool OnAllClear();
-    // Converts bitmaps into .pld files beside them.
+    // Converts bitmaps into .pld files beside them; the current image stays as it was.
     BatchConversionResult OnConvertBmpToPld(const std::vector<std::filesystem::path>& files);
 
   private:

@@ -1,11 +1,5 @@
 #include "ops/CPortSync.h"
 
-namespace {
-
-constexpr const char* kStopped = "stopped";
-
-}  // namespace
-
 CPortSync::CPortSync(std::string port, const CSyncManifest& manifest, SyncOptions options,
                      std::unique_ptr<ISerialLink> link, Observer observer)
     : m_port(std::move(port)),
@@ -46,10 +40,9 @@ void CPortSync::Enter(Stage stage) {
 bool CPortSync::Fail(Stage stage) {
     m_failed = true;
     m_failedAt = stage;
-    // A stopped step ends with its own failure text; "stopped" says why.
-    m_failureText = m_operator.LastProgressText();
-    if (StopRequested())
-        m_failureText += (m_failureText.empty() ? "" : " ") + std::string(kStopped);
+    m_failure.messages = m_operator.Messages();
+    m_failure.stepResult = m_operator.LastProgressText();
+    m_failure.stopped = StopRequested();
     Enter(Stage::Failed);
     return false;
 }
@@ -57,12 +50,6 @@ bool CPortSync::Fail(Stage stage) {
 void CPortSync::RequestStop() noexcept { m_session.RequestStop(); }
 
 void CPortSync::FollowStopFlag(const CStopFlag& outer) noexcept { m_session.FollowStopFlag(outer); }
-
-std::vector<std::string> CPortSync::FailureTexts() const {
-    std::vector<std::string> texts = m_operator.Messages();
-    if (!m_failureText.empty()) texts.push_back(m_failureText);
-    return texts;
-}
 
 void CPortSync::UseLedger(CSyncLedger* ledger, std::string key) {
     m_ledger = ledger;
@@ -91,8 +78,9 @@ bool CPortSync::Apply() {
     }
 
     if (!ForgetWhatChanges(deletions, sendings)) {
-        m_failureText = m_ledgerError;
-        m_ledgerError.clear();
+        m_failure.messages = m_operator.Messages();
+        m_failure.ledger = std::move(m_ledgerError);
+        m_ledgerError.reset();
         m_failed = true;
         m_failedAt = deletions.empty() ? Stage::Sending : Stage::Deleting;  // nothing changed
         Enter(Stage::Failed);
@@ -126,7 +114,8 @@ bool CPortSync::Apply() {
         if (StopRequested() || !m_session.OnGetInfo()) return Fail(Stage::Verifying);
         m_mismatches = VerifySync(m_manifest, m_session.m_items, m_options.prune);
         if (!m_mismatches.empty()) {
-            m_failureText.clear();
+            m_failure = PortSyncFailure{};
+            m_failure.messages = m_operator.Messages();
             m_failed = true;
             m_failedAt = Stage::Verifying;
             Enter(Stage::Failed);
@@ -145,7 +134,7 @@ bool CPortSync::ForgetWhatChanges(const std::vector<int>& deletions,
     for (int id : sendings) m_ledger->Forget(m_ledgerKey, id);
     std::string error;
     if (m_ledger->Save(error)) return true;
-    m_ledgerError = "the ledger " + m_ledger->Path().string() + " cannot be written: " + error;
+    m_ledgerError = LedgerWriteFailure{m_ledger->Path(), error};
     return false;
 }
 
@@ -157,7 +146,5 @@ void CPortSync::RecordWhatWasSent(const std::vector<int>& sendings) {
         }
     }
     std::string error;
-    if (!m_ledger->Save(error)) {
-        m_ledgerError = "the ledger " + m_ledger->Path().string() + " cannot be written: " + error;
-    }
+    if (!m_ledger->Save(error)) m_ledgerError = LedgerWriteFailure{m_ledger->Path(), error};
 }

@@ -10,6 +10,7 @@
 #include "ops/CSyncLedger.h"
 #include "ops/CSyncManifest.h"
 #include "ops/CSyncOperator.h"
+#include "ops/PortSyncFailure.h"
 #include "ops/SyncPlan.h"
 #include "serial/ISerialLink.h"
 
@@ -53,19 +54,19 @@ class CPortSync {
     const std::string& Port() const { return m_port; }
     bool Planned() const { return m_planned; }
     const std::vector<SyncStep>& Plan() const { return m_plan; }
-    // Where the work failed (Failed stage only), and why: the session's messages and the
-    // final text of the step that failed.
+    // Where the work failed (Failed stage only), and why (empty after a verification that
+    // found mismatches, which Mismatches lists).
     Stage FailedAt() const { return m_failedAt; }
     bool Failed() const { return m_failed; }
-    std::vector<std::string> FailureTexts() const;
+    const PortSyncFailure& Failure() const { return m_failure; }
     // After Apply: the IDs deleted and sent, and what the read-back found wrong.
     int Deleted() const { return m_deleted; }
     int Sent() const { return m_sent; }
     bool Verified() const { return m_verified; }
     const std::vector<std::string>& Mismatches() const { return m_mismatches; }
-    // Why the ledger could not record what was sent (the port's result stands); empty when
-    // it could.
-    const std::string& LedgerError() const { return m_ledgerError; }
+    // Why the ledger could not record what was sent (the port's result stands); nothing
+    // when it could.
+    const std::optional<LedgerWriteFailure>& LedgerNotRecorded() const { return m_ledgerError; }
 
     static std::string_view StageName(Stage stage);  // "reading", "sending", ...
 
@@ -87,12 +88,12 @@ class CPortSync {
     std::vector<SyncStep> m_plan;
     bool m_failed = false;
     Stage m_failedAt = Stage::Reading;
-    std::string m_failureText;
+    PortSyncFailure m_failure;
     int m_deleted = 0;
     int m_sent = 0;
     bool m_verified = false;
     std::vector<std::string> m_mismatches;
     CSyncLedger* m_ledger = nullptr;
     std::string m_ledgerKey;
-    std::string m_ledgerError;
+    std::optional<LedgerWriteFailure> m_ledgerError;
 };

@@ -7,9 +7,9 @@
 #include <sstream>
 #include <system_error>
 
-#include "app/present/CModelProfile.h"
 #include "imaging/PatternHash.h"
 #include "items/CItemTable.h"
+#include "items/PrinterModels.h"
 #include "ops/CLogoSession.h"
 #include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
@@ -36,10 +36,6 @@ class CLoaderMessages : public IOperator {
     }
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
     std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
 
     // Every text since the last call, joined; empty when there was none.
     std::string Take() {
@@ -59,7 +55,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 std::optional<int> ModelNumber(std::string_view name) {
     for (int model = 0; model < kModelCount; ++model) {
-        if (ModelProfile(model).m_modelName == name) return model;
+        if (ModelInfo(model).m_name == name) return model;
     }
     return std::nullopt;
 }
@@ -67,7 +63,7 @@ std::optional<int> ModelNumber(std::string_view name) {
 std::string ModelNames() {
     std::string names;
     for (int model = 0; model < kModelCount; ++model) {
-        names += (model == 0 ? "" : ", ") + std::string(ModelProfile(model).m_modelName);
+        names += (model == 0 ? "" : ", ") + std::string(ModelInfo(model).m_name);
     }
     return names;
 }
@@ -281,7 +277,7 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
     loader.m_reader.SetDecoder(m_decoder);
     loader.m_reader.m_request.stopRequested = m_stopRequested;
     loader.m_reader.m_request.dotsPerMm =
-        static_cast<int>(ModelProfile(model.value_or(0)).m_dotsPerMm);
+        static_cast<int>(ModelInfo(model.value_or(0)).m_dotsPerMm);
     std::int64_t memory = 0;
     bool memoryReported = false;
     std::vector<SyncLogo> logos;

@@ -21,10 +21,6 @@ class CSyncOperator : public IOperator {
                      MessageIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
 
     // The message boxes shown, in order (texts without their captions).
     const std::vector<std::string>& Messages() const { return m_messages; }

@@ -1,24 +1,11 @@
 #include "ops/SyncPlan.h"
 
-#include <cstdio>
-
 #include "imaging/PatternHash.h"
 #include "text/ShiftJis.h"
 
 namespace {
 
-bool IsLogo(const CFontPT& item) {
-    return item.m_patternCount == 1 && item.m_entries[0] == kLogoCallCode[0] &&
-           item.m_entries[1] == kLogoCallCode[1];
-}
-
 std::string Quoted(const std::string& sjisText) { return '"' + sjis::ToUtf8(sjisText) + '"'; }
-
-std::string TwoDigits(int id) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", id);
-    return text;
-}
 
 }  // namespace
 
@@ -43,7 +30,7 @@ std::string_view SyncActionName(SyncAction action) {
 std::vector<SyncDifference> CompareRegistration(const CFontPT& wanted, const CFontPT& held) {
     if (held.m_state != ITEM_REGISTERED) return {{"logo", "registered", "nothing"}};
     // A font under the ID is never the logo, whatever its sizes.
-    if (!IsLogo(held)) return {{"kind", "logo", "font"}};
+    if (!held.IsLogo()) return {{"kind", "logo", "font"}};
     std::vector<SyncDifference> differences;
     if (held.m_name != wanted.m_name) {
         differences.push_back({"name", Quoted(wanted.m_name), Quoted(held.m_name)});
@@ -102,13 +89,13 @@ std::vector<std::string> VerifySync(const CSyncManifest& manifest, const CItemTa
         const SyncLogo* logo = manifest.Find(id);
         if (logo == nullptr) {
             if (prune && printer[id].m_state == ITEM_REGISTERED) {
-                faults.push_back("ID " + TwoDigits(id) +
+                faults.push_back("ID " + IdText(id) +
                                  ": still held, the manifest does not name it");
             }
             continue;
         }
         for (const SyncDifference& difference : CompareRegistration(logo->item, printer[id])) {
-            faults.push_back("ID " + TwoDigits(id) + ": " + difference.field + ": manifest " +
+            faults.push_back("ID " + IdText(id) + ": " + difference.field + ": manifest " +
                              difference.wanted + ", printer " + difference.held);
         }
     }

@@ -65,6 +65,12 @@ inline constexpr std::string_view kPortNoAccessHint =
     "このポートを使う権限がありません。ユーザーを dialout グループに加えて"
     "（sudo usermod -aG dialout $USER）、ログインし直してください。";
 inline constexpr std::string_view kPortNotSerialHint = "シリアルポートのデバイスではありません。";
+// What kind of port a device is, in the port dialog's list, when the device does not say
+// its own product name.
+inline constexpr std::string_view kPortKindUsb = "USBシリアル変換器";
+inline constexpr std::string_view kPortKindPci = "PCIシリアルポート";
+inline constexpr std::string_view kPortKindOnBoard = "本体のシリアルポート";
+inline constexpr std::string_view kPortKindOther = "シリアルポート";
 // The port dialog, for a typed name that is no port (printf format: the name typed).
 inline constexpr std::string_view kPortTypedNotAPortFormat =
     "「%s」はポートではありません。\n"

@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 
 #include "serial/SerialPortName.h"
 
@@ -43,20 +42,11 @@ std::vector<SerialPortListEntry> BuildPortList(const std::vector<SerialPortInfo>
 }
 
 std::optional<std::string> TypedPort(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) {
-        text.remove_suffix(1);
-    }
-    if (const auto number = ComNumber(text)) return ComName(*number);
-    if (text.empty() || text.front() != '/' || text.find('\0') != std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string path(text);
+    const std::optional<std::string> port = ParsePortName(text);
+    if (!port || ComNumber(*port)) return port;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) return std::nullopt;
-    return path;
+    if (::stat(port->c_str(), &info) != 0 || !S_ISCHR(info.st_mode)) return std::nullopt;
+    return port;
 }
 
 }  // namespace serial

@@ -33,4 +33,23 @@ std::optional<std::string> ResolvePortName(std::string_view name) {
     return std::nullopt;
 }
 
+std::optional<std::string> ParsePortName(std::string_view text) {
+    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (const auto number = ComNumber(text)) return ComName(*number);
+    const auto path = ResolvePortName(text);
+    if (!path) return std::nullopt;
+    for (int number = kMinComNumber; number <= kMaxComNumber; ++number) {
+        if (*path == *ResolvePortName(ComName(number))) return ComName(number);
+    }
+    return path;
+}
+
+std::string PortFromEnvironment(const char* value) {
+    const std::string given = value != nullptr ? value : "";
+    if (given.find_first_not_of(" \t\r\n") == std::string::npos) return ComName(kMinComNumber);
+    return ParsePortName(given).value_or(given);
+}
+
 }  // namespace serial

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string_view>
 
+#include "res/Texts.h"
+
 namespace serial {
 
 namespace {
@@ -73,12 +75,12 @@ std::string DescribeSerialDevice(const SerialDeviceFacts& facts) {
     if (!facts.product.empty()) {
         return facts.vendor.empty() ? facts.product : facts.product + " (" + facts.vendor + ")";
     }
-    if (facts.bus == "usb") return "USB serial adapter";
-    if (facts.bus == "pci") return "PCI serial port";
+    if (facts.bus == "usb") return std::string(texts::kPortKindUsb);
+    if (facts.bus == "pci") return std::string(texts::kPortKindPci);
     if (facts.bus == "pnp" || facts.bus == "platform" || facts.bus == "acpi") {
-        return "on-board serial port";
+        return std::string(texts::kPortKindOnBoard);
     }
-    return "serial port";
+    return std::string(texts::kPortKindOther);
 }
 
 std::vector<SerialPortInfo> ListSerialDevices() {

@@ -21,9 +21,9 @@ struct SerialDeviceFacts {
 
 namespace serial {
 
-// "product (vendor)" when those are known; else what kind of port it is: "USB serial
-// adapter", "PCI serial port", "on-board serial port" (a UART of the machine itself) or
-// "serial port".
+// "product (vendor)" as the device reports them; else what kind of port it is, in the
+// program's words: a USB adapter, a PCI card, a UART of the machine itself or another
+// serial port.
 std::string DescribeSerialDevice(const SerialDeviceFacts& facts);
 
 // Serial devices present, sorted by path, from udev: every tty with hardware behind it (a

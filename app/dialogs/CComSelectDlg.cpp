@@ -10,6 +10,7 @@
 #include "app/dialogs/QtText.h"
 #include "res/Texts.h"
 #include "serial/SerialPortList.h"
+#include "serial/SerialPortName.h"
 
 CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> devices,
                              QWidget* parent)
@@ -29,7 +30,7 @@ CComSelectDlg::CComSelectDlg(std::string& comPort, std::vector<SerialPortInfo> d
     for (const SerialPortListEntry& entry : serial::BuildPortList(devices)) {
         m_combo->addItem(Qs(entry.text), Qs(entry.port));
     }
-    int current = m_combo->findData(Qs(m_comPort));
+    int current = m_combo->findData(Qs(serial::ParsePortName(m_comPort).value_or(m_comPort)));
     if (current < 0) {
         // A port given at start-up that is in neither list.
         m_combo->addItem(Qs(m_comPort), Qs(m_comPort));

@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
+#include "app/dialogs/TextFit.h"
 #include "res/Texts.h"
 
 // The parts the two information dialogs share: the entry list on the left, labels on the
@@ -32,8 +34,13 @@ inline QListWidget* MakeList(QWidget* parent, const std::vector<std::string>& li
     auto* list = new QListWidget(parent);
     list->setObjectName("list");
     list->setGeometry(du.Rect(7, top, 100, kHeight - 7 - top));
+    // A row is as high as its characters are drawn, so that no two rows touch.
+    const int rowMargin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameVMargin) + 1);
     for (const std::string& line : lines) {
-        list->addItem(Qs(line));
+        auto* item = new QListWidgetItem(Qs(line), list);
+        const int height = DrawnLineHeight(list->font(), item->text()) + rowMargin;
+        item->setSizeHint(
+            QSize(list->fontMetrics().horizontalAdvance(item->text()) + rowMargin, height));
     }
     return list;
 }

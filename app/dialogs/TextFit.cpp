@@ -2,11 +2,16 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/present/TextFitLayout.h"
@@ -25,7 +30,9 @@ bool NeededSize(const QWidget& widget, int& width, int& height) {
             width = label->width();
             height = label->heightForWidth(label->width());
         } else {
-            width = label->sizeHint().width();
+            // Half a character beyond the text, so that the control beside a grown label
+            // does not touch its text.
+            width = label->sizeHint().width() + label->fontMetrics().averageCharWidth() / 2;
             height = label->sizeHint().height();
         }
         return true;
@@ -93,3 +100,16 @@ void Fit(QWidget& parent, bool resizeParent) {
 }  // namespace
 
 void GrowToFitTexts(QWidget& dialog) { Fit(dialog, true); }
+
+int DrawnLineHeight(const QFont& font, const QString& text) {
+    int height = QFontMetrics(font).height();
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        height = std::max(height, static_cast<int>(std::ceil(raw.ascent() + raw.descent())));
+    }
+    return height;
+}

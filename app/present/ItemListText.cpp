@@ -16,6 +16,27 @@ const std::array<ListColumn, kListColumnCount>& ListColumns() {
     return columns;
 }
 
+std::vector<std::string> ListColumnTexts(int column) {
+    std::vector<std::string> shown{
+        std::string(ListColumns()[static_cast<std::size_t>(column)].m_heading)};
+    switch (column) {
+        case 0:
+            shown.push_back(IdText(kItemCount - 1));
+            break;
+        case 2:
+            shown.push_back(FormatText(texts::kMemoryNeedFormat, static_cast<int>(kPrinterMemory)));
+            break;
+        case 3:
+            for (int state : {ITEM_UNREGISTERED, ITEM_REGISTERED, ITEM_NEW}) {
+                shown.push_back(StateName(state));
+            }
+            break;
+        default:
+            break;
+    }
+    return shown;
+}
+
 std::string StateName(int state) {
     switch (state) {
         case ITEM_UNREGISTERED:
@@ -31,7 +52,7 @@ std::string StateName(int state) {
 
 std::array<std::string, kListColumnCount> RowTexts(int slot, const CFontPT& item) {
     std::array<std::string, kListColumnCount> row;
-    row[0] = FormatText("%02d", slot);
+    row[0] = IdText(slot);
     // A name a printer sent may hold control characters; they are shown, not obeyed.
     row[1] = text::EscapeControlCharacters(sjis::ToUtf8(item.m_name));
     if (item.InUse()) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "items/CFontPT.h"
 
@@ -24,6 +25,10 @@ struct RgbColor {
 
 // The four columns: "ID" 30, "登録名称" 200, "必要メモリ" 100, "アイテム状態" 100.
 const std::array<ListColumn, kListColumnCount>& ListColumns();
+
+// The texts column `column` must show whole at any font: its heading and, except for the
+// names (which are cut at the column's edge), the widest values it holds.
+std::vector<std::string> ListColumnTexts(int column);
 
 // The display name of an item state ("未登録ID", "登録済みID", "新規登録ID"); empty for a
 // state outside 0..2.

@@ -15,4 +15,23 @@ bool FitsRegistrationName(std::string_view utf8) {
            RegistrationNameBytes(utf8) <= static_cast<std::size_t>(kMaxNameBytes);
 }
 
+std::string_view FittingInsertion(std::string_view head, std::string_view inserted,
+                                  std::string_view tail) {
+    // Adding characters never makes a name fit again, so the run ends at the first
+    // character that does not fit.
+    std::size_t kept = 0;
+    std::string name(head);
+    while (kept < inserted.size()) {
+        std::size_t next = kept + 1;
+        while (next < inserted.size() &&
+               (static_cast<unsigned char>(inserted[next]) & 0xC0) == 0x80) {
+            ++next;
+        }
+        name.append(inserted.substr(kept, next - kept));
+        if (!FitsRegistrationName(name + std::string(tail))) break;
+        kept = next;
+    }
+    return inserted.substr(0, kept);
+}
+
 bool IsShiftJisName(std::string_view utf8) { return sjis::FromUtf8(utf8).has_value(); }

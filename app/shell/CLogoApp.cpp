@@ -9,14 +9,15 @@
 
 #include "app/dialogs/CComSelectDlg.h"
 #include "app/dialogs/QtText.h"
-#include "app/present/CModelProfile.h"
 #include "app/present/CVersionInfo.h"
-#include "app/present/PortChoice.h"
+#include "app/present/ModelTexts.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CSelectPrinterDlg.h"
 #include "app/view/CLogoView.h"
+#include "items/PrinterModels.h"
 #include "serial/CRS232C.h"
+#include "serial/SerialPortName.h"
 #include "serial/SerialPortScan.h"
 
 #ifndef STAMPIX_HELP_RELATIVE_DIR
@@ -65,13 +66,14 @@ bool CLogoApp::InitInstance(std::unique_ptr<ISerialLink> link) {
         link = std::make_unique<CRS232C>();
     }
     m_mainFrame = std::make_unique<CMainFrame>(*this, std::move(link));
-    if (!m_mainFrame->View().OnInitialUpdate()) {
+    if (!m_mainFrame->View().OnInitialUpdate(
+            [this](QWidget* parent) { return SelectModel(parent); })) {
         return false;
     }
-    m_helpPath = FindHelpPage();
+    m_settings.m_helpPath = FindHelpPage();
     m_mainFrame->show();
     m_mainFrame->repaint();
-    m_comPort = StartPort(std::getenv("STAMPIX_PORT"));
+    m_settings.m_comPort = serial::PortFromEnvironment(std::getenv("STAMPIX_PORT"));
     return true;
 }
 
@@ -81,9 +83,9 @@ bool CLogoApp::SelectModel(QWidget* parent) {
         return false;
     }
     m_model = dialog.m_model;
-    const CModelProfile& profile = ModelProfile(m_model);
-    m_modelName = std::string(profile.m_modelName);
-    m_dotsPerMm = profile.m_dotsPerMm;
+    const PrinterModelInfo& profile = ModelInfo(m_model);
+    m_modelName = std::string(profile.m_name);
+    m_settings.m_dotsPerMm = profile.m_dotsPerMm;
     m_title = MakeTitle(m_modelName);
     if (m_mainFrame) {
         m_mainFrame->setWindowTitle(Qs(m_title));
@@ -92,7 +94,7 @@ bool CLogoApp::SelectModel(QWidget* parent) {
 }
 
 void CLogoApp::OnComPort(QWidget* parent) {
-    CComSelectDlg dialog(m_comPort, serial::ListSerialDevices(), parent);
+    CComSelectDlg dialog(m_settings.m_comPort, serial::ListSerialDevices(), parent);
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/view/ViewSettings.h"
 #include "serial/ISerialLink.h"
 
 class CMainFrame;
@@ -35,11 +36,9 @@ class CLogoApp : public QObject {
 
     int m_model = 0;
     std::string m_modelName;
-    int m_dotsPerMm = 0;
     std::string m_title;
-    // The port of every printer operation: "COM1".."COM20" or a device path.
-    std::string m_comPort;
-    std::string m_helpPath;
+    // The model's dots per mm, the port of every printer operation and the help page.
+    ViewSettings m_settings;
 
   private:
     // Qt's own texts (question buttons, file dialogs) in Japanese, like the program's.

@@ -15,7 +15,7 @@
 CMainFrame::CMainFrame(CLogoApp& app, std::unique_ptr<ISerialLink> link) : m_app(app) {
     setObjectName("CMainFrame");
     setWindowIcon(QIcon(":/stampix/stampix.svg"));
-    m_view = new CLogoView(app, std::move(link), this);
+    m_view = new CLogoView(app.m_settings, std::move(link), this);
     setCentralWidget(m_view);
     BuildMenus();
     connect(m_view, &CLogoView::menusEnabled, this, &CMainFrame::EnableMenus);
@@ -37,6 +37,10 @@ void CMainFrame::BuildMenus() {
     QAction* exit = m_fileMenu->addAction(Qs(texts::kMenuExit));
     exit->setObjectName("exit");
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The key works while the menu is grayed and while the progress dialog has the focus:
+    // during an operation it asks whether to stop, as the close box does.
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(exit);
     connect(exit, &QAction::triggered, this, &QWidget::close, Qt::QueuedConnection);
 
     // A command on the bar itself, not a pop-up.

@@ -9,7 +9,8 @@
 #include "app/dialogs/DialogUnits.h"
 #include "app/dialogs/QtText.h"
 #include "app/dialogs/TextFit.h"
-#include "app/present/CModelProfile.h"
+#include "app/present/ModelTexts.h"
+#include "items/PrinterModels.h"
 #include "res/Texts.h"
 
 CSelectPrinterDlg::CSelectPrinterDlg(QWidget* parent) : QDialog(parent) {
@@ -23,7 +24,7 @@ CSelectPrinterDlg::CSelectPrinterDlg(QWidget* parent) : QDialog(parent) {
     box->setGeometry(du.Rect(7, 7, 201, 58));
     m_group = new QButtonGroup(this);
     for (int model = 0; model < kModelCount; ++model) {
-        auto* radio = new QRadioButton(Qs(ModelProfile(model).m_radioText), box);
+        auto* radio = new QRadioButton(Qs(ModelRadioText(model)), box);
         radio->setObjectName(QString("model%1").arg(model));
         radio->setGeometry(du.Rect(10, 12 + 14 * model, 185, 12));
         m_group->addButton(radio, model);

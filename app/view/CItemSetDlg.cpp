@@ -28,6 +28,7 @@ CItemSetDlg::CItemSetDlg(QWidget* parent, int slot, CItemTable& table)
     auto* group = new QGroupBox(this);
     group->setGeometry(du.Rect(7, 7, 161, 47));
     auto* idLabel = new QLabel(Qs(texts::kItemSetIdLabel), this);
+    idLabel->setObjectName("idLabel");
     idLabel->setGeometry(du.Rect(14, 20, 43, 9));
     m_idEdit = new QLineEdit(this);
     m_idEdit->setObjectName("id");

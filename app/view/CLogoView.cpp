@@ -1,7 +1,6 @@
 #include "app/view/CLogoView.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -14,9 +13,12 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QUrl>
+#include <algorithm>
 #include <span>
+#include <utility>
 
 #include "app/dialogs/CFontDetail.h"
 #include "app/dialogs/CLogoDetail.h"
@@ -27,7 +29,7 @@
 #include "app/dialogs/QtText.h"
 #include "app/dialogs/TextFit.h"
 #include "app/present/ItemListText.h"
-#include "app/shell/CLogoApp.h"
+#include "app/view/CHelpOpener.h"
 #include "app/view/CItemSetDlg.h"
 #include "app/view/CPreviewPictures.h"
 #include "app/view/CPreviewWidget.h"
@@ -89,14 +91,17 @@ std::vector<std::filesystem::path> ToPaths(const QStringList& files) {
 
 }  // namespace
 
-CLogoView::CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* parent)
+CLogoView::CLogoView(const ViewSettings& settings, std::unique_ptr<ISerialLink> link,
+                     QWidget* parent)
     : QWidget(parent),
-      m_app(app),
+      m_settings(settings),
       m_session(std::make_unique<CLogoSession>(*this, std::move(link))) {
     m_session->m_reader.SetDecoder(&m_decoder);
     setObjectName("CLogoView");
     setAcceptDrops(true);
     BuildForm();
+    m_helpOpener = new CHelpOpener(this);
+    connect(m_helpOpener, &CHelpOpener::failed, this, &CLogoView::ReportHelpNotOpened);
 }
 
 CLogoView::~CLogoView() = default;
@@ -138,14 +143,36 @@ void CLogoView::BuildForm() {
     m_itemList->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // A wider list gives its extra width to the last column, "アイテム状態".
     m_itemList->horizontalHeader()->setStretchLastSection(true);
+    // The form's widths are the least a column gets: at a larger font or resolution a
+    // column widens to show its heading and values whole.
+    const QFontMetrics metrics = m_itemList->fontMetrics();
+    const int cellMargins =
+        2 * (m_itemList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_itemList) +
+             1) +
+        1;
     for (int column = 0; column < kListColumnCount; ++column) {
         const ListColumn& spec = ListColumns()[static_cast<std::size_t>(column)];
         m_itemList->setHorizontalHeaderItem(column, new QTableWidgetItem(Qs(spec.m_heading)));
-        m_itemList->setColumnWidth(column, spec.m_width);
+        int width = std::max(spec.m_width, m_itemList->horizontalHeader()->sectionSizeHint(column));
+        for (const std::string& text : ListColumnTexts(column)) {
+            width = std::max(width, metrics.horizontalAdvance(Qs(text)) + cellMargins);
+        }
+        m_itemList->setColumnWidth(column, width);
     }
+    // Tab leaves the list for the next control rather than moving between cells.
+    m_itemList->setTabKeyNavigation(false);
     m_itemList->installEventFilter(this);
-    connect(m_itemList, &QTableWidget::cellClicked, this,
-            [this](int, int) { PreviewRow(FirstSelectedRow()); });
+    // The previews follow every move of the current row, by key or by mouse; a click on
+    // the row that is already current shows it again.
+    connect(m_itemList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid()) return;  // the rows were rebuilt
+                m_previewedOnPress = QApplication::mouseButtons() != Qt::NoButton;
+                PreviewRow(current.row());
+            });
+    connect(m_itemList, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (!std::exchange(m_previewedOnPress, false)) PreviewRow(row);
+    });
     connect(m_itemList, &QTableWidget::cellDoubleClicked, this,
             [this](int, int) { OnListDoubleClick(); });
 
@@ -215,11 +242,11 @@ void CLogoView::resizeEvent(QResizeEvent* event) {
     }
 }
 
-bool CLogoView::OnInitialUpdate() {
+bool CLogoView::OnInitialUpdate(const std::function<bool(QWidget* parent)>& askModel) {
     // The frame is sized to the form and centred by its owner; here come the steps that
     // need the operator.
     m_buttons[1]->setEnabled(false);
-    if (!m_app.SelectModel(window())) {
+    if (!askModel(window())) {
         return false;
     }
     m_memoryGauge->setRange(0, kGaugeMax);
@@ -347,24 +374,24 @@ int CLogoView::FirstSelectedRow() const {
 
 void CLogoView::PreviewRow(int row) {
     m_session->m_previewSlot = row;
-    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;
+    m_session->m_reader.m_request.dotsPerMm = m_settings.m_dotsPerMm;
     m_session->ShowItemImage(row);
     RepaintPreviews();
 }
 
 bool CLogoView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_itemList && event->type() == QEvent::KeyPress) {
-        // The preview moves before the list moves its own selection.
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const int row = FirstSelectedRow();
-        if (key == Qt::Key_Delete && m_buttons[3]->isEnabled()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete && m_buttons[3]->isEnabled()) {
             OnClearIds();  // as the "クリア" button
             return true;
         }
-        if (key == Qt::Key_Up && row > 0) {
-            PreviewRow(row - 1);
-        } else if (key == Qt::Key_Down && row < kItemCount - 1) {
-            PreviewRow(row + 1);
+        // Home and End go to the first and the last row, as in a list, not along a row.
+        if ((key->key() == Qt::Key_Home || key->key() == Qt::Key_End) &&
+            key->modifiers() == Qt::NoModifier) {
+            m_itemList->setCurrentCell(key->key() == Qt::Key_Home ? 0 : kItemCount - 1,
+                                       std::max(0, m_itemList->currentColumn()));
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -380,9 +407,8 @@ void CLogoView::OnListDoubleClick() {
         const int count = std::clamp(item.m_patternCount, 0, kMaxEntries);
         const std::span<const std::uint8_t> entries(item.m_entries.data(),
                                                     static_cast<std::size_t>(count) * kEntrySize);
-        if (item.m_patternCount == 1 && item.m_entries[0] == kLogoCallCode[0] &&
-            item.m_entries[1] == kLogoCallCode[1]) {
-            CLogoDetail dialog(this, count, entries, item.m_header, m_app.m_dotsPerMm);
+        if (item.IsLogo()) {
+            CLogoDetail dialog(this, count, entries, item.m_header, m_settings.m_dotsPerMm);
             dialog.exec();
         } else if (item.m_patternCount != 0) {
             CFontDetail dialog(this, item.m_patternCount, entries, item.m_header);
@@ -403,8 +429,8 @@ void CLogoView::RunOperation(Operation operation) {
     if (IsBusy()) {
         return;
     }
-    m_session->m_portName = m_app.m_comPort;
-    m_session->m_reader.m_request.dotsPerMm = m_app.m_dotsPerMm;  // SVG at the model's size
+    m_session->m_portName = m_settings.m_comPort;
+    m_session->m_reader.m_request.dotsPerMm = m_settings.m_dotsPerMm;  // SVG at the model's size
     EnableControls(false);
     ++m_busy;
     operation();
@@ -490,14 +516,20 @@ void CLogoView::OnConvertBmpToPld() {
 }
 
 void CLogoView::OnHelp() {
-    // Without a browser (or without the page) the desktop opens nothing and says nothing:
-    // the operator learns where the page is instead.
-    const QString page = QString::fromStdString(m_app.m_helpPath);
-    if (!QFileInfo::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
-        ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
-                    std::string(texts::kHelpNotOpened) + m_app.m_helpPath,
-                    MessageIcon::Exclamation);
+    // Without the page, or without a program on the desktop that can show it, the operator
+    // learns where the page is.
+    const QString page = Qs(m_settings.m_helpPath);
+    if (QFileInfo::exists(page)) {
+        m_helpOpener->Open(page);
+    } else {
+        ReportHelpNotOpened();
     }
+}
+
+void CLogoView::ReportHelpNotOpened() {
+    ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
+                std::string(texts::kHelpNotOpened) + m_settings.m_helpPath,
+                MessageIcon::Exclamation);
 }
 
 // ---- Dropped files ----

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,9 +15,10 @@
 
 #include "app/dialogs/CProgressDlg.h"
 #include "app/view/CPreviewPictures.h"
+#include "app/view/ViewSettings.h"
 #include "host/IOperator.h"
 
-class CLogoApp;
+class CHelpOpener;
 class CLogoSession;
 class CPreviewWidget;
 class ISerialLink;
@@ -31,20 +33,21 @@ class QTableWidget;
 class CLogoView : public QWidget, public IOperator {
     Q_OBJECT
   public:
-    // The link is the printer's serial link (a test may give a stand-in).
-    CLogoView(CLogoApp& app, std::unique_ptr<ISerialLink> link, QWidget* parent = nullptr);
+    // The view reads `settings` (which must outlive it) at each use; the link is the
+    // printer's serial link (a test may give a stand-in).
+    CLogoView(const ViewSettings& settings, std::unique_ptr<ISerialLink> link,
+              QWidget* parent = nullptr);
     ~CLogoView() override;
 
-    // Sizes the window, asks for the model (false when the operator quits) and fills the
+    // Asks for the model through `askModel` (false when the operator quits) and fills the
     // list.
-    bool OnInitialUpdate();
+    bool OnInitialUpdate(const std::function<bool(QWidget* parent)>& askModel);
 
     // IOperator
     void ShowMessage(const std::string& caption, const std::string& text,
                      MessageIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
-    void EnableControls(bool enable) override;
     void RefreshItemList() override;
     void ClearItemList() override;
     void RepaintPreviews() override;
@@ -57,6 +60,9 @@ class CLogoView : public QWidget, public IOperator {
     // and closeWhenIdle follows once it has ended.
     bool MayClose();
     bool ControlsEnabled() const { return m_controlsEnabled; }
+    // Disables (false) or enables (true) the controls that start operations: off while an
+    // operation runs and while its progress dialog is open.
+    void EnableControls(bool enable);
     // The form's size: the window opens with it.
     QSize sizeHint() const override { return m_formSize; }
 
@@ -113,11 +119,12 @@ class CLogoView : public QWidget, public IOperator {
     // The frames take the table's change on their next paint.
     void FollowTableInPreviews();
     void OnListDoubleClick();
+    void ReportHelpNotOpened();
     // Runs one operation with the chosen port; the view counts as busy meanwhile.
     template <typename Operation>
     void RunOperation(Operation operation);
 
-    CLogoApp& m_app;
+    const ViewSettings& m_settings;
     CQtImageDecoder m_decoder;  // before the session, which reads pictures through it
     std::unique_ptr<CLogoSession> m_session;
     QTableWidget* m_itemList = nullptr;
@@ -128,9 +135,13 @@ class CLogoView : public QWidget, public IOperator {
     CPreviewPictures m_pictures;
     std::array<QPushButton*, 5> m_buttons{};
     QPointer<CProgressDlg> m_progressDlg;
+    CHelpOpener* m_helpOpener = nullptr;
     int m_busy = 0;
     bool m_controlsEnabled = true;
     bool m_stoppedToClose = false;
+    // The current row moved on a mouse press, and its preview is shown: the click that
+    // follows shows nothing more.
+    bool m_previewedOnPress = false;
     QSize m_formSize;
     std::vector<StretchingControl> m_stretching;
 };

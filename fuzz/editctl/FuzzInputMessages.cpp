@@ -34,12 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FakePlatform platform{FakeWidths::EditHost};
     CKEClassRegistry classes;
-    KEWindowClass kedit;
-    kedit.style = CS_DBLCLKS;
-    kedit.windowProc = &KEditWindowProc;
-    kedit.windowExtra = 8;
-    kedit.className = "KEDIT";
-    classes.registerClass(kedit);
+    KERegisterEditClass(classes);
     CKEWindowSystem system(platform, classes);
     static const DWORD styles[] = {0, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL,
                                    ES_MULTILINE | ES_CHARFONT | WS_BORDER, ES_AUTOHSCROLL};

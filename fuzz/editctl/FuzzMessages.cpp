@@ -23,11 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakePlatform platform;
     CKEClassRegistry classes;
     CKEWindowSystem system(platform, classes);
-    KEWindowClass kedit;
-    kedit.windowProc = &KEditWindowProc;
-    kedit.windowExtra = 4;
-    kedit.className = "KEDIT";
-    classes.registerClass(kedit);
+    KERegisterEditClass(classes);
     if (size == 0) {
         return 0;
     }

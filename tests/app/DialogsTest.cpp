@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 #include "app/dialogs/CLogoDetail.h"
 #include "app/dialogs/CProgressDlg.h"
 #include "app/dialogs/CProgressDlgDisplay.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/dialogs/TextFit.h"
 #include "app/present/CVersionInfo.h"
 #include "app/shell/CAboutDlg.h"
 #include "app/shell/CSelectPrinterDlg.h"
@@ -257,6 +260,18 @@ void DialogsTest::portDialogTypedPaths() {
     bad.Combo()->setEditText("com7");
     bad.findChild<QPushButton*>("ok")->click();
     QCOMPARE(port, std::string("COM7"));
+
+    // The device of a COM name is that COM entry, typed or given at start-up.
+    const std::vector<SerialPortInfo> devices{{"/dev/ttyS0", "本体のシリアルポート"}};
+    CComSelectDlg typedDevice(port, devices);
+    typedDevice.show();
+    typedDevice.Combo()->setEditText("/dev/ttyS0");
+    typedDevice.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(port, std::string("COM1"));
+    std::string started = "/dev/ttyS0";
+    CComSelectDlg startedOnDevice(started, devices);
+    QCOMPARE(startedOnDevice.Combo()->count(), 20);
+    QCOMPARE(startedOnDevice.Combo()->currentIndex(), 0);
 }
 
 void DialogsTest::progressDialogTexts() {
@@ -472,6 +487,20 @@ void DialogsTest::itemSetNameHoldsThirtyTwoBytes() {
     again.findChild<QPushButton*>("ok")->click();
     QCOMPARE(table[0].m_name.size(), 31u);  // nothing cut on OK
     QCOMPARE(sjis::ToUtf8(table[0].m_name), (QString(15, QChar(u'漢')) + "a").toStdString());
+
+    // A paste that does not fit inserts the whole characters that do, where it goes.
+    QLineEdit* pasted = again.NameEdit();
+    pasted->setText("ab");
+    pasted->setCursorPosition(1);
+    QApplication::clipboard()->setText(QString(20, QChar(u'漢')));
+    pasted->paste();
+    QCOMPARE(pasted->text(), "a" + QString(15, QChar(u'漢')) + "b");
+    QCOMPARE(pasted->cursorPosition(), 16);
+    // Over a selection: the selection goes, and what fits of the paste takes its place.
+    pasted->setSelection(1, 1);
+    QApplication::clipboard()->setText("xyz");
+    pasted->paste();
+    QCOMPARE(pasted->text(), "axy" + QString(14, QChar(u'漢')) + "b");
 }
 
 void DialogsTest::itemSetExplainsANameShiftJisCannotHold() {
@@ -531,6 +560,11 @@ void DialogsTest::everyTextFitsUnderTwoFonts() {
         itemSet.show();
         Type(itemSet.NameEdit(), "한");
         clipped << ClippedTexts(itemSet);
+        // The ID field keeps its distance from its label's text.
+        const auto* idLabel = itemSet.findChild<QLabel*>("idLabel");
+        const int textRight = idLabel->x() + idLabel->sizeHint().width();
+        QVERIFY2(itemSet.findChild<QLineEdit*>("id")->x() - textRight >= CDialogUnits(itemSet).X(2),
+                 qPrintable(QString("%1 pt").arg(points)));
 
         CAboutDlg about;
         about.show();
@@ -548,6 +582,17 @@ void DialogsTest::everyTextFitsUnderTwoFonts() {
         CFontDetail fontDetail(nullptr, 1, fontEntry, header);
         fontDetail.show();
         clipped << ClippedTexts(fontDetail);
+        // Kana come from a fallback font; a row is as high as they are drawn.
+        const std::uint8_t kanaEntries[12] = {0x42, 0x30, 0, 0, 0, 0, 0x44, 0x30, 0, 0, 0, 0};
+        CFontDetail kana(nullptr, 2, kanaEntries, header);
+        kana.show();
+        QRect previous;
+        for (int row = 0; row < kana.List()->count(); ++row) {
+            const QRect rect = kana.List()->visualItemRect(kana.List()->item(row));
+            QVERIFY(rect.height() >= DrawnLineHeight(kana.List()->font(), "あ"));
+            QVERIFY(!rect.intersects(previous));
+            previous = rect;
+        }
 
         QVERIFY2(clipped.isEmpty(),
                  qPrintable(QString("%1 pt: ").arg(points) + clipped.join(", ")));

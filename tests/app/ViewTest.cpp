@@ -18,8 +18,9 @@
 
 #include "ViewFixture.h"
 #include "app/dialogs/CProgressDlg.h"
-#include "app/present/CModelProfile.h"
+#include "app/present/ItemListText.h"
 #include "app/view/CPreviewWidget.h"
+#include "items/PrinterModels.h"
 #include "sim/SimContent.h"
 
 namespace {
@@ -98,7 +99,7 @@ class ViewTest : public QObject {
     void listHasHundredRowsWithColours();
     void addingFilesFillsFreeSlotsAndPreviews();
     void droppedFilesAreAdded();
-    void arrowKeysMoveThePreview();
+    void keysThatMoveTheCurrentRowMoveThePreview();
     void refreshDropsTheSelection();
     void previewsFollowTheTable();
     void retrievalShowsTheEmptyTableWhileWaiting();
@@ -118,8 +119,40 @@ class ViewTest : public QObject {
     void closingWithAFinishedProgressDialog();
     void finishedProgressTakesTheFocus();
     void closingDuringAnOperationStopsIt();
+    void ctrlQDuringAnOperationAsksToStop();
     void largerWindowGivesTheListTheRoom();
+    void listColumnsShowTheirTextsAtALargeFont();
     void helpThatCannotOpenSaysWhere();
+};
+
+// An xdg-open first on PATH while it lives: it writes the page it is given to a file and
+// ends with `status` (3 is xdg-open's "no method available").
+class FakeOpener {
+  public:
+    explicit FakeOpener(int status) : m_path(qgetenv("PATH")) {
+        QFile script(m_dir.filePath("xdg-open"));
+        script.open(QIODevice::WriteOnly);
+        script.write(QString("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                         .arg(m_dir.filePath("opened"))
+                         .arg(status)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", (m_dir.path() + ":").toUtf8() + m_path);
+    }
+    ~FakeOpener() { qputenv("PATH", m_path); }
+    FakeOpener(const FakeOpener&) = delete;
+    FakeOpener& operator=(const FakeOpener&) = delete;
+
+    // The page xdg-open was given; null before it ran.
+    QString Opened() const {
+        QFile opened(m_dir.filePath("opened"));
+        return opened.open(QIODevice::ReadOnly) ? QString::fromUtf8(opened.readAll()) : QString();
+    }
+
+  private:
+    QTemporaryDir m_dir;
+    QByteArray m_path;
 };
 
 // Receives the URLs the program asks the desktop to open.
@@ -146,14 +179,15 @@ void ViewTest::startUpAsksForTheModelFirst() {
     QVERIFY(!frameVisibleAtQuestion);
     QVERIFY(f.Frame().isVisible());
     QCOMPARE(f.Frame().windowTitle(), QString("NV450aロゴダウンロードツール"));
-    QCOMPARE(f.m_app->m_dotsPerMm, 12);
+    QCOMPARE(f.m_app->m_settings.m_dotsPerMm, 12);
     QCOMPARE(f.m_app->m_modelName, std::string("NV450a"));
-    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM1"));
     QVERIFY(!f.View().Button(1)->isEnabled());  // nothing to send yet
     QVERIFY(f.View().Button(0)->isEnabled());
     QCOMPARE(f.View().MemoryText()->text(), QString("メモリ使用量　0/240Kbyte"));
     QCOMPARE(f.View().MemoryGauge()->maximum(), 240);
-    QVERIFY(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName() == "Stampix.html");
+    QVERIFY(QFileInfo(QString::fromStdString(f.m_app->m_settings.m_helpPath)).fileName() ==
+            "Stampix.html");
 }
 
 void ViewTest::startUpModels() {
@@ -161,9 +195,9 @@ void ViewTest::startUpModels() {
         ViewFixture f;
         QVERIFY(f.Start(model));
         QCOMPARE(f.m_app->m_model, model);
-        QCOMPARE(f.m_app->m_dotsPerMm, model == 2 ? 12 : 8);
+        QCOMPARE(f.m_app->m_settings.m_dotsPerMm, model == 2 ? 12 : 8);
         QCOMPARE(f.Frame().windowTitle(),
-                 QString::fromStdString(std::string(ModelProfile(model).m_modelName)) +
+                 QString::fromStdString(std::string(ModelInfo(model).m_name)) +
                      "ロゴダウンロードツール");
     }
 }
@@ -188,7 +222,18 @@ void ViewTest::startUpPortFromTheEnvironment() {
     qputenv("STAMPIX_PORT", "/dev/pts/42");
     ViewFixture f;
     QVERIFY(f.Start());
-    QCOMPARE(f.m_app->m_comPort, std::string("/dev/pts/42"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("/dev/pts/42"));
+    // The device of a COM name is that COM port.
+    qputenv("STAMPIX_PORT", "/dev/ttyS0");
+    ViewFixture onDevice;
+    QVERIFY(onDevice.Start());
+    QCOMPARE(onDevice.m_app->m_settings.m_comPort, std::string("COM1"));
+    // A name that is no port is not replaced by COM1: opening it says that it is no port
+    // name, as the command line says.
+    qputenv("STAMPIX_PORT", "nonsense");
+    ViewFixture named;
+    QVERIFY(named.Start());
+    QCOMPARE(named.m_app->m_settings.m_comPort, std::string("nonsense"));
     qunsetenv("STAMPIX_PORT");
 }
 
@@ -339,7 +384,7 @@ void ViewTest::droppedFilesAreAdded() {
     QCOMPARE(f.Session().m_items[2].m_state, ITEM_UNREGISTERED);
 }
 
-void ViewTest::arrowKeysMoveThePreview() {
+void ViewTest::keysThatMoveTheCurrentRowMoveThePreview() {
     ViewFixture f;
     QVERIFY(f.Start());
     f.View().AddFiles({f.Bitmap("a.bmp", 20, 10)});
@@ -372,6 +417,30 @@ void ViewTest::arrowKeysMoveThePreview() {
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(f.Session().m_previewSlot, 6);
     QVERIFY(f.View().OriginalPreview()->IsPlaceholder());
+
+    // Every other move of the current row moves the previews too.
+    QTest::keyClick(list, Qt::Key_PageDown);
+    QVERIFY(list->currentRow() > 6);
+    QCOMPARE(f.Session().m_previewSlot, list->currentRow());
+    QCOMPARE(f.View().SelectedRows(), std::vector<int>{list->currentRow()});
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(f.Session().m_previewSlot, 99);
+    QCOMPARE(f.View().SelectedRows(), std::vector<int>{99});
+    QTest::keyClick(list, Qt::Key_PageUp);
+    QCOMPARE(f.Session().m_previewSlot, list->currentRow());
+    QVERIFY(list->currentRow() < 99);
+    QTest::keyClick(list, Qt::Key_Home);
+    QCOMPARE(f.Session().m_previewSlot, 0);
+    QCOMPARE(f.View().SelectedRows(), std::vector<int>{0});
+    QVERIFY(!f.View().OriginalPreview()->IsPlaceholder());
+    // Tab leaves the list; the previews stay on the current row.
+    f.Frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab);
+    QVERIFY(!list->hasFocus());
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(f.Session().m_previewSlot, 0);
 }
 
 void ViewTest::refreshDropsTheSelection() {
@@ -769,7 +838,7 @@ void ViewTest::itemSettingsMoveAnItem() {
 void ViewTest::portDialogChangesThePort() {
     ViewFixture f;
     QVERIFY(f.Start());
-    QCOMPARE(f.m_app->m_comPort, std::string("COM1"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM1"));
     f.m_driver.Then([](QWidget* modal) {
         QCOMPARE(modal->objectName(), QString("CComSelectDlg"));
         auto* combo = modal->findChild<QComboBox*>("combo");
@@ -781,7 +850,7 @@ void ViewTest::portDialogChangesThePort() {
     });
     f.Frame().ComPortAction()->trigger();
     QCOMPARE(f.m_driver.Pending(), 0);
-    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM12"));
     // The next operation opens that port.
     f.View().Button(2)->click();
     QCOMPARE(f.m_link->LastPortName(), std::string("COM12"));
@@ -793,7 +862,7 @@ void ViewTest::portDialogChangesThePort() {
     });
     QTRY_VERIFY(f.Frame().ComPortAction()->isEnabled());
     f.Frame().ComPortAction()->trigger();
-    QCOMPARE(f.m_app->m_comPort, std::string("COM12"));
+    QCOMPARE(f.m_app->m_settings.m_comPort, std::string("COM12"));
 }
 
 void ViewTest::versionDialog() {
@@ -826,18 +895,15 @@ void ViewTest::helpOpensThePageBesideTheProgram() {
     ViewFixture f;
     QVERIFY(f.Start());
     // The test program has no page beside it; the source tree's stands in.
-    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_helpPath)).fileName(),
+    QCOMPARE(QFileInfo(QString::fromStdString(f.m_app->m_settings.m_helpPath)).fileName(),
              QString("Stampix.html"));
-    f.m_app->m_helpPath =
+    f.m_app->m_settings.m_helpPath =
         qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    const FakeOpener opener(0);
     f.Frame().HelpMenu()->actions()[0]->trigger();
-    QDesktopServices::unsetUrlHandler("file");
-    QCOMPARE(catcher.m_urls.size(), 1);
-    QVERIFY(catcher.m_urls[0].isLocalFile());
-    QCOMPARE(QFileInfo(catcher.m_urls[0].toLocalFile()).fileName(), QString("Stampix.html"));
-    QCOMPARE(catcher.m_urls[0].toLocalFile(), QString::fromStdString(f.m_app->m_helpPath));
+    QTRY_COMPARE(opener.Opened(), QString::fromStdString(f.m_app->m_settings.m_helpPath));
+    QTest::qWait(200);  // the opener has ended, and succeeded: no message
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
 void ViewTest::addFileDialog() {
@@ -987,6 +1053,30 @@ void ViewTest::closingDuringAnOperationStopsIt() {
     QTRY_VERIFY(f.View().ProgressDlg() == nullptr || !f.View().ProgressDlg()->isVisible());
 }
 
+void ViewTest::ctrlQDuringAnOperationAsksToStop() {
+    ViewFixture f;
+    QVERIFY(f.Start());
+    f.Frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+    f.m_model.SetFault(SimFault::Silence);
+    QString question;
+    f.m_driver.Then([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        question = box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    // The key goes to whichever window is active: the grayed frame or the progress dialog.
+    QTimer::singleShot(0, &f.Frame(), [&] {
+        QWidget* active = QApplication::activeWindow();
+        QTest::keyClick(active != nullptr ? active : &f.Frame(), Qt::Key_Q, Qt::ControlModifier);
+    });
+    f.View().Button(2)->click();
+    QCOMPARE(f.m_driver.Pending(), 0);
+    QCOMPARE(question, QString("プリンタとの通信中です。\n処理を中止して終了しますか？"));
+    QCOMPARE(f.View().ProgressDlg()->Text(), QString("情報取得に失敗しました。"));
+    QTRY_VERIFY(!f.Frame().isVisible());
+}
+
 void ViewTest::largerWindowGivesTheListTheRoom() {
     ViewFixture f;
     QVERIFY(f.Start());
@@ -1016,29 +1106,73 @@ void ViewTest::largerWindowGivesTheListTheRoom() {
     QCOMPARE(list->geometry(), listBefore);
 }
 
+void ViewTest::listColumnsShowTheirTextsAtALargeFont() {
+    struct FontScope {
+        QFont m_original = QApplication::font();
+        ~FontScope() { QApplication::setFont(m_original); }
+    } scope;
+    QFont large(scope.m_original);
+    large.setPointSize(20);
+    QApplication::setFont(large);
+    ViewFixture f;
+    QVERIFY(f.Start());
+    QTableWidget* list = f.View().ItemList();
+    const QFontMetrics metrics = list->fontMetrics();
+    int total = 0;
+    for (int column = 0; column < kListColumnCount; ++column) {
+        const int width = list->columnWidth(column);
+        total += width;
+        QVERIFY(width >= ListColumns()[static_cast<std::size_t>(column)].m_width);
+        QVERIFY(width >= list->horizontalHeader()->sectionSizeHint(column));
+        for (const std::string& text : ListColumnTexts(column)) {
+            QVERIFY2(width > metrics.horizontalAdvance(QString::fromStdString(text)), text.c_str());
+        }
+    }
+    QCOMPARE(list->columnWidth(1), ListColumns()[1].m_width);  // names are cut at its edge
+    // The last column takes what is left of the list.
+    QTRY_COMPARE(total, list->viewport()->width());
+}
+
 void ViewTest::helpThatCannotOpenSaysWhere() {
     ViewFixture f;
     QVERIFY(f.Start());
-    // A page that is there, but no desktop to open it with (the offscreen platform has
-    // none).
-    f.m_app->m_helpPath =
+    // A page that is there, on a desktop whose opener finds no program for it, although
+    // Qt's own opening would answer that it started one.
+    f.m_app->m_settings.m_helpPath =
         qEnvironmentVariable("STAMPIX_SOURCE_DIR").toStdString() + "/docs/help/Stampix.html";
-    f.Answer(QMessageBox::Ok);
-    f.Frame().HelpMenu()->actions()[0]->trigger();
-    QCOMPARE(f.m_driver.Pending(), 0);
-    const QString page = QString::fromStdString(f.m_app->m_helpPath);
-    QCOMPARE(f.m_captions, QStringList{"エラー"});
-    QCOMPARE(f.m_texts, QStringList{"ヘルプを開けませんでした。\n" + page});
-    // A page that is not there is reported without asking the desktop.
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "Open");
-    f.m_app->m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
+    const QString page = QString::fromStdString(f.m_app->m_settings.m_helpPath);
+    {
+        const FakeOpener opener(3);
+        f.Answer(QMessageBox::Ok);
+        f.Frame().HelpMenu()->actions()[0]->trigger();
+        QTRY_COMPARE(f.m_driver.Pending(), 0);
+        QCOMPARE(opener.Opened(), page);
+        QCOMPARE(f.m_captions, QStringList{"エラー"});
+        QCOMPARE(f.m_texts, QStringList{"ヘルプを開けませんでした。\n" + page});
+    }
+    // No opener at all says the same.
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent-stampix-path");
+        f.Answer(QMessageBox::Ok);
+        f.Frame().HelpMenu()->actions()[0]->trigger();
+        QTRY_COMPARE(f.m_driver.Pending(), 0);
+        qputenv("PATH", path);
+        QCOMPARE(f.m_texts.last(), "ヘルプを開けませんでした。\n" + page);
+    }
+    // A page that is not there is reported without asking the desktop.
+    const FakeOpener opener(0);
+    f.m_app->m_settings.m_helpPath = f.m_dir.filePath("missing/Stampix.html").toStdString();
     f.Answer(QMessageBox::Ok);
     f.Frame().HelpMenu()->actions()[0]->trigger();
-    QDesktopServices::unsetUrlHandler("file");
-    QCOMPARE(f.m_driver.Pending(), 0);
-    QVERIFY(catcher.m_urls.isEmpty());
+    QTRY_COMPARE(f.m_driver.Pending(), 0);
     QVERIFY(f.m_texts.last().endsWith("missing/Stampix.html"));
+    QTest::qWait(50);
+    QVERIFY(opener.Opened().isNull());
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY(catcher.m_urls.isEmpty());
 }
 
 QTEST_MAIN(ViewTest)

@@ -137,6 +137,12 @@ TEST_F(PrinterCommands, PortThatCannotBeOpenedAndUsageErrors) {
               std::string::npos)
         << missing.err;
     EXPECT_EQ(missing.out, "");  // nothing read: nothing claimed
+    // A STAMPIX_PORT that is no port name is reported, as the desktop program reports it.
+    const Outcome named =
+        RunInFolder(m_folder.Path(), "STAMPIX_PORT=nonsense '" STAMPIX_CLI_PATH "' info");
+    EXPECT_EQ(named.status, 1);
+    EXPECT_NE(named.err.find("\nnonsense：ポートの名前ではありません"), std::string::npos)
+        << named.err;
     EXPECT_EQ(Run("delete 100").status, 2);
     EXPECT_EQ(Run("delete").status, 2);
     EXPECT_EQ(Run("download --start 100 a.bmp").status, 2);

@@ -234,4 +234,24 @@ TEST_F(SyncCommand, ManifestAndPortsRefusedBeforeAnyPortOpens) {
     EXPECT_EQ(Run("sync m.toml").status, 2) << "at least one port";
 }
 
+TEST_F(SyncCommand, ALedgerThatCannotBeWrittenIsNamedAndChangesNothing) {
+    CPrinterSimProcess sim;
+    StartPrinters(sim, 1);
+    const std::string device = sim.DevicePaths().at(0);
+    std::ofstream(m_folder / "state") << "a file where the state folder would be";
+    const CliOutcome json = Run("sync m.toml --json" + Ports({device}));
+    EXPECT_EQ(json.status, 1) << json.err;
+    const nlohmann::json port = nlohmann::json::parse(json.out)["ports"].at(0);
+    EXPECT_FALSE(port["ok"]);
+    EXPECT_EQ(port["failed_while"], "sending");
+    ASSERT_EQ(port["messages"].size(), 1u) << port.dump();
+    const std::string message = port["messages"][0];
+    EXPECT_EQ(message.rfind("the ledger " + (m_folder / "state").string(), 0), 0u) << message;
+    EXPECT_NE(message.find(" cannot be written: "), std::string::npos) << message;
+    const CliOutcome text = Run("sync m.toml" + Ports({device}));
+    EXPECT_NE(text.out.find(device + ": failed while sending: the ledger "), std::string::npos)
+        << text.out;
+    EXPECT_TRUE(HeldIds(device).empty());
+}
+
 }  // namespace

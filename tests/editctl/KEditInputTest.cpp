@@ -36,12 +36,7 @@ struct Control {
         host.windowProc = &HostProc;
         host.className = "Host";
         classes.registerClass(host);
-        KEWindowClass kedit;
-        kedit.style = CS_DBLCLKS;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 8;
-        kedit.className = "KEDIT";
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         parent =
             system.createWindow(0, "Host", "", WS_VISIBLE, 0, 0, 300, 200, nullptr, 0, nullptr);
         edit = system.createWindow(0, "KEDIT", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 200, height,

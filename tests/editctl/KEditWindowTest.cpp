@@ -41,11 +41,7 @@ LRESULT HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 class KEditWindow : public ::testing::Test {
   protected:
     KEditWindow() : system(platform, classes) {
-        KEWindowClass kedit;
-        kedit.windowProc = &KEditWindowProc;
-        kedit.windowExtra = 4;
-        kedit.className = "KEDIT";
-        classes.registerClass(kedit);
+        KERegisterEditClass(classes);
         KEWindowClass host;
         host.windowProc = &HostProc;
         host.className = "Host";

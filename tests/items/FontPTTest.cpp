@@ -195,4 +195,20 @@ TEST(FontPT, ResetKeepsHeaderPathAndEntries) {
     EXPECT_EQ(source.GetMemoryNeed(), 0);
 }
 
+TEST(FontPT, ALogoIsOnePatternUnderTheLogoCallCode) {
+    CFontPT item;
+    item.m_width = 8;
+    item.m_height = 8;
+    item.BuildHeader();
+    EXPECT_TRUE(item.IsLogo());
+    item.m_patternCount = 2;
+    EXPECT_FALSE(item.IsLogo());
+    item.m_patternCount = 1;
+    item.m_entries[1] = 0x83;
+    EXPECT_FALSE(item.IsLogo());
+    EXPECT_EQ(IdText(0), "00");
+    EXPECT_EQ(IdText(7), "07");
+    EXPECT_EQ(IdText(99), "99");
+}
+
 }  // namespace

@@ -125,4 +125,16 @@ TEST_F(AddFiles, ShowItemImageOnlyLoadsNewItems) {
     EXPECT_EQ(m_op.RepaintCount(), 4);
 }
 
+TEST_F(AddFiles, BatchConversionLeavesTheShownItemsImage) {
+    const auto shown = MakeBitmap("shown.bmp", 40, 2);
+    const auto other = MakeBitmap("other.bmp", 8, 16);
+    m_session->AddFiles({shown}, 0);
+    m_session->ShowItemImage(0);
+    const auto result = m_session->OnConvertBmpToPld({other});
+    EXPECT_EQ(result.converted, 1);
+    EXPECT_TRUE(std::filesystem::exists(m_files / "other.pld"));
+    EXPECT_EQ(m_session->m_image.Width(), 40);
+    EXPECT_EQ(m_session->m_image.Height(), 2);
+}
+
 }  // namespace

@@ -131,8 +131,10 @@ TEST_F(SyncLedger, AnUnwritableLedgerStopsThePortBeforeAnythingChanges) {
     port->UseLedger(&blocked, kPort);
     ASSERT_TRUE(port->ReadAndPlan());
     EXPECT_FALSE(port->Apply());
-    ASSERT_FALSE(port->FailureTexts().empty());
-    EXPECT_NE(port->FailureTexts().back().find("ledger"), std::string::npos);
+    ASSERT_TRUE(port->Failure().ledger.has_value());
+    EXPECT_EQ(port->Failure().ledger->path, m_files / "blocked" / "ledger");
+    EXPECT_FALSE(port->Failure().ledger->reason.empty());
+    EXPECT_FALSE(port->Failure().stopped);
     EXPECT_TRUE(m_registrations.Empty());
 }
 

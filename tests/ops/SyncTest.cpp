@@ -202,7 +202,7 @@ TEST_F(Sync, PlanAppliesPrunesAndVerifies) {
     ASSERT_TRUE(pruning->ReadAndPlan());
     EXPECT_EQ(Actions(*pruning),
               (std::vector<std::string>{"5 keep", "6 replace", "7 add", "9 delete"}));
-    ASSERT_TRUE(pruning->Apply()) << pruning->FailureTexts().back();
+    ASSERT_TRUE(pruning->Apply()) << pruning->Failure().stepResult;
     EXPECT_EQ(pruning->Deleted(), 1);
     EXPECT_EQ(pruning->Sent(), 2);
     EXPECT_TRUE(pruning->Verified());
@@ -259,15 +259,17 @@ TEST_F(Sync, AFailingPrinterEndsItsOwnWorkWithTheFailureText) {
     EXPECT_FALSE(unopened->ReadAndPlan());
     EXPECT_FALSE(unopened->Apply());
     EXPECT_EQ(unopened->FailedAt(), CPortSync::Stage::Reading);
-    ASSERT_FALSE(unopened->FailureTexts().empty());
-    EXPECT_EQ(unopened->FailureTexts()[0].rfind("COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。", 0), 0u);
+    ASSERT_FALSE(unopened->Failure().messages.empty());
+    EXPECT_EQ(unopened->Failure().messages[0].rfind("COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。", 0), 0u);
 
     auto hangingUp = Port({});
     ASSERT_TRUE(hangingUp->ReadAndPlan());
     m_model.SetFault(SimFault::HangUp);
     EXPECT_FALSE(hangingUp->Apply());
     EXPECT_EQ(hangingUp->FailedAt(), CPortSync::Stage::Sending);
-    EXPECT_EQ(hangingUp->FailureTexts(), (std::vector<std::string>{"データ送信に失敗しました。"}));
+    EXPECT_TRUE(hangingUp->Failure().messages.empty());
+    EXPECT_EQ(hangingUp->Failure().stepResult, "データ送信に失敗しました。");
+    EXPECT_FALSE(hangingUp->Failure().stopped);
     EXPECT_EQ(hangingUp->Sent(), 0);
     EXPECT_TRUE(LeftoverTransferFiles().empty());
 
@@ -275,7 +277,8 @@ TEST_F(Sync, AFailingPrinterEndsItsOwnWorkWithTheFailureText) {
     auto stoppedFirst = Port({});
     stoppedFirst->RequestStop();
     EXPECT_FALSE(stoppedFirst->ReadAndPlan());
-    EXPECT_EQ(stoppedFirst->FailureTexts().back(), "stopped");
+    EXPECT_TRUE(stoppedFirst->Failure().stopped);
+    EXPECT_EQ(stoppedFirst->Failure().stepResult, "");
 }
 
 TEST_F(Sync, AStopWhileSendingEndsThePortCleanly) {
@@ -292,8 +295,8 @@ TEST_F(Sync, AStopWhileSendingEndsThePortCleanly) {
     ASSERT_TRUE(port->ReadAndPlan());
     EXPECT_FALSE(port->Apply());
     EXPECT_EQ(port->FailedAt(), CPortSync::Stage::Sending);
-    EXPECT_EQ(port->FailureTexts(),
-              (std::vector<std::string>{"データ送信に失敗しました。 stopped"}));
+    EXPECT_EQ(port->Failure().stepResult, "データ送信に失敗しました。");
+    EXPECT_TRUE(port->Failure().stopped);
     EXPECT_TRUE(m_registrations.Empty());
     EXPECT_TRUE(LeftoverTransferFiles().empty());
 }

@@ -30,6 +30,28 @@ TEST(SerialPortName, PathsPassThrough) {
     EXPECT_EQ(serial::ResolvePortName(std::string_view("/dev/x\0y", 8)), std::nullopt);
 }
 
+TEST(SerialPortName, ParsedNamesAreOnePortEach) {
+    EXPECT_EQ(serial::ParsePortName(" com20\t"), "COM20");
+    EXPECT_EQ(serial::ParsePortName("/dev/ttyS0"), "COM1");  // the device of a COM name
+    EXPECT_EQ(serial::ParsePortName("/dev/ttyS19 "), "COM20");
+    EXPECT_EQ(serial::ParsePortName("/dev/ttyS20"), "/dev/ttyS20");
+    EXPECT_EQ(serial::ParsePortName("/dev/ttyS01"), "/dev/ttyS01");
+    EXPECT_EQ(serial::ParsePortName("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    for (const char* name : {"nonsense", "COM0", "COM21", "ttyS0", "", "   "}) {
+        EXPECT_EQ(serial::ParsePortName(name), std::nullopt) << name;
+    }
+}
+
+TEST(SerialPortName, TheEnvironmentsPortIsKeptEvenWhenItIsNoPort) {
+    EXPECT_EQ(serial::PortFromEnvironment(nullptr), "COM1");
+    EXPECT_EQ(serial::PortFromEnvironment(" "), "COM1");
+    EXPECT_EQ(serial::PortFromEnvironment("com3"), "COM3");
+    EXPECT_EQ(serial::PortFromEnvironment("/dev/ttyS1"), "COM2");
+    EXPECT_EQ(serial::PortFromEnvironment("/dev/pts/7"), "/dev/pts/7");
+    // Not COM1 in its place: opening it says that it is no port name.
+    EXPECT_EQ(serial::PortFromEnvironment("nonsense"), "nonsense");
+}
+
 TEST(SerialPortName, ComNumberAndName) {
     EXPECT_EQ(serial::ComNumber("COM12"), 12);
     EXPECT_EQ(serial::ComNumber("/dev/ttyS0"), std::nullopt);

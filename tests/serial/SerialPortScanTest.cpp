@@ -15,13 +15,13 @@ TEST(SerialPortScan, DevicesAreDescribedByWhatTheyAre) {
     EXPECT_EQ(describe("usb", "FT232R USB UART", "FTDI"), "FT232R USB UART (FTDI)");
     EXPECT_EQ(describe("usb", "CP2102 USB to UART Bridge Controller", ""),
               "CP2102 USB to UART Bridge Controller");
-    EXPECT_EQ(describe("usb", "", "Prolific"), "USB serial adapter");
-    EXPECT_EQ(describe("pci", "", ""), "PCI serial port");
+    EXPECT_EQ(describe("usb", "", "Prolific"), "USBシリアル変換器");
+    EXPECT_EQ(describe("pci", "", ""), "PCIシリアルポート");
     EXPECT_EQ(describe("pci", "OX16PCI952", "Oxford Semiconductor"),
               "OX16PCI952 (Oxford Semiconductor)");
-    EXPECT_EQ(describe("pnp", "", ""), "on-board serial port");
-    EXPECT_EQ(describe("platform", "", ""), "on-board serial port");
-    EXPECT_EQ(describe("bluetooth", "", ""), "serial port");
+    EXPECT_EQ(describe("pnp", "", ""), "本体のシリアルポート");
+    EXPECT_EQ(describe("platform", "", ""), "本体のシリアルポート");
+    EXPECT_EQ(describe("bluetooth", "", ""), "シリアルポート");
 }
 
 TEST(SerialPortScan, TheSystemsDevicesAreRealAndListedOnce) {

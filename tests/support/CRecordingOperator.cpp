@@ -51,11 +51,6 @@ std::shared_ptr<IProgressDisplay> CRecordingOperator::OpenProgress() {
     return std::make_shared<CRecordingProgress>(*this, index);
 }
 
-void CRecordingOperator::EnableControls(bool enable) {
-    m_enableCalls.push_back(enable);
-    m_log.push_back(enable ? "EnableControls true" : "EnableControls false");
-}
-
 std::vector<std::string> CRecordingOperator::MessageTexts() const {
     std::vector<std::string> result;
     for (const Message& m : m_messages) result.push_back(m.text);
@@ -66,7 +61,6 @@ void CRecordingOperator::Clear() {
     m_messages.clear();
     m_questions.clear();
     m_progressCalls.clear();
-    m_enableCalls.clear();
     m_log.clear();
     m_displaysOpened = m_refreshCount = m_repaintCount = m_pumpCount = 0;
 }

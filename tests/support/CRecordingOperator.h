@@ -41,7 +41,6 @@ class CRecordingOperator : public IOperator {
                      MessageIcon icon) override;
     bool AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::shared_ptr<IProgressDisplay> OpenProgress() override;
-    void EnableControls(bool enable) override;
     void RefreshItemList() override {
         ++m_refreshCount;
         m_log.push_back("RefreshItemList");
@@ -61,8 +60,6 @@ class CRecordingOperator : public IOperator {
     const std::vector<Message>& Messages() const { return m_messages; }
     const std::vector<Question>& Questions() const { return m_questions; }
     const std::vector<ProgressCall>& ProgressCalls() const { return m_progressCalls; }
-    // Every EnableControls argument, in order.
-    const std::vector<bool>& EnableCalls() const { return m_enableCalls; }
     int ProgressDisplaysOpened() const { return m_displaysOpened; }
     int RefreshCount() const { return m_refreshCount; }
     int RepaintCount() const { return m_repaintCount; }
@@ -86,7 +83,6 @@ class CRecordingOperator : public IOperator {
     std::vector<Message> m_messages;
     std::vector<Question> m_questions;
     std::vector<ProgressCall> m_progressCalls;
-    std::vector<bool> m_enableCalls;
     std::vector<std::string> m_log;
     int m_displaysOpened = 0;
     int m_refreshCount = 0;

@@ -11,10 +11,6 @@ class CSilentOperator : public IOperator {
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
     bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return m_answer; }
     std::shared_ptr<IProgressDisplay> OpenProgress() override { return nullptr; }
-    void EnableControls(bool) override {}
-    void RefreshItemList() override {}
-    void RepaintPreviews() override {}
-    void PumpEvents() override {}
 
   private:
     bool m_answer;

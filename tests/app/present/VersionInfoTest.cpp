@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/present/CModelProfile.h"
 #include "app/present/CVersionInfo.h"
+#include "app/present/ModelTexts.h"
 
 namespace {
 
@@ -43,19 +43,11 @@ TEST(VersionInfo, EmptyRecordGivesEmptyStrings) {
     EXPECT_EQ(HelpBaseName(info), "");
 }
 
-TEST(ModelProfile, TitlesAndDotsPerMm) {
-    EXPECT_EQ(ModelProfile(0).m_modelName, "NV210a");
-    EXPECT_EQ(ModelProfile(0).m_dotsPerMm, 8);
-    EXPECT_EQ(ModelProfile(1).m_modelName, "NV430a");
-    EXPECT_EQ(ModelProfile(1).m_dotsPerMm, 8);
-    EXPECT_EQ(ModelProfile(2).m_modelName, "NV450a");
-    EXPECT_EQ(ModelProfile(2).m_dotsPerMm, 12);
-    EXPECT_EQ(ModelProfile(0).m_radioText, "ミニノクタ(NV210a,NV218a,NV218b,NV218c)");
-    EXPECT_EQ(ModelProfile(2).m_radioText, "ノクタ(NV450a)");
+TEST(ModelTexts, RadioButtonsAndTitles) {
+    EXPECT_EQ(ModelRadioText(0), "ミニノクタ(NV210a,NV218a,NV218b,NV218c)");
+    EXPECT_EQ(ModelRadioText(2), "ノクタ(NV450a)");
+    EXPECT_EQ(ModelRadioText(3), ModelRadioText(0));
     EXPECT_EQ(MakeTitle("NV450a"), "NV450aロゴダウンロードツール");
-    // Out of range falls back to the first model rather than reading past the table.
-    EXPECT_EQ(ModelProfile(3).m_modelName, "NV210a");
-    EXPECT_EQ(ModelProfile(-1).m_modelName, "NV210a");
 }
 
 }  // namespace
