@@ -5,29 +5,15 @@
 #include <system_error>
 
 #include "imaging/TransferFile.h"
+#include "ops/CTransferFileRemover.h"
+#include "ops/NewItemLoader.h"
 #include "res/Texts.h"
-#include "text/ShiftJis.h"
 
 namespace {
 
 std::string ErrorCaption() { return std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)); }
 
 std::string Text(std::string_view text) { return std::string(text); }
-
-// Removes a transfer file when the step that made it ends, whatever the outcome.
-class CTransferFileRemover {
-  public:
-    explicit CTransferFileRemover(std::filesystem::path path) : m_path(std::move(path)) {}
-    ~CTransferFileRemover() {
-        std::error_code ignored;
-        if (!m_path.empty()) std::filesystem::remove(m_path, ignored);
-    }
-    CTransferFileRemover(const CTransferFileRemover&) = delete;
-    CTransferFileRemover& operator=(const CTransferFileRemover&) = delete;
-
-  private:
-    std::filesystem::path m_path;
-};
 
 }  // namespace
 
@@ -72,37 +58,14 @@ bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
 }
 
 std::optional<int> CLogoSession::AddFileToSlot(const std::filesystem::path& path, int startSlot) {
-    if (m_reader.Kind(path) == LogoFileKind::Unsupported) {
-        ShowError(path.string() + Text(texts::kUnsupportedFileSuffix));
-        return std::nullopt;
-    }
-    if (!LoadSourceFile(path)) return std::nullopt;
-
+    if (!ReadItemFile(path, m_reader, m_image, m_op)) return std::nullopt;
     const std::optional<int> slot = m_items.FindFreeSlot(startSlot);
     if (!slot) {
         ShowError(Text(texts::kNoFreeSlot));
         return std::nullopt;
     }
-    CFontPT& item = m_items[*slot];
-    item.m_state = ITEM_NEW;
-    item.m_sourcePath = path;
-    item.m_id = static_cast<std::int16_t>(*slot);
-    item.m_name = sjis::CutToBytes(sjis::FromUtf8Lossy(path.filename().string()), kMaxNameBytes);
-
-    // The transfer file sizes the item. An item whose file cannot be written is refused
-    // rather than kept with zero sizes that would understate the printer memory it needs.
-    const std::filesystem::path transferFile = m_tempFolder.TransferFile(*slot);
-    {
-        CTransferFileRemover remover(transferFile);
-        if (!WriteTransferFile(transferFile, item, m_image, m_op)) {
-            item.Reset();
-            return std::nullopt;
-        }
-        item.BuildHeader();
-    }
-    if (item.m_totalSize > kMaxItemImageBytes) {
-        ShowError(path.string() + Text(texts::kItemTooLargeSuffix));
-        item.Reset();
+    if (!MakeNewItem(path, *slot, m_image, m_tempFolder.TransferFile(*slot), m_items[*slot],
+                     m_op)) {
         return std::nullopt;
     }
     return slot;

@@ -10,23 +10,12 @@
 #include "imaging/PatternHash.h"
 #include "items/CItemTable.h"
 #include "items/PrinterModels.h"
-#include "ops/CLogoSession.h"
+#include "ops/CTempFolder.h"
+#include "ops/NewItemLoader.h"
 #include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
 
 namespace {
-
-// The manifest's files are only loaded, never sent: a link without a port.
-class CNoPortLink : public ISerialLink {
-  public:
-    bool OpenPort(const std::string&) override { return false; }
-    bool ConfigurePort() override { return false; }
-    bool WriteBytes(const std::uint8_t*, std::size_t, const IdleCallback&) override {
-        return false;
-    }
-    std::size_t ReadUpTo(std::uint8_t*, std::size_t, const IdleCallback&) override { return 0; }
-    bool ClosePort() override { return true; }
-};
 
 // Keeps what the loaders say about a file, to report it at the file's line.
 class CLoaderMessages : public IOperator {
@@ -272,12 +261,13 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
     }
 
     CLoaderMessages loaderMessages;
-    CLogoSession loader(loaderMessages, std::make_unique<CNoPortLink>());
-    loader.m_image.keepSourcePixels = false;  // only the transfer image is sent
-    loader.m_reader.SetDecoder(m_decoder);
-    loader.m_reader.m_request.stopRequested = m_stopRequested;
-    loader.m_reader.m_request.dotsPerMm =
-        static_cast<int>(ModelInfo(model.value_or(0)).m_dotsPerMm);
+    CLogoFileReader fileReader;
+    fileReader.SetDecoder(m_decoder);
+    fileReader.m_request.stopRequested = m_stopRequested;
+    fileReader.m_request.dotsPerMm = static_cast<int>(ModelInfo(model.value_or(0)).m_dotsPerMm);
+    CurrentImage image;
+    image.keepSourcePixels = false;  // only the transfer image is sent
+    CTempFolder tempFolder;          // where each logo's transfer file sizes it
     std::int64_t memory = 0;
     bool memoryReported = false;
     std::vector<SyncLogo> logos;
@@ -293,9 +283,12 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
             reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " not found");
             continue;
         }
-        loader.m_reader.m_request.widthMm = entry->widthMm;
-        loader.m_reader.m_request.heightMm = entry->heightMm;
-        if (!loader.AddFile(file, *entry->id)) {
+        fileReader.m_request.widthMm = entry->widthMm;
+        fileReader.m_request.heightMm = entry->heightMm;
+        CFontPT item;
+        if (!ReadItemFile(file, fileReader, image, loaderMessages) ||
+            !MakeNewItem(file, *entry->id, image, tempFolder.TransferFile(*entry->id), item,
+                         loaderMessages)) {
             const std::string said = loaderMessages.Take();
             reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " cannot be used" +
                                               (said.empty() ? "" : ": " + said));
@@ -306,9 +299,9 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
         SyncLogo logo;
         logo.line = entry->line;
         logo.file = file;
-        logo.item = loader.m_items[*entry->id];
+        logo.item = item;
         logo.item.m_name = *entry->name;
-        logo.image = loader.m_image;
+        logo.image = image;
         logo.patternHash = PatternHash(logo.image);
         logo.item.BuildHeader();
         memory += logo.item.GetMemoryNeed();
