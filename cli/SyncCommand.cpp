@@ -13,6 +13,7 @@
 #include "cli/CDecoderModule.h"
 #include "cli/CStopSignals.h"
 #include "cli/CSyncBoard.h"
+#include "cli/ManifestErrorText.h"
 #include "cli/PortDevices.h"
 #include "cli/SyncReport.h"
 #include "ops/CPortSync.h"
@@ -43,8 +44,11 @@ void ReportManifestErrors(CCliContext& context, const std::string& manifest,
     for (const ManifestError& error : errors) {
         context.err << "sync: " << manifest;
         if (error.line > 0) context.err << ':' << error.line;
-        context.err << ": " << error.text << '\n';
-        list.push_back({{"line", error.line}, {"message", error.text}});
+        const std::string text = ManifestErrorText(error);
+        context.err << ": " << text << '\n';
+        list.push_back({{"line", error.line},
+                        {"code", std::string(ManifestProblemCode(error.problem))},
+                        {"message", text}});
     }
     if (json)
         context.out << nlohmann::json{{"manifest_errors", list}}.dump(2, ' ', false, kReplace)

@@ -38,9 +38,18 @@ class CLoaderMessages : public IOperator {
     std::vector<std::string> m_texts;
 };
 
-int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
+ManifestError Refusal(int line, ManifestProblem problem, std::string subject = {},
+                      std::int64_t number = 0, std::string detail = {}) {
+    ManifestError error;
+    error.line = line;
+    error.problem = problem;
+    error.subject = std::move(subject);
+    error.number = number;
+    error.detail = std::move(detail);
+    return error;
+}
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
 
 std::optional<int> ModelNumber(std::string_view name) {
     for (int model = 0; model < kModelCount; ++model) {
@@ -49,34 +58,19 @@ std::optional<int> ModelNumber(std::string_view name) {
     return std::nullopt;
 }
 
-std::string ModelNames() {
-    std::string names;
-    for (int model = 0; model < kModelCount; ++model) {
-        names += (model == 0 ? "" : ", ") + std::string(ModelInfo(model).m_name);
-    }
-    return names;
-}
-
-bool ReadText(const std::filesystem::path& path, std::string& text, std::string& error) {
+std::optional<ManifestError> ReadText(const std::filesystem::path& path, std::string& text) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec) {
-        error = "cannot read the manifest: " + ec.message();
-        return false;
-    }
+    if (ec) return Refusal(0, ManifestProblem::CannotRead, {}, 0, ec.message());
     if (size > CSyncManifest::kMaxFileBytes) {
-        error = "the manifest is " + std::to_string(size) + " bytes, more than a manifest can be";
-        return false;
+        return Refusal(0, ManifestProblem::TooLarge, {}, static_cast<std::int64_t>(size));
     }
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
-    if (!in) {
-        error = "cannot read the manifest";
-        return false;
-    }
+    if (!in) return Refusal(0, ManifestProblem::CannotRead);
     text = content.str();
-    return true;
+    return std::nullopt;
 }
 
 // What one [[logo]] table says, before its file is loaded.
@@ -103,15 +97,15 @@ class CManifestReader {
                 modelGiven = true;
                 const auto* name = value.as_string();
                 model = name ? ModelNumber(name->get()) : std::nullopt;
-                if (!model) Error(LineOf(value), "model must be one of " + ModelNames());
+                if (!model) Error(LineOf(value), ManifestProblem::ModelUnknown);
             } else if (key.str() == "logo") {
                 ReadLogos(value, entries);
             } else {
-                Error(static_cast<int>(key.source().begin.line),
-                      "unknown key " + Quoted(key.str()));
+                Error(static_cast<int>(key.source().begin.line), ManifestProblem::UnknownKey,
+                      std::string(key.str()));
             }
         }
-        if (!modelGiven) Error(0, "the printer model is missing (model = \"NV210a\")");
+        if (!modelGiven) Error(0, ManifestProblem::ModelMissing);
     }
 
     std::filesystem::path Resolve(const std::string& file) const {
@@ -122,13 +116,17 @@ class CManifestReader {
         return ec ? joined : absolute.lexically_normal();
     }
 
-    void Error(int line, std::string text) { m_errors.push_back({line, std::move(text)}); }
+    void Error(int line, ManifestProblem problem, std::string subject = {},
+               std::int64_t number = 0) {
+        m_errors.push_back(Refusal(line, problem, std::move(subject), number));
+    }
+    void Error(ManifestError error) { m_errors.push_back(std::move(error)); }
 
   private:
     void ReadLogos(const toml::node& value, std::vector<LogoEntry>& entries) {
         const toml::array* logos = value.as_array();
         if (logos == nullptr || !logos->is_array_of_tables()) {
-            Error(LineOf(value), "logo must be tables written [[logo]]");
+            Error(LineOf(value), ManifestProblem::LogoNotTables);
             return;
         }
         for (const toml::node& node : *logos) entries.push_back(ReadLogo(*node.as_table()));
@@ -148,7 +146,7 @@ class CManifestReader {
                 if (id != nullptr && id->get() >= 0 && id->get() < kItemCount) {
                     entry.id = static_cast<int>(id->get());
                 } else {
-                    Error(line, "id must be a whole number from 0 to 99");
+                    Error(line, ManifestProblem::IdNotANumber);
                 }
             } else if (key.str() == "name") {
                 entry.name = ReadName(value, line);
@@ -162,16 +160,16 @@ class CManifestReader {
                 if (file != nullptr && !file->get().empty()) {
                     entry.file = file->get();
                 } else {
-                    Error(line, "file must be the path of a logo file");
+                    Error(line, ManifestProblem::FileNotAPath);
                 }
             } else {
-                Error(static_cast<int>(key.source().begin.line),
-                      "unknown key " + Quoted(key.str()));
+                Error(static_cast<int>(key.source().begin.line), ManifestProblem::UnknownKey,
+                      std::string(key.str()));
             }
         }
-        if (!hasId) Error(entry.line, "the logo has no id");
-        if (!hasFile) Error(entry.line, "the logo has no file");
-        if (!table.contains("name")) Error(entry.line, "the logo has no name");
+        if (!hasId) Error(entry.line, ManifestProblem::NoId);
+        if (!hasFile) Error(entry.line, ManifestProblem::NoFile);
+        if (!table.contains("name")) Error(entry.line, ManifestProblem::NoName);
         return entry;
     }
 
@@ -180,8 +178,7 @@ class CManifestReader {
         if (const auto* number = value.as_floating_point()) mm = number->get();
         if (const auto* number = value.as_integer()) mm = static_cast<double>(number->get());
         if (!mm || !(*mm > 0) || *mm > CSyncManifest::kMaxPrintedMm) {
-            Error(line, std::string(key) + " must be a number of millimetres above 0, at most " +
-                            std::to_string(static_cast<int>(CSyncManifest::kMaxPrintedMm)));
+            Error(line, ManifestProblem::MillimetresOutOfRange, std::string(key));
             return std::nullopt;
         }
         return mm;
@@ -190,24 +187,23 @@ class CManifestReader {
     std::optional<std::string> ReadName(const toml::node& value, int line) {
         const auto* text = value.as_string();
         if (text == nullptr) {
-            Error(line, "name must be a string");
+            Error(line, ManifestProblem::NameNotAString);
             return std::nullopt;
         }
         // A control character would never come back from the printer as it was sent (a NUL
         // ends the name there), and would reach every terminal that shows the plan.
         if (text::HasControlCharacter(text->get())) {
-            Error(line, "name " + Quoted(text::EscapeControlCharacters(text->get())) +
-                            " holds a control character");
+            Error(line, ManifestProblem::NameControlCharacter, text->get());
             return std::nullopt;
         }
         const std::optional<std::string> sjisName = sjis::FromUtf8(text->get());
         if (!sjisName) {
-            Error(line, "name " + Quoted(text->get()) + " cannot be written in Shift-JIS");
+            Error(line, ManifestProblem::NameNotShiftJis, text->get());
             return std::nullopt;
         }
         if (sjisName->size() > static_cast<std::size_t>(kMaxNameBytes)) {
-            Error(line, "name " + Quoted(text->get()) + " is " + std::to_string(sjisName->size()) +
-                            " bytes in Shift-JIS, more than 32");
+            Error(line, ManifestProblem::NameTooLong, text->get(),
+                  static_cast<std::int64_t>(sjisName->size()));
             return std::nullopt;
         }
         return sjisName;
@@ -219,20 +215,72 @@ class CManifestReader {
 
 }  // namespace
 
+std::string_view ManifestProblemCode(ManifestProblem problem) {
+    switch (problem) {
+        case ManifestProblem::CannotRead:
+            return "cannot-read";
+        case ManifestProblem::TooLarge:
+            return "too-large";
+        case ManifestProblem::Syntax:
+            return "syntax";
+        case ManifestProblem::ModelUnknown:
+            return "model-unknown";
+        case ManifestProblem::ModelMissing:
+            return "model-missing";
+        case ManifestProblem::UnknownKey:
+            return "unknown-key";
+        case ManifestProblem::LogoNotTables:
+            return "logo-not-tables";
+        case ManifestProblem::IdNotANumber:
+            return "id-not-a-number";
+        case ManifestProblem::FileNotAPath:
+            return "file-not-a-path";
+        case ManifestProblem::NoId:
+            return "no-id";
+        case ManifestProblem::NoFile:
+            return "no-file";
+        case ManifestProblem::NoName:
+            return "no-name";
+        case ManifestProblem::MillimetresOutOfRange:
+            return "millimetres-out-of-range";
+        case ManifestProblem::NameNotAString:
+            return "name-not-a-string";
+        case ManifestProblem::NameControlCharacter:
+            return "name-control-character";
+        case ManifestProblem::NameNotShiftJis:
+            return "name-not-shift-jis";
+        case ManifestProblem::NameTooLong:
+            return "name-too-long";
+        case ManifestProblem::IdTwice:
+            return "id-twice";
+        case ManifestProblem::TooManyLogos:
+            return "too-many-logos";
+        case ManifestProblem::Stopped:
+            return "stopped";
+        case ManifestProblem::FileNotFound:
+            return "file-not-found";
+        case ManifestProblem::FileUnusable:
+            return "file-unusable";
+        case ManifestProblem::MemoryFull:
+            return "memory-full";
+    }
+    return "unknown";
+}
+
 bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<ManifestError>& errors) {
     m_logos.clear();
     errors.clear();
     std::string text;
-    std::string readError;
-    if (!ReadText(path, text, readError)) {
-        errors.push_back({0, readError});
+    if (std::optional<ManifestError> unread = ReadText(path, text)) {
+        errors.push_back(std::move(*unread));
         return false;
     }
     toml::table root;
     try {
         root = toml::parse(text, path.string());
     } catch (const toml::parse_error& e) {
-        errors.push_back({static_cast<int>(e.source().begin.line), std::string(e.description())});
+        errors.push_back(Refusal(static_cast<int>(e.source().begin.line), ManifestProblem::Syntax,
+                                 {}, 0, std::string(e.description())));
         return false;
     }
 
@@ -248,16 +296,16 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
         if (!entry.id) continue;
         const auto [it, inserted] = firstLine.emplace(*entry.id, entry.idLine);
         if (!inserted) {
-            reader.Error(entry.idLine, "ID " + std::to_string(*entry.id) +
-                                           " is used twice (first at line " +
-                                           std::to_string(it->second) + ")");
+            ManifestError twice = Refusal(entry.idLine, ManifestProblem::IdTwice, {}, *entry.id);
+            twice.firstLine = it->second;
+            reader.Error(std::move(twice));
         } else {
             unique.push_back(&entry);
         }
     }
     if (unique.size() > static_cast<std::size_t>(kMaxItemsAtDownload)) {
-        reader.Error(unique[kMaxItemsAtDownload]->line,
-                     std::to_string(unique.size()) + " logos: a printer holds at most 80 IDs");
+        reader.Error(unique[kMaxItemsAtDownload]->line, ManifestProblem::TooManyLogos, {},
+                     static_cast<std::int64_t>(unique.size()));
     }
 
     CLoaderMessages loaderMessages;
@@ -273,14 +321,14 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
     std::vector<SyncLogo> logos;
     for (const LogoEntry* entry : unique) {
         if (m_stopRequested && m_stopRequested()) {
-            reader.Error(0, "stopped");
+            reader.Error(0, ManifestProblem::Stopped);
             break;
         }
         if (entry->file.empty()) continue;
         const std::filesystem::path file = reader.Resolve(entry->file);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(file, ec)) {
-            reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " not found");
+            reader.Error(entry->fileLine, ManifestProblem::FileNotFound, entry->file);
             continue;
         }
         fileReader.m_request.widthMm = entry->widthMm;
@@ -289,9 +337,8 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
         if (!ReadItemFile(file, fileReader, image, loaderMessages) ||
             !MakeNewItem(file, *entry->id, image, tempFolder.TransferFile(*entry->id), item,
                          loaderMessages)) {
-            const std::string said = loaderMessages.Take();
-            reader.Error(entry->fileLine, "file " + Quoted(entry->file) + " cannot be used" +
-                                              (said.empty() ? "" : ": " + said));
+            reader.Error(Refusal(entry->fileLine, ManifestProblem::FileUnusable, entry->file, 0,
+                                 loaderMessages.Take()));
             continue;
         }
         loaderMessages.Take();
@@ -307,9 +354,7 @@ bool CSyncManifest::Load(const std::filesystem::path& path, std::vector<Manifest
         memory += logo.item.GetMemoryNeed();
         if (!memoryReported && CItemTable::GaugePosition(memory) >= kGaugeMax) {
             memoryReported = true;
-            reader.Error(entry->line, "with this logo the logos need " + std::to_string(memory) +
-                                          " bytes: a printer holds less than 240 Kbyte (" +
-                                          std::to_string(kPrinterMemory) + " bytes)");
+            reader.Error(entry->line, ManifestProblem::MemoryFull, {}, memory);
         }
         logos.push_back(std::move(logo));
     }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "imaging/CurrentImage.h"
@@ -21,11 +22,46 @@ struct SyncLogo {
     std::uint64_t patternHash = 0;  // PatternHash of `image`
 };
 
+// What is wrong with a manifest; the front end words it (subject, number and detail as
+// each problem says).
+enum class ManifestProblem {
+    CannotRead,             // detail: why, when the system says
+    TooLarge,               // number: the file's bytes
+    Syntax,                 // detail: the TOML parser's description
+    ModelUnknown,           // the model is none of ModelInfo's names
+    ModelMissing,           //
+    UnknownKey,             // subject: the key
+    LogoNotTables,          // `logo` is not an array of tables
+    IdNotANumber,           // not a whole number from 0 to 99
+    FileNotAPath,           //
+    NoId,                   //
+    NoFile,                 //
+    NoName,                 //
+    MillimetresOutOfRange,  // subject: the key (width_mm, height_mm)
+    NameNotAString,         //
+    NameControlCharacter,   // subject: the name as written (UTF-8)
+    NameNotShiftJis,        // subject: the name
+    NameTooLong,            // subject: the name; number: its Shift-JIS bytes
+    IdTwice,                // number: the ID; firstLine: where it came first
+    TooManyLogos,           // number: how many logos
+    Stopped,                // a stop was asked for while the files were read
+    FileNotFound,           // subject: the file as written
+    FileUnusable,           // subject: the file as written; detail: what its loader said
+    MemoryFull,             // number: the bytes the logos need up to this one
+};
+
 // One refusal of a manifest, at the line it concerns (0: the file as a whole).
 struct ManifestError {
     int line = 0;
-    std::string text;
+    ManifestProblem problem = ManifestProblem::CannotRead;
+    std::string subject;
+    std::int64_t number = 0;
+    int firstLine = 0;
+    std::string detail;
 };
+
+// A stable name of the problem for scripts ("unknown-key", "file-not-found", ...).
+std::string_view ManifestProblemCode(ManifestProblem problem);
 
 // The logo manifest of `sync`: a TOML file naming the printer model and, in one [[logo]]
 // table each, the logos every printer must hold:

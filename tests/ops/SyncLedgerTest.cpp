@@ -18,7 +18,7 @@ class SyncLedger : public SessionFixture {
         std::ofstream(m_files / "logos.toml") << "model = \"NV210a\"\n" << logos;
         std::vector<ManifestError> errors;
         ASSERT_TRUE(m_manifest.Load(m_files / "logos.toml", errors))
-            << (errors.empty() ? "" : errors[0].text);
+            << (errors.empty() ? "" : ManifestProblemCode(errors[0].problem));
     }
 
     static std::string Logo(int id, const std::string& file) {

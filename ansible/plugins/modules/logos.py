@@ -122,7 +122,7 @@ failures:
   type: list
   elements: dict
 manifest_errors:
-  description: Why the manifest was refused (line and message); no printer was touched.
+  description: Why the manifest was refused (line, code and message); no printer was touched.
   returned: on a refused manifest
   type: list
   elements: dict
