@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <new>
 #include <system_error>
 #include <vector>
 
@@ -97,6 +98,14 @@ std::optional<DecodeOutcome> DrawSvgInOwnProcess(const std::filesystem::path& pr
                                                  const ImageDecodeRequest& request,
                                                  std::chrono::steady_clock::time_point deadline,
                                                  IRgbaRowSink& sink, std::string& reason) {
+    const std::size_t stride = static_cast<std::size_t>(width) * 4;
+    const int rowsPerBand = SvgRowsPerBand(width, height);
+    std::vector<std::uint8_t> band;
+    try {
+        band.resize(stride * static_cast<std::size_t>(rowsPerBand));
+    } catch (const std::bad_alloc&) {
+        return DecodeOutcome::NoMemory;
+    }
     const int documentFd = DocumentFile(document);
     if (documentFd < 0) return std::nullopt;
     int rows[2];
@@ -128,9 +137,6 @@ std::optional<DecodeOutcome> DrawSvgInOwnProcess(const std::filesystem::path& pr
         return std::nullopt;
     }
 
-    const std::size_t stride = static_cast<std::size_t>(width) * 4;
-    const int rowsPerBand = SvgRowsPerBand(width, height);
-    std::vector<std::uint8_t> band(stride * static_cast<std::size_t>(rowsPerBand));
     int top = 0;
     std::size_t filled = 0;
     std::optional<DecodeOutcome> ended;  // set when the helper is stopped or gone
