@@ -151,9 +151,10 @@ void CLogoView::BuildForm() {
              1) +
         1;
     for (int column = 0; column < kListColumnCount; ++column) {
-        const ListColumn& spec = ListColumns()[static_cast<std::size_t>(column)];
-        m_itemList->setHorizontalHeaderItem(column, new QTableWidgetItem(Qs(spec.m_heading)));
-        int width = std::max(spec.m_width, m_itemList->horizontalHeader()->sectionSizeHint(column));
+        const ListColumn& listColumn = ListColumns()[static_cast<std::size_t>(column)];
+        m_itemList->setHorizontalHeaderItem(column, new QTableWidgetItem(Qs(listColumn.m_heading)));
+        int width =
+            std::max(listColumn.m_width, m_itemList->horizontalHeader()->sectionSizeHint(column));
         for (const std::string& text : ListColumnTexts(column)) {
             width = std::max(width, metrics.horizontalAdvance(Qs(text)) + cellMargins);
         }
