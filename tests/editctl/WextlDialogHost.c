@@ -6,21 +6,13 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "WextlHostCheck.h"
 #include "wextl/wextl.h"
 
-static int g_failures;
 static LRESULT g_defId;
 static int g_commandId = -1;
 static LPARAM g_commandControl;
 static int g_destroyOnCancel;
-
-#define EXPECT(cond)                                                   \
-    do {                                                               \
-        if (!(cond)) {                                                 \
-            fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
-            ++g_failures;                                              \
-        }                                                              \
-    } while (0)
 
 static LRESULT dialog_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == DM_GETDEFID) {

@@ -5,9 +5,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "WextlHostCheck.h"
 #include "wextl/wextl.h"
 
-static int g_failures;
 static LRESULT g_createAnswer;
 static LRESULT g_nccreateAnswer = TRUE;
 static DWORD g_procError;
@@ -36,14 +36,6 @@ static LRESULT subclass_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     }
     return WextlCallWindowProcA(g_previous, hwnd, message, wParam, lParam);
 }
-
-#define EXPECT(cond)                                                   \
-    do {                                                               \
-        if (!(cond)) {                                                 \
-            fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
-            ++g_failures;                                              \
-        }                                                              \
-    } while (0)
 
 static LRESULT host_proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE && g_nccreateAnswer != TRUE) {

@@ -4,17 +4,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "WextlHostCheck.h"
 #include "wextl/wextl.h"
-
-static int g_failures;
-
-#define EXPECT(cond)                                                   \
-    do {                                                               \
-        if (!(cond)) {                                                 \
-            fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #cond); \
-            ++g_failures;                                              \
-        }                                                              \
-    } while (0)
 
 static int g_handCursor; /* the host's WM_SETCURSOR handler takes over */
 
