@@ -108,6 +108,5 @@ int CKEUiHook::askMessageBox(HWND owner, const std::string& text, const std::str
             return answer;
         }
     }
-    return layout.escapeId != 0 ? layout.escapeId
-                                : layout.buttons[static_cast<std::size_t>(layout.defaultIndex)].id;
+    return layout.dismissedAnswer();
 }

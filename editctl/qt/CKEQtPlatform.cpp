@@ -220,7 +220,7 @@ int CKEQtPlatform::messageBox(HWND /*owner*/, const std::string& text, const std
         }
     }
     // Closed without a button (the window manager's close): what Esc would answer.
-    return layout.escapeId != 0 ? layout.escapeId : layout.buttons[layout.defaultIndex].id;
+    return layout.dismissedAnswer();
 }
 
 std::uint64_t CKEQtPlatform::nowMs() const { return static_cast<std::uint64_t>(m_clock.elapsed()); }

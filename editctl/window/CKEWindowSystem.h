@@ -156,10 +156,9 @@ class CKEWindowSystem {
     void unlock(CKEWindow& window);
     void free(std::unique_ptr<CKEWindow> record);
     LRESULT callProc(CKEWindow& window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
-    // What the library's loops take: posted, then input, then a due timer; never WM_QUIT,
-    // which stays for the host's own loop.
-    bool takeForLibraryLoop(MSG& msg);
+    // The next message for GetMessage and PeekMessage; the library's own loops leave the quit
+    // request (`quit` false) for the host's loop.
+    bool takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove, bool quit = true);
     bool takeInput(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove);
     bool takeTimer(MSG& msg, HWND hwnd, bool remove);
     // Marks a host's GetMessage, PeekMessage or pump as running while it lives.

@@ -96,13 +96,14 @@ bool CKEWindowSystem::takeInput(MSG& msg, HWND hwnd, UINT first, UINT last, bool
     return true;
 }
 
-bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove) {
+bool CKEWindowSystem::takeNextMessage(MSG& msg, HWND hwnd, UINT first, UINT last, bool remove,
+                                      bool quit) {
     // Win32's order: posted messages, the quit request, input, timers.
     if (std::optional<CKEQueuedMessage> posted = m_queue.peek(hwnd, first, last, remove)) {
         msg = posted->msg;
         return true;
     }
-    if (m_queue.quitPosted()) {
+    if (quit && m_queue.quitPosted()) {
         msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(m_queue.exitCode()), 0, 0, {0, 0}};
         if (remove) {
             m_queue.clearQuit();
@@ -130,14 +131,6 @@ bool CKEWindowSystem::takeTimer(MSG& msg, HWND hwnd, bool remove) {
               static_cast<DWORD>(now),
               m_platform.cursorPos()};
     return true;
-}
-
-bool CKEWindowSystem::takeForLibraryLoop(MSG& msg) {
-    if (std::optional<CKEQueuedMessage> posted = m_queue.peek(nullptr, 0, 0, true)) {
-        msg = posted->msg;
-        return true;
-    }
-    return takeInput(msg, nullptr, 0, 0, true) || takeTimer(msg, nullptr, true);
 }
 
 bool CKEWindowSystem::peekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT removeFlags) {
@@ -185,7 +178,7 @@ int CKEWindowSystem::pumpMessages(int timeoutMs) {
     for (;;) {
         m_platform.processEvents(0);
         MSG msg{};
-        if (!takeForLibraryLoop(msg)) {
+        if (!takeNextMessage(msg, nullptr, 0, 0, true, false)) {
             break;
         }
         translateMessage(msg);
@@ -204,7 +197,7 @@ int CKEWindowSystem::dispatchQueued(int limit) {
     }
     int dispatched = 0;
     MSG msg{};
-    while (dispatched < limit && takeForLibraryLoop(msg)) {
+    while (dispatched < limit && takeNextMessage(msg, nullptr, 0, 0, true, false)) {
         translateMessage(msg);
         dispatchMessage(msg);
         ++dispatched;

@@ -17,6 +17,13 @@ struct KEMessageBoxLayout {
     int defaultIndex = 0;
     int escapeId = 0;
     UINT icon = 0;  // MB_ICONHAND, MB_ICONQUESTION, MB_ICONEXCLAMATION, MB_ICONASTERISK or 0
+
+    // The answer of a box closed without a button: Esc's, or the default button's where Esc
+    // does nothing. 0 for a layout without buttons.
+    int dismissedAnswer() const {
+        if (buttons.empty()) return 0;
+        return escapeId != 0 ? escapeId : buttons[static_cast<std::size_t>(defaultIndex)].id;
+    }
 };
 
 KEMessageBoxLayout KEMessageBoxLayoutOf(UINT type);
