@@ -3,6 +3,18 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/CConfirmingOperator.h"
+#include "cli/OutcomeText.h"
+
+namespace {
+
+// The exit status of a deletion, after saying what stopped it.
+int Reported(CCliContext& context, const OperationOutcome& outcome) {
+    if (outcome.Succeeded()) return 0;
+    context.err << "delete: " << OutcomeText(outcome) << '\n';
+    return 1;
+}
+
+}  // namespace
 
 CLI::App* DeleteCommand::Register(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
@@ -20,7 +32,7 @@ int DeleteCommand::Run(CCliContext& context) {
         context.err << "delete: give the IDs to delete, or --all\n";
         return 2;
     }
-    if (m_all) return m_port.OpenSession(context.op)->OnAllClear() ? 0 : 1;
+    if (m_all) return Reported(context, m_port.OpenSession(context.op)->OnAllClear());
     // The IDs named on the command line are what the operator wants deleted: no question.
     // The command line keeps no table, so every ID given counts as registered; for an ID
     // that holds nothing the printer answers that there was nothing to delete.
@@ -31,5 +43,5 @@ int DeleteCommand::Run(CCliContext& context) {
         item.m_id = static_cast<std::int16_t>(id);
         item.m_state = ITEM_REGISTERED;
     }
-    return session->OnClearIds(m_ids) ? 0 : 1;
+    return Reported(context, session->OnClearIds(m_ids));
 }

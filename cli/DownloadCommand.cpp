@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/ItemRows.h"
+#include "cli/OutcomeText.h"
 #include "items/PrinterModels.h"
 #include "text/ControlCharacters.h"
 #include "text/ShiftJis.h"
@@ -77,20 +78,24 @@ int DownloadCommand::Run(CCliContext& context) {
         return 1;
     }
     const bool allAdded = added.size() == paths.size();
-    if (!session->OnStartTransfer()) return 1;
-
-    std::vector<CFontPT> sent;
-    for (int slot : added) {
-        const CFontPT& item = session->m_items[slot];
-        if (item.m_state == ITEM_REGISTERED) {
-            sent.push_back(item);
-        } else {
-            context.err << "download: ID " << slot << " was not overwritten and still waits\n";
-        }
+    const OperationOutcome download = session->OnStartTransfer();
+    if (!download.Succeeded()) {
+        context.err << "download: " << OutcomeText(download) << '\n';
+        return 1;
+    }
+    for (int slot : download.kept) {
+        context.err << "download: ID " << slot << " was not overwritten and still waits\n";
     }
     if (!m_verify) return allAdded ? 0 : 1;
 
-    if (!session->OnGetInfo()) return 1;
+    // What was sent, before the read-back replaces the table.
+    std::vector<CFontPT> sent;
+    for (int slot : download.ids) sent.push_back(session->m_items[slot]);
+    const OperationOutcome readBack = session->OnGetInfo();
+    if (!readBack.Succeeded()) {
+        context.err << "download: verify: " << OutcomeText(readBack) << '\n';
+        return 1;
+    }
     bool verified = true;
     for (const CFontPT& item : sent) {
         verified = Matches(context.err, item, session->m_items[item.m_id]) && verified;

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/ItemRows.h"
+#include "cli/OutcomeText.h"
 #include "items/PrinterModels.h"
 #include "text/ShiftJis.h"
 
@@ -57,7 +58,9 @@ CLI::App* InfoCommand::Register(CLI::App& app) {
 
 int InfoCommand::Run(CCliContext& context) {
     std::unique_ptr<CLogoSession> session = m_port.OpenSession(context.op);
-    const bool complete = session->OnGetInfo();
+    const OperationOutcome outcome = session->OnGetInfo();
+    const bool complete = outcome.Succeeded();
+    if (!complete) context.err << "info: " << OutcomeText(outcome) << '\n';
     const CItemTable& items = session->m_items;
     // A failure that read nothing prints nothing: an empty list would claim an empty printer.
     // Records that arrived before a stream broke off are shown, as the table keeps them.

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/CTerminalOperator.h"
+#include "cli/OutcomeText.h"
 #include "text/ControlCharacters.h"
 
 namespace {
@@ -24,16 +25,31 @@ std::string Joined(const std::vector<std::string>& texts) {
     return joined;
 }
 
+bool StepSaysStopped(const PortSyncFailure& failure) {
+    return failure.step && failure.step->status == OperationStatus::Stopped;
+}
+
 // The command line's words for why a port failed, one text each: the session's messages,
-// the step's result (with "stopped" when a stop ended it), the ledger that could not be
-// written.
+// what the step came to (and that a stop ended it), the ledger that could not be written.
 std::vector<std::string> FailureTexts(const PortSyncFailure& failure) {
     std::vector<std::string> texts = failure.messages;
-    std::string result = failure.stepResult;
-    if (failure.stopped) result += (result.empty() ? "" : " ") + std::string("stopped");
+    std::string result = failure.step ? OutcomeText(*failure.step) : std::string();
+    if (failure.stopped && !StepSaysStopped(failure)) {
+        result += (result.empty() ? "" : "; ") + std::string("stopped");
+    }
     if (!result.empty()) texts.push_back(result);
     if (failure.ledger) texts.push_back(LedgerFailureText(*failure.ledger));
     return texts;
+}
+
+// How the failed step ended, for scripts: the transaction's code and the ID it was at.
+void AddFailureCause(nlohmann::json& entry, const PortSyncFailure& failure) {
+    if (failure.stopped) {
+        entry["cause"] = TransactionStatusCode(TransactionStatus::Stopped);
+    } else if (failure.step && failure.step->cause != TransactionStatus::Done) {
+        entry["cause"] = TransactionStatusCode(failure.step->cause);
+    }
+    if (failure.step && failure.step->failedId) entry["failed_id"] = *failure.step->failedId;
 }
 
 nlohmann::json StepJson(const SyncStep& step) {
@@ -133,6 +149,7 @@ nlohmann::json SyncJson(const std::vector<std::unique_ptr<CPortSync>>& ports, bo
                 texts.push_back(CTerminalOperator::ForTerminal(text));
             }
             entry["messages"] = texts;
+            AddFailureCause(entry, port->Failure());
         }
         allOk = allOk && !port->Failed();
         list.push_back(entry);

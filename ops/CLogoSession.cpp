@@ -15,6 +15,15 @@ std::string ErrorCaption() { return std::string(texts::StringTable(texts::IDS_ER
 
 std::string Text(std::string_view text) { return std::string(text); }
 
+std::string Text(OperationText text) { return Text(OperationTextOf(text)); }
+
+OperationOutcome Outcome(OperationStatus status, std::optional<OperationText> text) {
+    OperationOutcome outcome;
+    outcome.status = status;
+    outcome.text = text;
+    return outcome;
+}
+
 }  // namespace
 
 // Marks the session busy for the length of one operation.
@@ -49,8 +58,20 @@ void CLogoSession::Finish(const std::string& text) {
     m_progress->ShowCloseButton();
 }
 
-bool CLogoSession::LoadSourceFile(const std::filesystem::path& path) {
-    return m_reader.Load(path, m_image, m_op);
+OperationOutcome CLogoSession::Refuse(OperationText text, const std::string& caption) {
+    m_op.ShowMessage(caption, Text(text), MessageIcon::Exclamation);
+    return Outcome(OperationStatus::Refused, text);
+}
+
+OperationOutcome CLogoSession::Fail(OperationOutcome outcome, OperationText text,
+                                    TransactionStatus cause, std::optional<int> id) {
+    Finish(Text(text));
+    const bool stopped = cause == TransactionStatus::Stopped || StopRequested();
+    outcome.status = stopped ? OperationStatus::Stopped : OperationStatus::Failed;
+    outcome.text = text;
+    outcome.cause = stopped ? TransactionStatus::Stopped : cause;
+    outcome.failedId = id;
+    return outcome;
 }
 
 bool CLogoSession::AddFile(const std::filesystem::path& path, int startSlot) {
@@ -83,80 +104,74 @@ std::vector<int> CLogoSession::AddFiles(const std::vector<std::filesystem::path>
     return added;
 }
 
-void CLogoSession::ShowItemImage(int slot) {
+bool CLogoSession::ShowItemImage(int slot) {
     if (!CItemTable::IsValidSlot(slot) || m_items[slot].m_state != ITEM_NEW) {
         m_op.RepaintPreviews();
-        return;
+        return false;
     }
     const std::filesystem::path& path = m_items[slot].m_sourcePath;
     if (m_reader.Kind(path) == LogoFileKind::Unsupported) {
         ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
-        return;
+        return false;
     }
-    if (LoadSourceFile(path)) m_op.RepaintPreviews();
+    if (!m_reader.Load(path, m_image, m_op)) return false;
+    m_op.RepaintPreviews();
+    return true;
 }
 
-bool CLogoSession::OnStartTransfer() { return OnStartTransfer(PlannedImages{}); }
+OperationOutcome CLogoSession::OnStartTransfer() { return OnStartTransfer(PlannedImages{}); }
 
-bool CLogoSession::OnStartTransfer(const PlannedImages& planned) {
+OperationOutcome CLogoSession::OnStartTransfer(const PlannedImages& planned) {
     if (CItemTable::GaugePosition(m_items.GetMemoryTotal()) >= kGaugeMax) {
-        ShowError(Text(texts::kDownloadMemoryFull));
-        return false;
+        return Refuse(OperationText::DownloadMemoryFull, ErrorCaption());
     }
     if (m_items.CountInUse() > kMaxItemsAtDownload) {
-        ShowError(Text(texts::kDownloadTooManyIds));
-        return false;
+        return Refuse(OperationText::DownloadTooManyIds, ErrorCaption());
     }
     CBusyScope busy(m_busy);
     const int waiting = m_items.CountNew();
     m_progress = m_op.OpenProgress();
     m_progress->SetProgress(waiting, 0, Text(texts::kWaitingForPrinter));
 
+    OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::DownloadDone);
     int sent = 0;
     for (int slot = 0; slot < kItemCount; ++slot) {
         CFontPT& item = m_items[slot];
         if (item.m_state != ITEM_NEW) continue;
         if (StopRequested()) {
-            Finish(Text(texts::kDownloadFailed));
-            return false;
+            return Fail(std::move(outcome), OperationText::DownloadFailed,
+                        TransactionStatus::Stopped, slot);
         }
         m_previewSlot = slot;
         const auto plannedImage = planned.find(slot);
-        const CurrentImage* image = &m_image;
-        bool loaded = true;
-        if (plannedImage != planned.end()) {
-            image = plannedImage->second;
-            m_op.PumpEvents();
-        } else {
-            ShowItemImage(slot);
-            m_op.PumpEvents();
-            // The item is sent from a fresh reading of its file. A file that can no longer
-            // be read fails the item (its loader has said why) rather than sending the image
-            // of another item under this ID.
-            if (m_reader.Kind(item.m_sourcePath) == LogoFileKind::Unsupported) {
-                ShowError(std::string(texts::StringTable(texts::IDS_UNEXPECTED_FILE)));
-            } else {
-                loaded = LoadSourceFile(item.m_sourcePath);
-            }
-        }
+        const bool isPlanned = plannedImage != planned.end();
+        const CurrentImage* image = isPlanned ? plannedImage->second : &m_image;
+        // Unplanned, the item is sent from a fresh reading of its file, which the previews
+        // show. A file that can no longer be read fails the item (its loader has said why)
+        // rather than sending the image of another item under this ID.
+        const bool loaded = isPlanned || ShowItemImage(slot);
+        m_op.PumpEvents();
         const std::filesystem::path transferFile = m_tempFolder.TransferFile(slot);
         CTransferFileRemover remover(transferFile);
         const bool written = loaded && WriteTransferFile(transferFile, item, *image, m_op);
         item.BuildHeader();
-        if (!written || !m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)) {
-            Finish(Text(texts::kDownloadFailed));
-            return false;
+        const TransactionResult result =
+            written ? m_protocol.DownloadItem(m_portName, transferFile, item, m_previewSlot)
+                    : TransactionResult(TransactionStatus::NoTransferFile);
+        if (!result) {
+            return Fail(std::move(outcome), OperationText::DownloadFailed, result.status, slot);
         }
+        (result.status == TransactionStatus::Declined ? outcome.kept : outcome.ids).push_back(slot);
         ++sent;
         m_progress->SetProgress(waiting, sent, Text(texts::kDownloadSending));
     }
-    m_progress->SetProgress(waiting, waiting, Text(texts::kDownloadDone));
+    m_progress->SetProgress(waiting, waiting, Text(outcome.text.value()));
     m_progress->ShowCloseButton();
     m_op.RefreshItemList();
-    return true;
+    return outcome;
 }
 
-bool CLogoSession::OnGetInfo() {
+OperationOutcome CLogoSession::OnGetInfo() {
     CBusyScope busy(m_busy);
     bool progressReported = false;
     InfoCallbacks callbacks;
@@ -176,26 +191,41 @@ bool CLogoSession::OnGetInfo() {
                                 Text(texts::kInfoReading));
     };
     const InfoResult result = m_protocol.ReadRegistrations(m_portName, m_items, callbacks);
+    OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::InfoDone);
+    for (int slot = 0; slot < kItemCount; ++slot) {
+        if (m_items[slot].m_state == ITEM_REGISTERED) outcome.ids.push_back(slot);
+    }
     switch (result.status) {
         case InfoStatus::PortNotOpened:
-            return false;
+            // Nothing was asked, and the progress display never opened: the port's own
+            // message (when the port failed) is all the operator sees.
+            outcome.status = StopRequested() ? OperationStatus::Stopped : OperationStatus::Failed;
+            outcome.text.reset();
+            outcome.cause =
+                StopRequested() ? TransactionStatus::Stopped : TransactionStatus::PortNotOpened;
+            return outcome;
         case InfoStatus::NoAnswer:
+            outcome =
+                Fail(std::move(outcome), OperationText::InfoFailed, TransactionStatus::NoAnswer);
+            break;
         case InfoStatus::UnknownReply:
-            Finish(Text(texts::kInfoFailed));
+            outcome = Fail(std::move(outcome), OperationText::InfoFailed,
+                           TransactionStatus::UnexpectedReply);
             break;
         case InfoStatus::Broken:
-            Finish(Text(texts::kInfoBroken));
+            outcome =
+                Fail(std::move(outcome), OperationText::InfoBroken, TransactionStatus::BrokenReply);
             break;
         case InfoStatus::Complete:
             if (!progressReported) m_progress->SetBar(1, 1);  // nothing registered: bar full
-            Finish(Text(texts::kInfoDone));
+            Finish(Text(OperationText::InfoDone));
             break;
     }
     m_op.RefreshItemList();
-    return result.status == InfoStatus::Complete;
+    return outcome;
 }
 
-bool CLogoSession::OnClearIds(std::vector<int> rows) {
+OperationOutcome CLogoSession::OnClearIds(std::vector<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::erase_if(rows, [](int row) { return !CItemTable::IsValidSlot(row); });
@@ -207,56 +237,56 @@ bool CLogoSession::OnClearIds(std::vector<int> rows) {
         anyRegistered = anyRegistered || m_items[row].m_state == ITEM_REGISTERED;
     }
     if (inUse == 0) {
-        m_op.ShowMessage(Text(texts::kResultCaption), Text(texts::kDeleteNothingSelected),
-                         MessageIcon::Exclamation);
-        return false;
+        return Refuse(OperationText::DeleteNothingSelected, Text(texts::kResultCaption));
     }
     if (anyRegistered &&
         !m_op.AskYesNo(Text(texts::kConfirmCaption), Text(texts::kDeleteRegisteredQuestion),
                        MessageIcon::Information)) {
-        return false;
+        return Outcome(OperationStatus::Declined, std::nullopt);
     }
     CBusyScope busy(m_busy);
     m_progress = m_op.OpenProgress();
     m_progress->SetProgress(inUse, 0, Text(texts::kDeleting));
-    int done = 0;
+    OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::DeleteDone);
     for (int row : rows) {
         m_op.PumpEvents();
         CFontPT& item = m_items[row];
-        if (StopRequested() ||
-            (item.m_state == ITEM_REGISTERED && !m_protocol.DeleteId(m_portName, row))) {
-            Finish(Text(texts::kDeleteFailed));
-            return false;
+        const TransactionResult result =
+            StopRequested()                   ? TransactionResult(TransactionStatus::Stopped)
+            : item.m_state == ITEM_REGISTERED ? m_protocol.DeleteId(m_portName, row)
+                                              : TransactionResult(TransactionStatus::Done);
+        if (!result) {
+            return Fail(std::move(outcome), OperationText::DeleteFailed, result.status, row);
         }
-        if (item.InUse()) m_progress->SetBar(inUse, ++done);
+        if (item.InUse()) {
+            outcome.ids.push_back(row);
+            m_progress->SetBar(inUse, static_cast<int>(outcome.ids.size()));
+        }
         item.Reset();
         m_op.PumpEvents();
     }
-    m_progress->SetProgress(inUse, inUse, Text(texts::kDeleteDone));
+    m_progress->SetProgress(inUse, inUse, Text(OperationText::DeleteDone));
     m_progress->ShowCloseButton();
     m_op.RefreshItemList();
-    return true;
+    return outcome;
 }
 
-bool CLogoSession::OnAllClear() {
+OperationOutcome CLogoSession::OnAllClear() {
     if (!m_op.AskYesNo(Text(texts::kAllClearCaption), Text(texts::kAllClearQuestion),
                        MessageIcon::Exclamation)) {
-        return false;
+        return Outcome(OperationStatus::Declined, std::nullopt);
     }
     CBusyScope busy(m_busy);
     m_progress = m_op.OpenProgress();
     m_progress->SetProgress(1, 0, Text(texts::kAllClearing));
     m_op.PumpEvents();
-    const bool deleted = m_protocol.DeleteAllIds(m_portName);
-    if (deleted) {
-        ClearTable();
-        m_op.RefreshItemList();
-        m_progress->SetProgress(1, 1, Text(texts::kAllClearDone));
-    } else {
-        m_progress->SetMessage(Text(texts::kAllClearFailed));
-    }
+    const TransactionResult result = m_protocol.DeleteAllIds(m_portName);
+    if (!result) return Fail(OperationOutcome{}, OperationText::AllClearFailed, result.status);
+    ClearTable();
+    m_op.RefreshItemList();
+    m_progress->SetProgress(1, 1, Text(OperationText::AllClearDone));
     m_progress->ShowCloseButton();
-    return deleted;
+    return Outcome(OperationStatus::Done, OperationText::AllClearDone);
 }
 
 BatchConversionResult CLogoSession::OnConvertBmpToPld(

@@ -14,6 +14,7 @@
 #include "imaging/LogoFileKind.h"
 #include "items/CItemTable.h"
 #include "ops/CTempFolder.h"
+#include "ops/OperationOutcome.h"
 #include "protocol/CPrinterProtocol.h"
 #include "serial/CStopFlag.h"
 #include "serial/ISerialLink.h"
@@ -56,22 +57,28 @@ class CLogoSession {
     // Adds files in order from one start slot, then refreshes the list and the previews.
     // Returns the slots that were filled.
     std::vector<int> AddFiles(const std::vector<std::filesystem::path>& paths, int startSlot);
-    // Loads the image of a new item into the current image and repaints the previews.
-    void ShowItemImage(int slot);
+    // Loads the image of a new item into the current image and repaints the previews. True
+    // when the current image now holds the item's.
+    bool ShowItemImage(int slot);
 
-    // Downloads every new item, in ID order. True when all were sent (or declined).
-    bool OnStartTransfer();
+    // The printer operations show their progress and results to the operator as they go,
+    // and return what they came to.
+
+    // Downloads every new item, in ID order. Done when all were sent (or kept by the
+    // operator); the IDs are those sent.
+    OperationOutcome OnStartTransfer();
     // The same, but the items of the slots in `planned` are sent from the pictures given
     // there (read earlier, when the work was planned) instead of a fresh reading of their
     // files, so that what is sent is what was checked. The pictures must outlive the call.
     using PlannedImages = std::map<int, const CurrentImage*>;
-    bool OnStartTransfer(const PlannedImages& planned);
-    // Replaces the table with what the printer holds.
-    bool OnGetInfo();
-    // Deletes the items of the given rows (in the printer too, when registered).
-    bool OnClearIds(std::vector<int> rows);
+    OperationOutcome OnStartTransfer(const PlannedImages& planned);
+    // Replaces the table with what the printer holds; the IDs are those read back.
+    OperationOutcome OnGetInfo();
+    // Deletes the items of the given rows (in the printer too, when registered); the IDs
+    // are the rows that held an item.
+    OperationOutcome OnClearIds(std::vector<int> rows);
     // Deletes every registration in the printer and, on success, clears the table.
-    bool OnAllClear();
+    OperationOutcome OnAllClear();
     // Converts bitmaps into .pld files beside them; the current image stays as it was.
     BatchConversionResult OnConvertBmpToPld(const std::vector<std::filesystem::path>& files);
 
@@ -79,11 +86,15 @@ class CLogoSession {
     class CBusyScope;
 
     std::optional<int> AddFileToSlot(const std::filesystem::path& path, int startSlot);
-    bool LoadSourceFile(const std::filesystem::path& path);
     void ShowError(const std::string& text);
     // Resets every record and deletes the list's rows.
     void ClearTable();
     void Finish(const std::string& text);
+    // Shows a refusal's message box under `caption`.
+    OperationOutcome Refuse(OperationText text, const std::string& caption);
+    // Ends the progress display with `text`: the work failed at `id` (or was stopped).
+    OperationOutcome Fail(OperationOutcome outcome, OperationText text, TransactionStatus cause,
+                          std::optional<int> id = std::nullopt);
 
     IOperator& m_op;
     std::unique_ptr<ISerialLink> m_port;

@@ -33,16 +33,15 @@ std::string_view CPortSync::StageName(Stage stage) {
 
 void CPortSync::Enter(Stage stage) {
     m_stage = stage;
-    if (stage != Stage::Failed) m_operator.ForgetProgressText();
     if (m_observer) m_observer(stage, -1, -1, {});
 }
 
-bool CPortSync::Fail(Stage stage) {
+bool CPortSync::Fail(Stage stage, std::optional<OperationOutcome> step) {
     m_failed = true;
     m_failedAt = stage;
     m_failure.messages = m_operator.Messages();
-    m_failure.stepResult = m_operator.LastProgressText();
-    m_failure.stopped = StopRequested();
+    m_failure.stopped = StopRequested() || (step && step->status == OperationStatus::Stopped);
+    m_failure.step = std::move(step);
     Enter(Stage::Failed);
     return false;
 }
@@ -58,7 +57,9 @@ void CPortSync::UseLedger(CSyncLedger* ledger, std::string key) {
 
 bool CPortSync::ReadAndPlan() {
     Enter(Stage::Reading);
-    if (StopRequested() || !m_session.OnGetInfo()) return Fail(Stage::Reading);
+    if (StopRequested()) return Fail(Stage::Reading);
+    OperationOutcome read = m_session.OnGetInfo();
+    if (!read.Succeeded()) return Fail(Stage::Reading, std::move(read));
     const SentPatterns sent = m_ledger ? m_ledger->SentTo(m_ledgerKey) : SentPatterns{};
     m_plan = PlanSync(m_manifest, m_session.m_items, m_options, sent);
     m_planned = true;
@@ -89,8 +90,10 @@ bool CPortSync::Apply() {
     // Deletions first: they free the memory the new logos may need.
     if (!deletions.empty()) {
         Enter(Stage::Deleting);
-        if (StopRequested() || !m_session.OnClearIds(deletions)) return Fail(Stage::Deleting);
-        m_deleted = static_cast<int>(deletions.size());
+        if (StopRequested()) return Fail(Stage::Deleting);
+        OperationOutcome deleted = m_session.OnClearIds(deletions);
+        m_deleted = static_cast<int>(deleted.ids.size());
+        if (!deleted.Succeeded()) return Fail(Stage::Deleting, std::move(deleted));
     }
     if (!sendings.empty()) {
         Enter(Stage::Sending);
@@ -101,17 +104,16 @@ bool CPortSync::Apply() {
             m_session.m_items[id] = logo->item;
             planned[id] = &logo->image;
         }
-        const bool sent = m_session.OnStartTransfer(planned);
-        for (int id : sendings) m_sent += m_session.m_items[id].m_state == ITEM_REGISTERED ? 1 : 0;
-        RecordWhatWasSent(sendings);
-        if (!sent) {
-            // A refusal before anything was sent (memory, IDs) is a message, not a result.
-            return Fail(Stage::Sending);
-        }
+        OperationOutcome sent = m_session.OnStartTransfer(planned);
+        m_sent = static_cast<int>(sent.ids.size());
+        RecordWhatWasSent(sent.ids);
+        if (!sent.Succeeded()) return Fail(Stage::Sending, std::move(sent));
     }
     if (!deletions.empty() || !sendings.empty()) {
         Enter(Stage::Verifying);
-        if (StopRequested() || !m_session.OnGetInfo()) return Fail(Stage::Verifying);
+        if (StopRequested()) return Fail(Stage::Verifying);
+        OperationOutcome read = m_session.OnGetInfo();
+        if (!read.Succeeded()) return Fail(Stage::Verifying, std::move(read));
         m_mismatches = VerifySync(m_manifest, m_session.m_items, m_options.prune);
         if (!m_mismatches.empty()) {
             m_failure = PortSyncFailure{};
@@ -138,13 +140,9 @@ bool CPortSync::ForgetWhatChanges(const std::vector<int>& deletions,
     return false;
 }
 
-void CPortSync::RecordWhatWasSent(const std::vector<int>& sendings) {
+void CPortSync::RecordWhatWasSent(const std::vector<int>& sent) {
     if (m_ledger == nullptr) return;
-    for (int id : sendings) {
-        if (m_session.m_items[id].m_state == ITEM_REGISTERED) {
-            m_ledger->Record(m_ledgerKey, id, m_manifest.Find(id)->patternHash);
-        }
-    }
+    for (int id : sent) m_ledger->Record(m_ledgerKey, id, m_manifest.Find(id)->patternHash);
     std::string error;
     if (!m_ledger->Save(error)) m_ledgerError = LedgerWriteFailure{m_ledger->Path(), error};
 }

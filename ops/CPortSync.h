@@ -71,9 +71,9 @@ class CPortSync {
     static std::string_view StageName(Stage stage);  // "reading", "sending", ...
 
   private:
-    bool Fail(Stage stage);
+    bool Fail(Stage stage, std::optional<OperationOutcome> step = std::nullopt);
     bool ForgetWhatChanges(const std::vector<int>& deletions, const std::vector<int>& sendings);
-    void RecordWhatWasSent(const std::vector<int>& sendings);
+    void RecordWhatWasSent(const std::vector<int>& sent);
     void Enter(Stage stage);
     bool StopRequested() const { return m_session.StopRequested(); }
 

@@ -10,10 +10,8 @@ void CSyncOperator::ShowMessage(const std::string&, const std::string& text, Mes
 bool CSyncOperator::AskYesNo(const std::string&, const std::string&, MessageIcon) { return true; }
 
 std::shared_ptr<IProgressDisplay> CSyncOperator::OpenProgress() {
-    m_lastProgressText.clear();
     return std::make_shared<CSyncProgress>(
         [this](int range, int position, const std::string& text) {
-            m_lastProgressText = text;
             if (m_observer) m_observer(range, position, text);
         });
 }

@@ -24,13 +24,8 @@ class CSyncOperator : public IOperator {
 
     // The message boxes shown, in order (texts without their captions).
     const std::vector<std::string>& Messages() const { return m_messages; }
-    // The last text of the last progress display: an operation's final result.
-    const std::string& LastProgressText() const { return m_lastProgressText; }
-    // A new step starts: the last step's result is no longer this step's.
-    void ForgetProgressText() { m_lastProgressText.clear(); }
 
   private:
     Observer m_observer;
     std::vector<std::string> m_messages;
-    std::string m_lastProgressText;
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ops/OperationOutcome.h"
+
 // Why the ledger could not be saved: its file and the system's reason.
 struct LedgerWriteFailure {
     std::filesystem::path path;
@@ -15,9 +17,9 @@ struct LedgerWriteFailure {
 struct PortSyncFailure {
     // What the session showed the operator during the port's work (its message boxes).
     std::vector<std::string> messages;
-    // The failed step's final result as the session reports it ("データ送信に失敗しました。");
-    // empty when the step ended before it had one.
-    std::string stepResult;
+    // What the failed step's operation came to; none when the step ended before its
+    // operation ran (a stop first, the ledger).
+    std::optional<OperationOutcome> step;
     // The work was stopped (a stop request or signal): that, not the printer, ended it.
     bool stopped = false;
     // The ledger could not forget the IDs about to change, so nothing was changed.

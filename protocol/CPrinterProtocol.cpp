@@ -49,15 +49,21 @@ bool CPrinterProtocol::Abandoned() const {
     return (m_stop != nullptr && m_stop->IsRequested()) || m_link.LineFailed();
 }
 
-bool CPrinterProtocol::OpenAndConfigure(const std::string& port) {
-    if (m_stop != nullptr && m_stop->IsRequested()) return false;
+TransactionStatus CPrinterProtocol::OpenAndConfigure(const std::string& port) {
+    if (m_stop != nullptr && m_stop->IsRequested()) return TransactionStatus::Stopped;
     if (!m_link.OpenPort(port)) {
         m_op.ShowMessage(std::string(texts::StringTable(texts::IDS_ERROR_CAPTION)),
                          PortOpenMessage(m_link.OpenFailure()), MessageIcon::Exclamation);
-        return false;
+        return TransactionStatus::PortNotOpened;
     }
     m_link.ConfigurePort();  // a failure shows later as missing or wrong replies
-    return true;
+    return TransactionStatus::Done;
+}
+
+TransactionStatus CPrinterProtocol::Failure(TransactionStatus otherwise) const {
+    if (m_stop != nullptr && m_stop->IsRequested()) return TransactionStatus::Stopped;
+    if (m_link.LineFailed()) return TransactionStatus::LineFailed;
+    return otherwise;
 }
 
 bool CPrinterProtocol::Write(std::span<const std::uint8_t> bytes) {
@@ -87,17 +93,22 @@ bool CPrinterProtocol::AskOverwrite(int previewSlot) {
     return m_op.AskYesNo(std::string(texts::kConfirmCaption), text, MessageIcon::Exclamation);
 }
 
-bool CPrinterProtocol::DownloadItem(const std::string& port,
-                                    const std::filesystem::path& transferFile, CFontPT& item,
-                                    int previewSlot, const DataProgress& progress) {
+TransactionResult CPrinterProtocol::DownloadItem(const std::string& port,
+                                                 const std::filesystem::path& transferFile,
+                                                 CFontPT& item, int previewSlot,
+                                                 const DataProgress& progress) {
     std::vector<std::uint8_t> data;
-    if (!ReadWholeFile(transferFile, data)) return false;
+    if (!ReadWholeFile(transferFile, data)) return TransactionStatus::NoTransferFile;
     return DownloadData(port, data, item, previewSlot, progress);
 }
 
-bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std::uint8_t> data,
-                                    CFontPT& item, int previewSlot, const DataProgress& progress) {
-    if (!OpenAndConfigure(port)) return false;
+TransactionResult CPrinterProtocol::DownloadData(const std::string& port,
+                                                 std::span<const std::uint8_t> data, CFontPT& item,
+                                                 int previewSlot, const DataProgress& progress) {
+    if (const TransactionStatus opened = OpenAndConfigure(port);
+        opened != TransactionStatus::Done) {
+        return opened;
+    }
     PortCloser closer(m_link);
 
     Write(frames::kRegistrationHead);
@@ -108,30 +119,28 @@ bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std
         m_pump);
 
     std::array<std::uint8_t, frames::kStatusReplySize> status{};
-    if (!Read(status.data(), status.size())) return false;
+    if (!Read(status.data(), status.size())) return Failure(TransactionStatus::NoAnswer);
+    std::array<std::uint8_t, frames::kStatusReplySize> ready{};
     if (status[1] == frames::STATUS_FREE) {
-        std::array<std::uint8_t, frames::kStatusReplySize> ready{};
         WriteFrame(frames::kProceed);
-        Read(ready.data(), ready.size());
-        if (ready[1] != frames::STATUS_READY) return false;
+        if (!Read(ready.data(), ready.size())) return Failure(TransactionStatus::NoAnswer);
     } else if (status[1] == frames::STATUS_OCCUPIED) {
         const bool overwrite = AskOverwrite(previewSlot);
-        if (Abandoned()) return false;  // stopped while the question was open
+        // Stopped (or the line lost) while the question was open.
+        if (Abandoned()) return Failure(TransactionStatus::LineFailed);
         if (!overwrite) {
             std::array<std::uint8_t, frames::kStatusReplySize> ignored{};
             WriteFrame(frames::kDecline);
             Read(ignored.data(), ignored.size());
             item.m_state = ITEM_NEW;
-            return true;
+            return TransactionStatus::Declined;
         }
-        std::array<std::uint8_t, frames::kStatusReplySize> ready{};
         WriteFrame(frames::kProceed);
-        if (!WaitingRead(ready.data(), ready.size()) || ready[1] != frames::STATUS_READY) {
-            return false;
-        }
+        if (!WaitingRead(ready.data(), ready.size())) return Failure(TransactionStatus::NoAnswer);
     } else {
-        return false;
+        return Failure(TransactionStatus::UnexpectedReply);
     }
+    if (ready[1] != frames::STATUS_READY) return Failure(TransactionStatus::UnexpectedReply);
 
     // The data frame; a failed write does not stop it, the replies decide.
     const std::uint8_t stx = frames::STX;
@@ -140,50 +149,59 @@ bool CPrinterProtocol::DownloadData(const std::string& port, std::span<const std
     for (std::size_t i = 0; i < data.size(); ++i) {
         m_link.WriteBytes(&data[i], 1, m_pump);
         m_op.PumpEvents();
-        if (Abandoned()) return false;
+        if (Abandoned()) return Failure(TransactionStatus::LineFailed);
         if (progress) progress(i + 1, data.size());
     }
     m_link.WriteBytes(&etx, 1, m_pump);
     m_link.DrainOutput(data.size() + 2, m_pump);
 
     std::uint8_t ack = 0;
-    if (!Read(&ack, 1) || ack != frames::ACK) return false;
+    if (!Read(&ack, 1)) return Failure(TransactionStatus::NoAnswer);
+    if (ack != frames::ACK) return Failure(TransactionStatus::UnexpectedReply);
     std::array<std::uint8_t, frames::kStatusReplySize> done{};
-    if (!Read(done.data(), done.size()) || done[1] != frames::STATUS_DONE) return false;
+    if (!Read(done.data(), done.size())) return Failure(TransactionStatus::NoAnswer);
+    if (done[1] != frames::STATUS_DONE) return Failure(TransactionStatus::UnexpectedReply);
     item.m_state = ITEM_REGISTERED;
-    return true;
+    return TransactionStatus::Done;
 }
 
-bool CPrinterProtocol::DeleteDialogue(const std::string& port,
-                                      std::span<const std::uint8_t> request) {
-    if (!OpenAndConfigure(port)) return false;
+TransactionResult CPrinterProtocol::DeleteDialogue(const std::string& port,
+                                                   std::span<const std::uint8_t> request) {
+    if (const TransactionStatus opened = OpenAndConfigure(port);
+        opened != TransactionStatus::Done) {
+        return opened;
+    }
     PortCloser closer(m_link);
 
     WriteFrame(request);
     std::array<std::uint8_t, frames::kStatusReplySize> status{};
     if (!Read(status.data(), status.size())) {
         WriteFrame(request);
-        if (!Read(status.data(), status.size())) return false;
+        if (!Read(status.data(), status.size())) return Failure(TransactionStatus::NoAnswer);
     }
-    if (status[1] == frames::STATUS_FREE) return true;
-    if (status[1] != frames::STATUS_OCCUPIED) return false;
+    if (status[1] == frames::STATUS_FREE) return TransactionStatus::Done;
+    if (status[1] != frames::STATUS_OCCUPIED) return Failure(TransactionStatus::UnexpectedReply);
     std::array<std::uint8_t, frames::kStatusReplySize> done{};
     WriteFrame(frames::kProceed);
-    return WaitingRead(done.data(), done.size()) && done[1] == frames::STATUS_DONE;
+    if (!WaitingRead(done.data(), done.size())) return Failure(TransactionStatus::NoAnswer);
+    if (done[1] != frames::STATUS_DONE) return Failure(TransactionStatus::UnexpectedReply);
+    return TransactionStatus::Done;
 }
 
-bool CPrinterProtocol::DeleteId(const std::string& port, int id) {
-    if (!CItemTable::IsValidSlot(id)) return false;
+TransactionResult CPrinterProtocol::DeleteId(const std::string& port, int id) {
+    if (!CItemTable::IsValidSlot(id)) return TransactionStatus::InvalidId;
     return DeleteDialogue(port, frames::DeleteIdFrame(id));
 }
 
-bool CPrinterProtocol::DeleteAllIds(const std::string& port) {
+TransactionResult CPrinterProtocol::DeleteAllIds(const std::string& port) {
     return DeleteDialogue(port, frames::kDeleteAll);
 }
 
 InfoResult CPrinterProtocol::ReadRegistrations(const std::string& port, CItemTable& table,
                                                const InfoCallbacks& callbacks) {
-    if (!OpenAndConfigure(port)) return InfoResult{InfoStatus::PortNotOpened, 0, 0};
+    if (OpenAndConfigure(port) != TransactionStatus::Done) {
+        return InfoResult{InfoStatus::PortNotOpened, 0, 0};
+    }
     PortCloser closer(m_link);
     CRegistrationReader reader(m_link, m_pump);
     return reader.Run(table, callbacks);

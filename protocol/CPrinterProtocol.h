@@ -11,6 +11,7 @@
 #include "items/CFontPT.h"
 #include "items/CItemTable.h"
 #include "protocol/InfoResult.h"
+#include "protocol/TransactionResult.h"
 #include "serial/ISerialLink.h"
 
 // Bytes of the data frame sent so far, of `total`.
@@ -24,32 +25,38 @@ using DataProgress = std::function<void(std::size_t sent, std::size_t total)>;
 // its reply starts.
 //
 // A failed line or a stop request (`stop`, which the link should be given too) ends the
-// transaction at once with failure, the port closed; once stop is requested no transaction
-// opens the port any more.
+// transaction at once with failure (LineFailed, Stopped), the port closed; once stop is
+// requested no transaction opens the port any more.
 class CPrinterProtocol {
   public:
     CPrinterProtocol(ISerialLink& link, IOperator& op, const CStopFlag* stop = nullptr);
 
     // Registers `item` from its transfer file (all of whose bytes form the data frame).
-    // `previewSlot` is the ID named in the overwrite question. True on success, also when
+    // `previewSlot` is the ID named in the overwrite question. Done on success, Declined when
     // the operator declined to overwrite (the item then stays ITEM_NEW); on a complete
     // registration the item becomes ITEM_REGISTERED. A missing or unreadable file fails
-    // without a message and without touching the port.
-    bool DownloadItem(const std::string& port, const std::filesystem::path& transferFile,
-                      CFontPT& item, int previewSlot, const DataProgress& progress = {});
+    // (NoTransferFile) without a message and without touching the port.
+    TransactionResult DownloadItem(const std::string& port,
+                                   const std::filesystem::path& transferFile, CFontPT& item,
+                                   int previewSlot, const DataProgress& progress = {});
     // The same with the transfer file's bytes already in memory.
-    bool DownloadData(const std::string& port, std::span<const std::uint8_t> data, CFontPT& item,
-                      int previewSlot, const DataProgress& progress = {});
-    // Deletes the registration of one ID (0..99; any other ID fails at once).
-    bool DeleteId(const std::string& port, int id);
+    TransactionResult DownloadData(const std::string& port, std::span<const std::uint8_t> data,
+                                   CFontPT& item, int previewSlot,
+                                   const DataProgress& progress = {});
+    // Deletes the registration of one ID (0..99; any other ID fails at once, InvalidId).
+    TransactionResult DeleteId(const std::string& port, int id);
     // Deletes every registration.
-    bool DeleteAllIds(const std::string& port);
+    TransactionResult DeleteAllIds(const std::string& port);
     // Reads back every registration into `table` (cleared once the request is sent).
     InfoResult ReadRegistrations(const std::string& port, CItemTable& table,
                                  const InfoCallbacks& callbacks = {});
 
   private:
-    bool OpenAndConfigure(const std::string& port);
+    // Done, PortNotOpened (told to the operator) or Stopped.
+    TransactionStatus OpenAndConfigure(const std::string& port);
+    // A failure: Stopped when a stop was requested, LineFailed when the line failed, else
+    // `otherwise`.
+    TransactionStatus Failure(TransactionStatus otherwise) const;
     bool Write(std::span<const std::uint8_t> bytes);
     // Writes a frame of one write and waits until it has left the port.
     void WriteFrame(std::span<const std::uint8_t> bytes);
@@ -61,7 +68,8 @@ class CPrinterProtocol {
     // false when the line failed or a stop was requested first.
     bool WaitingRead(std::uint8_t* buffer, std::size_t length);
     bool AskOverwrite(int previewSlot);
-    bool DeleteDialogue(const std::string& port, std::span<const std::uint8_t> request);
+    TransactionResult DeleteDialogue(const std::string& port,
+                                     std::span<const std::uint8_t> request);
 
     ISerialLink& m_link;
     IOperator& m_op;

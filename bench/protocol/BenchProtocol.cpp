@@ -72,7 +72,7 @@ void RunAgainstSim(benchmark::State& state, const std::string& baud) {
         CFontPT item = model;
         const double cpuStart = ProcessCpuSeconds();
         const auto start = std::chrono::steady_clock::now();
-        const bool ok = protocol.DownloadData(sim.DevicePath(), data, item, 1);
+        const bool ok = static_cast<bool>(protocol.DownloadData(sim.DevicePath(), data, item, 1));
         const auto elapsed =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
         cpu += ProcessCpuSeconds() - cpuStart;

@@ -147,8 +147,8 @@ class PlaybookTest(unittest.TestCase):
         self.assertIn(hanging[0] + ' failed while sending', result['msg'])
         self.assertNotIn(good[0], result['msg'])
         self.assertEqual(result['failures'], [{'port': hanging[0], 'stage': 'sending',
-                                               'message': result['failures'][0]['message']}])
-        self.assertTrue(result['failures'][0]['message'])
+                                               'message': 'the printer did not answer at ID 04',
+                                               'cause': 'no-answer'}])
         self.assertEqual([port['result']['ok'] for port in result['ports']], [True, True, False])
         for device in good:
             self.assertEqual(held(device), [(4, 'four')])

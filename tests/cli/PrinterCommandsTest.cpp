@@ -116,8 +116,12 @@ TEST_F(PrinterCommands, SilentPrinterAndBrokenStream) {
     const Outcome info = Run("info");
     EXPECT_EQ(download.status, 1);
     EXPECT_NE(download.err.find("データ送信に失敗しました。"), std::string::npos) << download.err;
+    EXPECT_NE(download.err.find("\ndownload: the printer did not answer at ID 00\n"),
+              std::string::npos)
+        << download.err;
     EXPECT_EQ(info.status, 1);
     EXPECT_NE(info.err.find("情報取得に失敗しました。"), std::string::npos) << info.err;
+    EXPECT_NE(info.err.find("\ninfo: the printer did not answer\n"), std::string::npos) << info.err;
 }
 
 TEST_F(PrinterCommands, BrokenStreamKeepsWhatArrived) {
@@ -125,6 +129,7 @@ TEST_F(PrinterCommands, BrokenStreamKeepsWhatArrived) {
     const Outcome info = Run("info");
     EXPECT_EQ(info.status, 1);
     EXPECT_NE(info.err.find("プリンタを再起動し"), std::string::npos) << info.err;
+    EXPECT_NE(info.err.find("info: the printer's answer broke off"), std::string::npos);
     EXPECT_NE(info.out.find("10  "), std::string::npos) << info.out;  // the demo font
 }
 
@@ -136,6 +141,7 @@ TEST_F(PrinterCommands, PortThatCannotBeOpenedAndUsageErrors) {
     EXPECT_NE(missing.err.find("終了させてください。\n/dev/nonexistent-stampix-port: No such file"),
               std::string::npos)
         << missing.err;
+    EXPECT_NE(missing.err.find("\ninfo: the port could not be opened\n"), std::string::npos);
     EXPECT_EQ(missing.out, "");  // nothing read: nothing claimed
     // A STAMPIX_PORT that is no port name is reported, as the desktop program reports it.
     const Outcome named =

@@ -15,7 +15,10 @@ TEST_F(Download, SendsNewItemsInIdOrder) {
     MakeRegistered(7, 100);  // registered items are not sent again
     m_op.Clear();
 
-    EXPECT_TRUE(m_session->OnStartTransfer());
+    const OperationOutcome outcome = m_session->OnStartTransfer();
+    EXPECT_EQ(outcome.status, OperationStatus::Done);
+    EXPECT_EQ(outcome.text, OperationText::DownloadDone);
+    EXPECT_EQ(outcome.ids, (std::vector<int>{2, 5, 9}));
     EXPECT_EQ(m_registrations.Ids(), (std::vector<int>{2, 5, 9}));
     for (int slot : {2, 5, 9}) EXPECT_EQ(m_session->m_items[slot].m_state, ITEM_REGISTERED);
     EXPECT_EQ(m_session->m_previewSlot, 9);
@@ -38,13 +41,15 @@ TEST_F(Download, MoreThan80IdsAreRefusedBeforeAnythingIsSent) {
     for (int slot = 0; slot < 79; ++slot) MakeRegistered(slot, 1);
     EXPECT_TRUE(m_session->AddFile(a, 0));  // the 80th
     m_op.Clear();
-    EXPECT_TRUE(m_session->OnStartTransfer());
+    EXPECT_TRUE(m_session->OnStartTransfer().Succeeded());
     EXPECT_TRUE(m_op.Messages().empty());
 
     EXPECT_TRUE(m_session->AddFile(a, 0));  // 81 in use: one new, 80 registered
     m_op.Clear();
     m_link->ClearRecord();
-    EXPECT_FALSE(m_session->OnStartTransfer());
+    const OperationOutcome refused = m_session->OnStartTransfer();
+    EXPECT_EQ(refused.status, OperationStatus::Refused);
+    EXPECT_EQ(refused.text, OperationText::DownloadTooManyIds);
     ASSERT_EQ(m_op.Messages().size(), 1u);
     EXPECT_EQ(m_op.Messages()[0].caption, "エラー");
     EXPECT_EQ(m_op.Messages()[0].text, "プリンタに登録されるID数が80アイテムを超えています。");
@@ -57,7 +62,7 @@ TEST_F(Download, MemoryCheckUsesTheGaugeRoundedDown) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("a.bmp", 8, 8), 0));  // needs 8 + 10 bytes
     MakeRegistered(50, 245759 - 18 - 10);
     ASSERT_EQ(m_session->m_items.GetMemoryTotal(), 245759);
-    EXPECT_TRUE(m_session->OnStartTransfer());
+    EXPECT_TRUE(m_session->OnStartTransfer().Succeeded());
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_REGISTERED);
 
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("b.bmp", 8, 8), 0));
@@ -65,7 +70,7 @@ TEST_F(Download, MemoryCheckUsesTheGaugeRoundedDown) {
     ASSERT_EQ(m_session->m_items.GetMemoryTotal(), 245760);
     m_op.Clear();
     m_link->ClearRecord();
-    EXPECT_FALSE(m_session->OnStartTransfer());
+    EXPECT_EQ(m_session->OnStartTransfer().text, OperationText::DownloadMemoryFull);
     ASSERT_EQ(m_op.Messages().size(), 1u);
     EXPECT_EQ(m_op.Messages()[0].text, "新規登録データが最大メモリ容量を超えています。");
     EXPECT_TRUE(m_link->Written().empty());
@@ -80,7 +85,10 @@ TEST_F(Download, DeclinedOverwriteCountsAndGoesOn) {
     m_op.QueueAnswer(false);
     m_op.Clear();
 
-    EXPECT_TRUE(m_session->OnStartTransfer());
+    const OperationOutcome outcome = m_session->OnStartTransfer();
+    EXPECT_TRUE(outcome.Succeeded());
+    EXPECT_EQ(outcome.kept, std::vector<int>{3});
+    EXPECT_EQ(outcome.ids, std::vector<int>{4});
     ASSERT_EQ(m_op.Questions().size(), 1u);
     EXPECT_EQ(m_op.Questions()[0].caption, "確認");
     EXPECT_EQ(m_op.Questions()[0].text,
@@ -99,7 +107,11 @@ TEST_F(Download, FailureAtTheSecondOfFiveStopsThere) {
     std::filesystem::remove(m_session->m_items[1].m_sourcePath);
     m_op.Clear();
 
-    EXPECT_FALSE(m_session->OnStartTransfer());
+    const OperationOutcome outcome = m_session->OnStartTransfer();
+    EXPECT_EQ(outcome.status, OperationStatus::Failed);
+    EXPECT_EQ(outcome.cause, TransactionStatus::NoTransferFile);
+    EXPECT_EQ(outcome.failedId, 1);
+    EXPECT_EQ(outcome.ids, std::vector<int>{0});
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_REGISTERED);
     for (int slot = 1; slot < 5; ++slot) EXPECT_EQ(m_session->m_items[slot].m_state, ITEM_NEW);
     const auto log = ProgressLog();
@@ -115,7 +127,9 @@ TEST_F(Download, PortThatCannotBeOpenedFailsTheFirstItem) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("a.bmp", 8, 8), 0));
     m_link->SetOpenFails(true);
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnStartTransfer());
+    const OperationOutcome outcome = m_session->OnStartTransfer();
+    EXPECT_EQ(outcome.cause, TransactionStatus::PortNotOpened);
+    EXPECT_EQ(outcome.failedId, 0);
     ASSERT_EQ(m_op.Messages().size(), 1u);
     EXPECT_EQ(m_op.Messages()[0].caption, "エラー");
     EXPECT_EQ(m_op.Messages()[0].text.rfind("COMﾎﾟｰﾄをｵｰﾌﾟﾝできませんでした。", 0), 0u);
@@ -129,8 +143,8 @@ TEST_F(Download, SourceFileGoneFailsWithoutLeavingFiles) {
     EXPECT_TRUE(m_session->AddFile(a, 0));
     std::filesystem::remove(a);
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnStartTransfer());
-    EXPECT_FALSE(m_op.Messages().empty());  // the loader says why
+    EXPECT_EQ(m_session->OnStartTransfer().cause, TransactionStatus::NoTransferFile);
+    EXPECT_EQ(m_op.Messages().size(), 1u);  // the loader says why, once
     EXPECT_EQ(ProgressLog().back(), "ShowCloseButton");
     EXPECT_TRUE(LeftoverTransferFiles().empty());
 }

@@ -20,7 +20,7 @@ TEST_F(Info, RebuildsTheTableFromThePrinter) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 40));
     m_op.Clear();
 
-    EXPECT_TRUE(m_session->OnGetInfo());
+    EXPECT_TRUE(m_session->OnGetInfo().Succeeded());
     EXPECT_EQ(m_session->m_items.CountInUse(), 2);
     EXPECT_EQ(m_session->m_items[40].m_state, ITEM_UNREGISTERED);  // new items are gone
     const CFontPT& logo = m_session->m_items[3];
@@ -42,7 +42,7 @@ TEST_F(Info, RebuildsTheTableFromThePrinter) {
 }
 
 TEST_F(Info, EmptyPrinterFillsTheBar) {
-    EXPECT_TRUE(m_session->OnGetInfo());
+    EXPECT_TRUE(m_session->OnGetInfo().Succeeded());
     EXPECT_EQ(m_session->m_items.CountInUse(), 0);
     const auto log = ProgressLog();
     EXPECT_NE(std::find(log.begin(), log.end(), "SetBar 1 1"), log.end());
@@ -53,7 +53,10 @@ TEST_F(Info, SilentPrinterStillClearsNewItems) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_model.SetFault(SimFault::Silence);
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnGetInfo());
+    const OperationOutcome outcome = m_session->OnGetInfo();
+    EXPECT_EQ(outcome.status, OperationStatus::Failed);
+    EXPECT_EQ(outcome.cause, TransactionStatus::NoAnswer);
+    EXPECT_EQ(outcome.text, OperationText::InfoFailed);
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_UNREGISTERED);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], "SetMessage 情報取得に失敗しました。");
     EXPECT_EQ(m_op.RefreshCount(), 1);
@@ -63,12 +66,14 @@ TEST_F(Info, BrokenStreamKeepsTheRecordsReceived) {
     m_registrations.Store(simcontent::MakeLogo(3, "A", 8, 8));
     m_registrations.Store(simcontent::MakeLogo(4, "B", 8, 8));
     m_model.SetFault(SimFault::NoEtx);
-    EXPECT_FALSE(m_session->OnGetInfo());
+    const OperationOutcome outcome = m_session->OnGetInfo();
+    EXPECT_EQ(outcome.cause, TransactionStatus::BrokenReply);
+    EXPECT_EQ(outcome.ids, (std::vector<int>{3, 4}));
     EXPECT_EQ(m_session->m_items.CountInUse(), 2);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], kBroken);
 
     m_model.SetFault(SimFault::Stall);
-    EXPECT_FALSE(m_session->OnGetInfo());
+    EXPECT_FALSE(m_session->OnGetInfo().Succeeded());
     EXPECT_EQ(m_session->m_items[3].m_state, ITEM_REGISTERED);
     EXPECT_EQ(m_session->m_items[4].m_state, ITEM_UNREGISTERED);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], kBroken);
@@ -79,7 +84,7 @@ TEST_F(Info, NonsenseReplyIsAFailureAndLeavesTheTableEmpty) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_model.SetFault(SimFault::Garbage);
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnGetInfo());
+    EXPECT_EQ(m_session->OnGetInfo().cause, TransactionStatus::UnexpectedReply);
     EXPECT_EQ(m_session->m_items.CountInUse(), 0);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], "SetMessage 情報取得に失敗しました。");
     EXPECT_EQ(m_op.RefreshCount(), 1);
@@ -89,7 +94,10 @@ TEST_F(Info, PortThatCannotBeOpenedLeavesTheTable) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_link->SetOpenFails(true);
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnGetInfo());
+    const OperationOutcome outcome = m_session->OnGetInfo();
+    EXPECT_EQ(outcome.status, OperationStatus::Failed);
+    EXPECT_EQ(outcome.cause, TransactionStatus::PortNotOpened);
+    EXPECT_FALSE(outcome.text.has_value());  // no progress display, only the port's message
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_NEW);
     EXPECT_EQ(m_op.ProgressDisplaysOpened(), 0);
     EXPECT_EQ(m_op.Messages().size(), 1u);
@@ -98,14 +106,14 @@ TEST_F(Info, PortThatCannotBeOpenedLeavesTheTable) {
 
 TEST_F(Delete, SelectedRowsSendOneFrameForTheRegisteredOne) {
     m_registrations.Store(simcontent::MakeLogo(2, "TWO", 8, 8));
-    ASSERT_TRUE(m_session->OnGetInfo());
+    ASSERT_TRUE(m_session->OnGetInfo().Succeeded());
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 5));
     m_op.Clear();
     m_link->ClearRecord();
     const int opensBefore = m_link->OpenCount();
     m_op.QueueAnswer(true);
 
-    EXPECT_TRUE(m_session->OnClearIds({9, 5, 2}));
+    EXPECT_EQ(m_session->OnClearIds({9, 5, 2}).ids, (std::vector<int>{2, 5}));
     ASSERT_EQ(m_op.Questions().size(), 1u);
     EXPECT_EQ(m_op.Questions()[0].caption, "確認");
     EXPECT_EQ(m_op.Questions()[0].icon, MessageIcon::Information);
@@ -130,24 +138,25 @@ TEST_F(Delete, SelectedRowsSendOneFrameForTheRegisteredOne) {
 TEST_F(Delete, OnlyNewRowsAskNothingAndSendNothing) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_op.Clear();
-    EXPECT_TRUE(m_session->OnClearIds({0}));
+    EXPECT_TRUE(m_session->OnClearIds({0}).Succeeded());
     EXPECT_TRUE(m_op.Questions().empty());
     EXPECT_EQ(m_link->OpenCount(), 0);
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_UNREGISTERED);
 }
 
 TEST_F(Delete, NothingToDeleteOrNoAnswerChangesNothing) {
-    EXPECT_FALSE(m_session->OnClearIds({}));
-    EXPECT_FALSE(m_session->OnClearIds({4, 7}));  // free rows only
+    EXPECT_EQ(m_session->OnClearIds({}).status, OperationStatus::Refused);
+    EXPECT_EQ(m_session->OnClearIds({4, 7}).text,  // free rows only
+              OperationText::DeleteNothingSelected);
     ASSERT_EQ(m_op.Messages().size(), 2u);
     EXPECT_EQ(m_op.Messages()[0].caption, "実行結果");
     EXPECT_EQ(m_op.Messages()[0].text, "削除するIDを選択してください。");
 
     MakeRegistered(4, 10);
     m_op.QueueAnswer(false);
-    EXPECT_FALSE(m_session->OnClearIds({4}));
+    EXPECT_EQ(m_session->OnClearIds({4}).status, OperationStatus::Declined);
     m_op.QueueAnswer(false);
-    EXPECT_FALSE(m_session->OnAllClear());
+    EXPECT_EQ(m_session->OnAllClear().status, OperationStatus::Declined);
     EXPECT_EQ(m_session->m_items[4].m_state, ITEM_REGISTERED);
     EXPECT_EQ(m_op.ProgressDisplaysOpened(), 0);
     EXPECT_EQ(m_link->OpenCount(), 0);
@@ -158,7 +167,10 @@ TEST_F(Delete, FailureKeepsTheFailingRowAndTheRest) {
     MakeRegistered(2, 10);
     m_model.SetFault(SimFault::Garbage);
     m_op.QueueAnswer(true);
-    EXPECT_FALSE(m_session->OnClearIds({1, 2}));
+    const OperationOutcome outcome = m_session->OnClearIds({1, 2});
+    EXPECT_EQ(outcome.status, OperationStatus::Failed);
+    EXPECT_EQ(outcome.cause, TransactionStatus::UnexpectedReply);
+    EXPECT_EQ(outcome.failedId, 1);
     EXPECT_EQ(m_session->m_items[1].m_state, ITEM_REGISTERED);
     EXPECT_EQ(m_session->m_items[2].m_state, ITEM_REGISTERED);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2], "SetMessage データの削除に失敗しました。");
@@ -170,7 +182,7 @@ TEST_F(Delete, AllClearEmptiesPrinterAndTable) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_op.QueueAnswer(true);
     m_op.Clear();
-    EXPECT_TRUE(m_session->OnAllClear());
+    EXPECT_TRUE(m_session->OnAllClear().Succeeded());
     EXPECT_EQ(m_op.Questions()[0].caption, "実行確認");
     EXPECT_TRUE(m_registrations.Empty());
     EXPECT_EQ(m_session->m_items.CountInUse(), 0);
@@ -183,13 +195,13 @@ TEST_F(Delete, AllClearEmptiesPrinterAndTable) {
     // Nothing registered: 'A', still a success that clears the table.
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_op.QueueAnswer(true);
-    EXPECT_TRUE(m_session->OnAllClear());
+    EXPECT_TRUE(m_session->OnAllClear().Succeeded());
     EXPECT_EQ(m_session->m_items.CountInUse(), 0);
 
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
     m_model.SetFault(SimFault::Silence);
     m_op.QueueAnswer(true);
-    EXPECT_FALSE(m_session->OnAllClear());
+    EXPECT_EQ(m_session->OnAllClear().cause, TransactionStatus::NoAnswer);
     EXPECT_EQ(m_session->m_items.CountNew(), 1);
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2],
               "SetMessage 登録データの削除に失敗しました。");

@@ -23,7 +23,10 @@ TEST_F(Stop, AllClearWaitingForAnEndlessEraseEnds) {
     m_op.SetDefaultAnswer(true);
     StopAfter(m_op, *m_session, 40);
 
-    EXPECT_FALSE(m_session->OnAllClear());
+    const OperationOutcome cleared = m_session->OnAllClear();
+    EXPECT_EQ(cleared.status, OperationStatus::Stopped);
+    EXPECT_EQ(cleared.cause, TransactionStatus::Stopped);
+    EXPECT_EQ(cleared.text, OperationText::AllClearFailed);
     EXPECT_LT(m_link->NowMs(), 10'000);  // ended at the stop, not when the erase was done
     EXPECT_EQ(ProgressLog().back(), "ShowCloseButton");
     EXPECT_EQ(ProgressLog()[ProgressLog().size() - 2],
@@ -35,9 +38,11 @@ TEST_F(Stop, AllClearWaitingForAnEndlessEraseEnds) {
     // A stopped session does no more printer work, and says nothing about the port.
     const int opens = m_link->OpenCount();
     m_op.Clear();
-    EXPECT_FALSE(m_session->OnGetInfo());
+    EXPECT_EQ(m_session->OnGetInfo().status, OperationStatus::Stopped);
     m_op.SetDefaultAnswer(true);
-    EXPECT_FALSE(m_session->OnClearIds({3}));
+    const OperationOutcome deleted = m_session->OnClearIds({3});
+    EXPECT_EQ(deleted.status, OperationStatus::Stopped);
+    EXPECT_EQ(deleted.failedId, 3);
     EXPECT_EQ(m_link->OpenCount(), opens);
     EXPECT_TRUE(m_op.Messages().empty());
     EXPECT_EQ(m_session->m_items[3].m_state, ITEM_REGISTERED);
@@ -50,7 +55,10 @@ TEST_F(Stop, DownloadStoppedInTheDataFrameLeavesNothingBehind) {
     // The data frame pumps once per byte: stop in the middle of the first item's frame.
     StopAfter(m_op, *m_session, 300);
 
-    EXPECT_FALSE(m_session->OnStartTransfer());
+    const OperationOutcome sent = m_session->OnStartTransfer();
+    EXPECT_EQ(sent.status, OperationStatus::Stopped);
+    EXPECT_EQ(sent.failedId, 1);
+    EXPECT_TRUE(sent.ids.empty());
     EXPECT_LT(m_op.PumpCount(), 400);  // the rest of the frame was not sent
     EXPECT_TRUE(m_registrations.Ids().empty());
     for (int slot : {1, 2, 3}) EXPECT_EQ(m_session->m_items[slot].m_state, ITEM_NEW);
@@ -65,7 +73,7 @@ TEST_F(Stop, AFollowedFlagStopsTheSessionToo) {
     EXPECT_FALSE(m_session->StopRequested());
     processFlag.Request();
     EXPECT_TRUE(m_session->StopRequested());
-    EXPECT_FALSE(m_session->OnGetInfo());
+    EXPECT_FALSE(m_session->OnGetInfo().Succeeded());
     EXPECT_EQ(m_link->OpenCount(), 0);
 }
 

@@ -211,7 +211,7 @@ TEST_F(Sync, PlanAppliesPrunesAndVerifies) {
     ASSERT_TRUE(pruning->ReadAndPlan());
     EXPECT_EQ(Actions(*pruning),
               (std::vector<std::string>{"5 keep", "6 replace", "7 add", "9 delete"}));
-    ASSERT_TRUE(pruning->Apply()) << pruning->Failure().stepResult;
+    ASSERT_TRUE(pruning->Apply()) << CPortSync::StageName(pruning->FailedAt());
     EXPECT_EQ(pruning->Deleted(), 1);
     EXPECT_EQ(pruning->Sent(), 2);
     EXPECT_TRUE(pruning->Verified());
@@ -277,7 +277,12 @@ TEST_F(Sync, AFailingPrinterEndsItsOwnWorkWithTheFailureText) {
     EXPECT_FALSE(hangingUp->Apply());
     EXPECT_EQ(hangingUp->FailedAt(), CPortSync::Stage::Sending);
     EXPECT_TRUE(hangingUp->Failure().messages.empty());
-    EXPECT_EQ(hangingUp->Failure().stepResult, "データ送信に失敗しました。");
+    const std::optional<OperationOutcome>& sending = hangingUp->Failure().step;
+    ASSERT_TRUE(sending.has_value());
+    EXPECT_EQ(sending->status, OperationStatus::Failed);
+    EXPECT_EQ(sending->text, OperationText::DownloadFailed);
+    EXPECT_EQ(sending->cause, TransactionStatus::NoAnswer);
+    EXPECT_EQ(sending->failedId, 5);
     EXPECT_FALSE(hangingUp->Failure().stopped);
     EXPECT_EQ(hangingUp->Sent(), 0);
     EXPECT_TRUE(LeftoverTransferFiles().empty());
@@ -287,7 +292,7 @@ TEST_F(Sync, AFailingPrinterEndsItsOwnWorkWithTheFailureText) {
     stoppedFirst->RequestStop();
     EXPECT_FALSE(stoppedFirst->ReadAndPlan());
     EXPECT_TRUE(stoppedFirst->Failure().stopped);
-    EXPECT_EQ(stoppedFirst->Failure().stepResult, "");
+    EXPECT_FALSE(stoppedFirst->Failure().step.has_value());  // the read never began
 }
 
 TEST_F(Sync, AStopWhileSendingEndsThePortCleanly) {
@@ -304,7 +309,9 @@ TEST_F(Sync, AStopWhileSendingEndsThePortCleanly) {
     ASSERT_TRUE(port->ReadAndPlan());
     EXPECT_FALSE(port->Apply());
     EXPECT_EQ(port->FailedAt(), CPortSync::Stage::Sending);
-    EXPECT_EQ(port->Failure().stepResult, "データ送信に失敗しました。");
+    ASSERT_TRUE(port->Failure().step.has_value());
+    EXPECT_EQ(port->Failure().step->status, OperationStatus::Stopped);
+    EXPECT_EQ(port->Failure().step->failedId, 5);
     EXPECT_TRUE(port->Failure().stopped);
     EXPECT_TRUE(m_registrations.Empty());
     EXPECT_TRUE(LeftoverTransferFiles().empty());

@@ -16,7 +16,7 @@ const Frame kDeleteAll{0x1B, 0x41, 0x1B, 0x2A, 0x46, 0x1B, 0x5A};
 const Frame kProceed{0x02, 0x30, 0x03};
 
 struct Outcome {
-    bool result;
+    TransactionResult result;
     std::vector<Frame> writes;
     std::vector<std::size_t> reads;
     int idleCalls;
@@ -27,7 +27,8 @@ struct Outcome {
 Outcome RunDelete(CScriptedLink& link, int id) {
     CRecordingOperator op;
     CPrinterProtocol protocol(link, op);
-    const bool result = id < 0 ? protocol.DeleteAllIds(kPort) : protocol.DeleteId(kPort, id);
+    const TransactionResult result =
+        id < 0 ? protocol.DeleteAllIds(kPort) : protocol.DeleteId(kPort, id);
     return {result, link.Writes(), link.Reads(), link.IdleCalls(), link.PortEvents()};
 }
 
@@ -62,7 +63,7 @@ TEST(DeleteId, IdsOutsideTheTableFailWithoutTouchingThePort) {
         CScriptedLink link;
         CRecordingOperator op;
         CPrinterProtocol protocol(link, op);
-        EXPECT_FALSE(protocol.DeleteId(kPort, id));
+        EXPECT_EQ(protocol.DeleteId(kPort, id), TransactionStatus::InvalidId);
         EXPECT_TRUE(link.PortEvents().empty());
     }
 }
@@ -88,14 +89,17 @@ TEST(DeleteId, ErasingPrinterIsWaitedForWhileTheDisplayIsPumped) {
 }
 
 TEST(DeleteId, WrongAnswersFail) {
-    for (const auto& replies : {std::vector<Frame>{Status('E')},
-                                {Status('B'), Status('O')},
-                                {Frame{0x02}},
-                                {Status('B'), Frame{0x02}}}) {
+    const std::vector<std::pair<std::vector<Frame>, TransactionStatus>> cases = {
+        {{Status('E')}, TransactionStatus::UnexpectedReply},
+        {{Status('B'), Status('O')}, TransactionStatus::UnexpectedReply},
+        {{Frame{0x02}}, TransactionStatus::UnexpectedReply},
+        {{Status('B'), Frame{0x02}}, TransactionStatus::UnexpectedReply},
+    };
+    for (const auto& [replies, status] : cases) {
         CScriptedLink link;
         for (const auto& reply : replies) link.Reply(reply);
         const Outcome out = RunDelete(link, 7);
-        EXPECT_FALSE(out.result);
+        EXPECT_EQ(out.result, status);
         EXPECT_EQ(out.portEvents, kOpenedAndClosed);
     }
 }
@@ -104,7 +108,7 @@ TEST(DeleteId, UnansweredRequestIsSentExactlyTwice) {
     CScriptedLink link;
     link.Silence(2).Reply(Status('A'));
     const Outcome out = RunDelete(link, 7);
-    EXPECT_FALSE(out.result);
+    EXPECT_EQ(out.result, TransactionStatus::NoAnswer);
     EXPECT_EQ(out.writes, (std::vector<Frame>{kDeleteId7, kDeleteId7}));
     EXPECT_EQ(out.reads, (std::vector<std::size_t>{3, 3}));
     EXPECT_EQ(out.portEvents, kOpenedAndClosed);
@@ -149,7 +153,7 @@ TEST(DeleteAllIds, PortThatCannotBeOpenedShowsTheMessage) {
     link.SetOpenFails(true);
     CRecordingOperator op;
     CPrinterProtocol protocol(link, op);
-    EXPECT_FALSE(protocol.DeleteAllIds(kPort));
+    EXPECT_EQ(protocol.DeleteAllIds(kPort), TransactionStatus::PortNotOpened);
     EXPECT_TRUE(link.Writes().empty());
     ASSERT_EQ(op.Messages().size(), 1u);
     EXPECT_EQ(op.Messages()[0].caption, "エラー");

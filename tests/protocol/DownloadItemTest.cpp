@@ -25,7 +25,7 @@ class DownloadItemTest : public testing::Test {
   protected:
     DownloadItemTest() : m_item(NewItem(7, 20, 3)), m_data(TransferBytes(m_item)) {}
 
-    bool Download(int previewSlot = 7) {
+    TransactionResult Download(int previewSlot = 7) {
         CPrinterProtocol protocol(m_link, m_op);
         return protocol.DownloadData(kPort, m_data, m_item, previewSlot);
     }
@@ -75,7 +75,7 @@ TEST_F(DownloadItemTest, FreeIdRegisters) {
 
 TEST_F(DownloadItemTest, FreeIdThenSilenceAfterProceedFailsAfterOneRead) {
     m_link.Reply(Status('A')).Silence(5).Reply(Status('O'));
-    EXPECT_FALSE(Download());
+    EXPECT_EQ(Download(), TransactionStatus::NoAnswer);
     EXPECT_EQ(m_item.m_state, ITEM_NEW);
     EXPECT_EQ(m_link.Reads(), (std::vector<std::size_t>{3, 3}));
     EXPECT_EQ(m_link.Writes().size(), 4u);  // request and Proceed; no data frame
@@ -103,7 +103,7 @@ TEST_F(DownloadItemTest, OccupiedIdDeclinedCountsAsSuccessAndLeavesTheItemNew) {
     m_item.m_state = ITEM_REGISTERED;  // whatever it was, a declined item waits again
     m_op.QueueAnswer(false);
     m_link.Reply(Status('B')).Reply(Status('x'));
-    EXPECT_TRUE(Download(3));
+    EXPECT_EQ(Download(3), TransactionStatus::Declined);
     EXPECT_EQ(m_item.m_state, ITEM_NEW);
     ExpectRequest();
     ASSERT_EQ(m_link.Writes().size(), 4u);
@@ -119,16 +119,20 @@ TEST_F(DownloadItemTest, UnexpectedOrMissingRepliesFail) {
         const char* name;
         std::vector<Frame> replies;  // empty frame = silence
         std::size_t reads;
+        TransactionStatus status;
     };
+    constexpr TransactionStatus kSilent = TransactionStatus::NoAnswer;
+    constexpr TransactionStatus kWrong = TransactionStatus::UnexpectedReply;
     const std::vector<Case> cases = {
-        {"no status", {}, 1},
-        {"status 'O'", {Status('O')}, 1},
-        {"short status", {Frame{0x02}}, 1},
-        {"'A' then not ready", {Status('A'), Status('E')}, 2},
-        {"no ACK", {Status('A'), Status('O'), {}}, 3},
-        {"NAK", {Status('A'), Status('O'), Frame{0x15}}, 3},
-        {"ACK but no status", {Status('A'), Status('O'), Frame{0x06}, {}}, 4},
-        {"ACK but not done", {Status('A'), Status('O'), Frame{0x06}, Status('O')}, 4},
+        {"no status", {}, 1, kSilent},
+        {"status 'O'", {Status('O')}, 1, kWrong},
+        {"short status", {Frame{0x02}}, 1, kWrong},
+        {"'A' then not ready", {Status('A'), Status('E')}, 2, kWrong},
+        {"'A' then silence", {Status('A'), {}}, 2, kSilent},
+        {"no ACK", {Status('A'), Status('O'), {}}, 3, kSilent},
+        {"NAK", {Status('A'), Status('O'), Frame{0x15}}, 3, kWrong},
+        {"ACK but no status", {Status('A'), Status('O'), Frame{0x06}, {}}, 4, kSilent},
+        {"ACK but not done", {Status('A'), Status('O'), Frame{0x06}, Status('O')}, 4, kWrong},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -143,7 +147,7 @@ TEST_F(DownloadItemTest, UnexpectedOrMissingRepliesFail) {
         }
         CFontPT item = NewItem(7, 20, 3);
         CPrinterProtocol protocol(link, op);
-        EXPECT_FALSE(protocol.DownloadData(kPort, m_data, item, 7));
+        EXPECT_EQ(protocol.DownloadData(kPort, m_data, item, 7), c.status);
         EXPECT_EQ(item.m_state, ITEM_NEW);
         EXPECT_EQ(link.Reads().size(), c.reads);
         EXPECT_FALSE(link.IsOpen());
@@ -154,7 +158,7 @@ TEST_F(DownloadItemTest, UnexpectedOrMissingRepliesFail) {
 
 TEST_F(DownloadItemTest, PortThatCannotBeOpenedShowsMessage500AndSendsNothing) {
     m_link.SetOpenFails(true);
-    EXPECT_FALSE(Download());
+    EXPECT_EQ(Download(), TransactionStatus::PortNotOpened);
     EXPECT_TRUE(m_link.Writes().empty());
     EXPECT_EQ(m_link.PortEvents(), (std::vector<std::string>{"open " + kPort}));
     ASSERT_EQ(m_op.Messages().size(), 1u);
@@ -189,7 +193,8 @@ TEST_F(DownloadItemTest, TransferFileIsSentAsItStands) {
 
 TEST_F(DownloadItemTest, MissingTransferFileFailsQuietlyWithoutOpeningThePort) {
     CPrinterProtocol protocol(m_link, m_op);
-    EXPECT_FALSE(protocol.DownloadItem(kPort, "/nonexistent/QUIL7", m_item, 7));
+    EXPECT_EQ(protocol.DownloadItem(kPort, "/nonexistent/QUIL7", m_item, 7),
+              TransactionStatus::NoTransferFile);
     EXPECT_TRUE(m_link.PortEvents().empty());
     EXPECT_TRUE(m_op.Messages().empty());
     EXPECT_EQ(m_item.m_state, ITEM_NEW);

@@ -27,7 +27,8 @@ TEST(FailedLine, EndsTheWaitsThatWouldOtherwiseLastForever) {
         CPrinterProtocol protocol(link, op);
         link.Reply(Status('B'));
         link.FailLineAfterReads(1);  // the printer vanishes while it erases
-        EXPECT_FALSE(all ? protocol.DeleteAllIds(kPort) : protocol.DeleteId(kPort, 4));
+        EXPECT_EQ(all ? protocol.DeleteAllIds(kPort) : protocol.DeleteId(kPort, 4),
+                  TransactionStatus::LineFailed);
         EXPECT_EQ(link.Reads().size(), 2u);
         EXPECT_EQ(link.PortEvents().back(), "close");
     }
@@ -38,7 +39,8 @@ TEST(FailedLine, EndsTheWaitsThatWouldOtherwiseLastForever) {
     CFontPT item = NewItem(3, 16, 2);
     link.Reply(Status('B'));
     link.FailLineAfterReads(1);
-    EXPECT_FALSE(protocol.DownloadData(kPort, TransferBytes(item), item, 3));
+    EXPECT_EQ(protocol.DownloadData(kPort, TransferBytes(item), item, 3),
+              TransactionStatus::LineFailed);
     EXPECT_EQ(link.Reads().size(), 2u);
     EXPECT_EQ(item.m_state, ITEM_NEW);
     EXPECT_FALSE(link.IsOpen());
@@ -52,7 +54,7 @@ TEST(FailedLine, StopRequestedBeforeATransactionKeepsThePortShut) {
     CPrinterProtocol protocol(link, op, &stop);
     stop.Request();
     CItemTable table;
-    EXPECT_FALSE(protocol.DeleteAllIds(kPort));
+    EXPECT_EQ(protocol.DeleteAllIds(kPort), TransactionStatus::Stopped);
     EXPECT_EQ(protocol.ReadRegistrations(kPort, table).status, InfoStatus::PortNotOpened);
     EXPECT_TRUE(link.PortEvents().empty());
     EXPECT_TRUE(op.Messages().empty());  // not a port that failed to open

@@ -16,7 +16,7 @@ class SimDialoguesTest : public testing::Test {
   protected:
     SimDialoguesTest() : m_model(m_registrations), m_link(m_model), m_protocol(m_link, m_op) {}
 
-    bool Download(CFontPT& item) {
+    TransactionResult Download(CFontPT& item) {
         return m_protocol.DownloadData(kPort, TransferBytes(item), item, item.m_id);
     }
 

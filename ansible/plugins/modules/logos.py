@@ -114,10 +114,11 @@ ports:
       type: list
     result:
       description: The rest of the port's C(sync --json) entry (ok, sent, deleted, verified,
-        mismatches, failed_while, messages).
+        mismatches, failed_while, messages, cause, failed_id).
       type: dict
 failures:
-  description: The ports that failed, each with port, stage and message.
+  description: The ports that failed, each with port, stage and message, and, when a printer
+    operation ended the work, cause (how its exchange ended, as in C(sync --json)).
   returned: always
   type: list
   elements: dict
@@ -196,8 +197,11 @@ def port_changed(entry, check_mode):
 
 def failure_of(entry):
     messages = entry.get('messages', []) + entry.get('mismatches', [])
-    return {'port': entry['port'], 'stage': entry.get('failed_while', 'unknown'),
-            'message': ' / '.join(messages)}
+    failure = {'port': entry['port'], 'stage': entry.get('failed_while', 'unknown'),
+               'message': ' / '.join(messages)}
+    if 'cause' in entry:
+        failure['cause'] = entry['cause']
+    return failure
 
 
 def read_printers(cli, ports):
