@@ -17,6 +17,23 @@ std::string Text(std::string_view text) { return std::string(text); }
 
 std::string Text(OperationText text) { return Text(OperationTextOf(text)); }
 
+// How a read-back ended, as a transaction's status.
+TransactionStatus InfoCause(InfoStatus status) {
+    switch (status) {
+        case InfoStatus::PortNotOpened:
+            return TransactionStatus::PortNotOpened;
+        case InfoStatus::NoAnswer:
+            return TransactionStatus::NoAnswer;
+        case InfoStatus::UnknownReply:
+            return TransactionStatus::UnexpectedReply;
+        case InfoStatus::Broken:
+            return TransactionStatus::BrokenReply;
+        case InfoStatus::Complete:
+            break;
+    }
+    return TransactionStatus::Done;
+}
+
 OperationOutcome Outcome(OperationStatus status, std::optional<OperationText> text) {
     OperationOutcome outcome;
     outcome.status = status;
@@ -165,7 +182,7 @@ OperationOutcome CLogoSession::OnStartTransfer(const PlannedImages& planned) {
         ++sent;
         m_progress->SetProgress(waiting, sent, Text(texts::kDownloadSending));
     }
-    m_progress->SetProgress(waiting, waiting, Text(outcome.text.value()));
+    m_progress->SetProgress(waiting, waiting, Text(OperationText::DownloadDone));
     m_progress->ShowCloseButton();
     m_op.RefreshItemList();
     return outcome;
@@ -191,35 +208,26 @@ OperationOutcome CLogoSession::OnGetInfo() {
                                 Text(texts::kInfoReading));
     };
     const InfoResult result = m_protocol.ReadRegistrations(m_portName, m_items, callbacks);
+    if (result.status == InfoStatus::PortNotOpened) {
+        // Nothing was asked and the progress display never opened: the port's own message
+        // (when the port failed) is all the operator sees, and the table stands.
+        const bool stopped = StopRequested();
+        OperationOutcome outcome =
+            Outcome(stopped ? OperationStatus::Stopped : OperationStatus::Failed, std::nullopt);
+        outcome.cause = stopped ? TransactionStatus::Stopped : TransactionStatus::PortNotOpened;
+        return outcome;
+    }
     OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::InfoDone);
     for (int slot = 0; slot < kItemCount; ++slot) {
         if (m_items[slot].m_state == ITEM_REGISTERED) outcome.ids.push_back(slot);
     }
-    switch (result.status) {
-        case InfoStatus::PortNotOpened:
-            // Nothing was asked, and the progress display never opened: the port's own
-            // message (when the port failed) is all the operator sees.
-            outcome.status = StopRequested() ? OperationStatus::Stopped : OperationStatus::Failed;
-            outcome.text.reset();
-            outcome.cause =
-                StopRequested() ? TransactionStatus::Stopped : TransactionStatus::PortNotOpened;
-            return outcome;
-        case InfoStatus::NoAnswer:
-            outcome =
-                Fail(std::move(outcome), OperationText::InfoFailed, TransactionStatus::NoAnswer);
-            break;
-        case InfoStatus::UnknownReply:
-            outcome = Fail(std::move(outcome), OperationText::InfoFailed,
-                           TransactionStatus::UnexpectedReply);
-            break;
-        case InfoStatus::Broken:
-            outcome =
-                Fail(std::move(outcome), OperationText::InfoBroken, TransactionStatus::BrokenReply);
-            break;
-        case InfoStatus::Complete:
-            if (!progressReported) m_progress->SetBar(1, 1);  // nothing registered: bar full
-            Finish(Text(OperationText::InfoDone));
-            break;
+    if (result.status == InfoStatus::Complete) {
+        if (!progressReported) m_progress->SetBar(1, 1);  // nothing registered: bar full
+        Finish(Text(OperationText::InfoDone));
+    } else {
+        const OperationText text = result.status == InfoStatus::Broken ? OperationText::InfoBroken
+                                                                       : OperationText::InfoFailed;
+        outcome = Fail(std::move(outcome), text, InfoCause(result.status));
     }
     m_op.RefreshItemList();
     return outcome;

@@ -92,12 +92,14 @@ TEST_F(Info, NonsenseReplyIsAFailureAndLeavesTheTableEmpty) {
 
 TEST_F(Info, PortThatCannotBeOpenedLeavesTheTable) {
     EXPECT_TRUE(m_session->AddFile(MakeBitmap("new.bmp", 8, 8), 0));
+    MakeRegistered(6, 10);
     m_link->SetOpenFails(true);
     m_op.Clear();
     const OperationOutcome outcome = m_session->OnGetInfo();
     EXPECT_EQ(outcome.status, OperationStatus::Failed);
     EXPECT_EQ(outcome.cause, TransactionStatus::PortNotOpened);
     EXPECT_FALSE(outcome.text.has_value());  // no progress display, only the port's message
+    EXPECT_TRUE(outcome.ids.empty());        // the registered row stands, but was not read
     EXPECT_EQ(m_session->m_items[0].m_state, ITEM_NEW);
     EXPECT_EQ(m_op.ProgressDisplaysOpened(), 0);
     EXPECT_EQ(m_op.Messages().size(), 1u);
