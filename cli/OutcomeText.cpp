@@ -1,5 +1,7 @@
 #include "cli/OutcomeText.h"
 
+#include <cstring>
+
 #include "items/CFontPT.h"
 
 namespace {
@@ -58,6 +60,14 @@ std::string OutcomeText(const OperationOutcome& outcome) {
         outcome.status == OperationStatus::Stopped ? TransactionStatus::Stopped : outcome.cause;
     std::string text(CauseText(cause));
     if (text.empty()) text = "failed";
+    if (cause == TransactionStatus::PortNotOpened) {
+        // The port, not the ID, was the trouble: say why it would not open.
+        if (!outcome.portFailure) return text;
+        const PortOpenFailure& port = *outcome.portFailure;
+        const std::string reason =
+            port.error == 0 ? std::string("not a port name") : std::strerror(port.error);
+        return text + " (" + port.device + ": " + reason + ")";
+    }
     if (outcome.failedId) text += " at ID " + IdText(*outcome.failedId);
     return text;
 }

@@ -87,6 +87,8 @@ OperationOutcome CLogoSession::Fail(OperationOutcome outcome, OperationText text
     outcome.status = stopped ? OperationStatus::Stopped : OperationStatus::Failed;
     outcome.text = text;
     outcome.cause = stopped ? TransactionStatus::Stopped : cause;
+    if (outcome.cause == TransactionStatus::PortNotOpened)
+        outcome.portFailure = m_port->OpenFailure();
     outcome.failedId = id;
     return outcome;
 }
@@ -215,6 +217,7 @@ OperationOutcome CLogoSession::OnGetInfo() {
         OperationOutcome outcome =
             Outcome(stopped ? OperationStatus::Stopped : OperationStatus::Failed, std::nullopt);
         outcome.cause = stopped ? TransactionStatus::Stopped : TransactionStatus::PortNotOpened;
+        if (!stopped) outcome.portFailure = m_port->OpenFailure();
         return outcome;
     }
     OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::InfoDone);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "protocol/TransactionResult.h"
+#include "serial/PortOpenFailure.h"
 
 // What a printer operation of the session came to.
 enum class OperationStatus {
@@ -45,6 +46,8 @@ struct OperationOutcome {
     // How the transaction that ended the work ended (Done when none failed); NoTransferFile
     // also when an item's file could no longer be read.
     TransactionStatus cause = TransactionStatus::Done;
+    // Why the port could not be opened (cause PortNotOpened), when the link could tell.
+    std::optional<PortOpenFailure> portFailure;
     // The IDs done, in order: sent, deleted, or read back (a broken stream's records before
     // the break included).
     std::vector<int> ids;
