@@ -153,7 +153,6 @@ OperationOutcome CLogoSession::OnStartTransfer(const PlannedImages& planned) {
     m_progress->SetProgress(waiting, 0, Text(texts::kWaitingForPrinter));
 
     OperationOutcome outcome = Outcome(OperationStatus::Done, OperationText::DownloadDone);
-    int sent = 0;
     for (int slot = 0; slot < kItemCount; ++slot) {
         CFontPT& item = m_items[slot];
         if (item.m_state != ITEM_NEW) continue;
@@ -181,8 +180,8 @@ OperationOutcome CLogoSession::OnStartTransfer(const PlannedImages& planned) {
             return Fail(std::move(outcome), OperationText::DownloadFailed, result.status, slot);
         }
         (result.status == TransactionStatus::Declined ? outcome.kept : outcome.ids).push_back(slot);
-        ++sent;
-        m_progress->SetProgress(waiting, sent, Text(texts::kDownloadSending));
+        const auto done = static_cast<int>(outcome.ids.size() + outcome.kept.size());
+        m_progress->SetProgress(waiting, done, Text(texts::kDownloadSending));
     }
     m_progress->SetProgress(waiting, waiting, Text(OperationText::DownloadDone));
     m_progress->ShowCloseButton();
@@ -262,12 +261,15 @@ OperationOutcome CLogoSession::OnClearIds(std::vector<int> rows) {
     for (int row : rows) {
         m_op.PumpEvents();
         CFontPT& item = m_items[row];
-        const TransactionResult result =
-            StopRequested()                   ? TransactionResult(TransactionStatus::Stopped)
-            : item.m_state == ITEM_REGISTERED ? m_protocol.DeleteId(m_portName, row)
-                                              : TransactionResult(TransactionStatus::Done);
-        if (!result) {
-            return Fail(std::move(outcome), OperationText::DeleteFailed, result.status, row);
+        if (StopRequested()) {
+            return Fail(std::move(outcome), OperationText::DeleteFailed, TransactionStatus::Stopped,
+                        row);
+        }
+        if (item.m_state == ITEM_REGISTERED) {
+            const TransactionResult result = m_protocol.DeleteId(m_portName, row);
+            if (!result) {
+                return Fail(std::move(outcome), OperationText::DeleteFailed, result.status, row);
+            }
         }
         if (item.InUse()) {
             outcome.ids.push_back(row);
