@@ -1,5 +1,7 @@
 #include "app/present/DibFile.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kFileHeaderBytes = 14;
@@ -15,13 +17,14 @@ void PutLittleEndian32(std::uint8_t* at, std::uint64_t value) {
 
 std::vector<std::uint8_t> MakeBmpFile(std::span<const std::uint8_t> info,
                                       std::span<const std::uint8_t> bits) {
-    std::vector<std::uint8_t> file(kFileHeaderBytes, 0);
+    // One allocation of the whole file, header first.
+    const std::uint64_t offset = kFileHeaderBytes + info.size();
+    std::vector<std::uint8_t> file(offset + bits.size(), 0);
     file[0] = 'B';
     file[1] = 'M';
-    const std::uint64_t offset = kFileHeaderBytes + info.size();
     PutLittleEndian32(&file[2], offset + bits.size());
     PutLittleEndian32(&file[10], offset);
-    file.insert(file.end(), info.begin(), info.end());
-    file.insert(file.end(), bits.begin(), bits.end());
+    std::copy(info.begin(), info.end(), file.begin() + kFileHeaderBytes);
+    std::copy(bits.begin(), bits.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
     return file;
 }
